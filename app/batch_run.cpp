@@ -1,0 +1,85 @@
+#include "app/batch_run.h"
+
+#include <ostream>
+
+#include "app/frm_report_configuration.h"
+#include "report/tool_files.h"
+#include "toolkit/os/file_system.h"
+#include "toolkit/program_state.h"
+#include "toolkit/ui/application.h"
+#include "toolkit/ui/headless/headless_ui.h"
+
+namespace {
+
+constexpr const char* kClosingLine = "</BODY></HTML>\r\n";
+
+void printUsage(std::ostream& out) {
+    out << "Usage: " << App().EXEName << " [--open] [--help]\n"
+        << "\n"
+        << "Writes the configuration report as if \"Create Report\" had been pressed at once,\n"
+        << "with every product folder found left ticked: " << kReportFileName << "\n"
+        << "beside this program, with the log file and style.css. No window is shown; each\n"
+        << "message the tool would show is written to standard error as its title, \": \" and\n"
+        << "its text, and answered with its default button.\n"
+        << "\n"
+        << "Prints the report's full name on standard output. Exit status: 0 when the report\n"
+        << "was written to its end, 1 when it was not, 2 for an unknown argument.\n"
+        << "\n"
+        << "  --open   open the finished report with the program associated with HTML files\n"
+        << "  --help   show this text\n";
+}
+
+// Message texts break lines with CR LF; a terminal wants LF alone.
+std::string withUnixLineBreaks(const std::string& text) {
+    std::string converted;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            converted += text[i];
+    }
+    return converted;
+}
+
+}  // namespace
+
+bool isCompleteReport(const std::string& fileName) {
+    const std::string ending = kClosingLine;
+    osfs::File file;
+    if (!file.open(fileName, osfs::OpenMode::Read))
+        return false;
+    std::string tail;
+    char buffer[64 * 1024];
+    long long count;
+    while ((count = file.read(buffer, sizeof buffer)) > 0) {
+        tail.append(buffer, static_cast<std::size_t>(count));
+        if (tail.size() > ending.size())
+            tail.erase(0, tail.size() - ending.size());
+    }
+    return count == 0 && tail == ending;
+}
+
+int runBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    bool opensReport = false;
+    for (const std::string& argument : arguments) {
+        if (argument == "--help") {
+            printUsage(out);
+            return 0;
+        }
+        if (argument != "--open") {
+            err << "Unknown argument: " << argument << "\n\n";
+            printUsage(err);
+            return 2;
+        }
+        opensReport = true;
+    }
+
+    HeadlessUi& headless = installHeadlessUi();
+    headless.onMessageBox = [&err](const MessageBoxRequest& box) {
+        err << box.title << ": " << withUnixLineBreaks(box.text) << "\n";
+    };
+    frmReportConfiguration form;
+    form.setOpensReport(opensReport);
+    form.Form_Load();
+    form.cmdGather_Click();
+    out << gReportPath << "\n";
+    return isCompleteReport(gReportPath) ? 0 : 1;
+}

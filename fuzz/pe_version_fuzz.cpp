@@ -1,0 +1,26 @@
+// Feeds arbitrary bytes to the version-resource reader as a program image, then queries the
+// block it finds, and feeds the same bytes to the block reader directly.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "sysinfo/pe_version_reader.h"
+#include "sysinfo/version_block.h"
+
+namespace {
+
+void queryAll(const VersionBlock& block) {
+    std::string value;
+    queryVersionBlock(block, "\\", value);
+    queryVersionBlock(block, "\\VarFileInfo\\Translation", value);
+    queryVersionBlock(block, "\\StringFileInfo\\040904B0\\FileVersion", value);
+    queryVersionBlock(block, "\\StringFileInfo\\040904E4\\ProductVersion", value);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    queryAll(readPeVersionResource(MemoryByteSource(data, size)));
+    queryAll(VersionBlock(data, data + size));
+    return 0;
+}

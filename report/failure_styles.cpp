@@ -1,0 +1,10 @@
+#include "report/failure_styles.h"
+
+#include "toolkit/log.h"
+#include "toolkit/program_state.h"
+#include "toolkit/ui/ui.h"
+
+void tellAndGoOn(const std::string& text) {
+    MsgBox(text);
+    gLog().log(text, 0);
+}

@@ -1,0 +1,58 @@
+#include "report/file_table.h"
+
+#include "report/control_lookup.h"
+#include "report/failure_styles.h"
+#include "report/file_classes.h"
+#include "report/tool_files.h"
+#include "sysinfo/file_version.h"
+#include "toolkit/file_io.h"
+#include "toolkit/list_file_helpers.h"
+#include "toolkit/os/file_system.h"
+#include "toolkit/ui/controls.h"
+
+namespace {
+
+constexpr const char* kCellSeparator = "</td><td>";
+
+// The listing keeps files whose last change lies in this range.
+const DateTime kFirstListedDay{1900, 1, 1};
+const DateTime kLastListedDay{2099, 12, 12};
+
+std::string fileRow(const std::string& fileName, const osfs::FileFacts& facts) {
+    const std::string cells = GetFileInfoString(fileName, facts, kCellSeparator);
+    if (isProgramFile(fileName))
+        return "<TR><TD><B> " + cells + "  VERSION " + GetExeVersion(fileName) + " </td></tr>";
+    return "<TR><TD>" + cells + "</td></tr>";
+}
+
+}  // namespace
+
+void WriteFileTable(const std::string& folder, Window& mainWindow) {
+    ListBox& lstFiles = controlNamed<ListBox>(mainWindow, "lstFiles");
+    lstFiles.Clear();
+    ListFiles(folder, kFirstListedDay, kLastListedDay, "*.*", lstFiles);
+
+    cFileIO table;
+    table.init(inventoryFileForWriting());
+    table.Clear();
+    table.openFile("APPEND");
+    table.appendLine("<TABLE border=2 valign=top align=center bgcolor=#CCFFFF>");
+    for (int index = 0; index < lstFiles.ListCount(); ++index) {
+        const std::string fileName = lstFiles.List(index);
+        // A file that vanished, is hidden, or whose facts cannot be read gets no row. One
+        // look-up serves both the check and the row.
+        osfs::FileFacts facts;
+        if (osfs::lookUp(fileName, facts) && osfs::isOrdinaryFile(facts.attributes))
+            skipOnFailure([&] { table.appendLine(fileRow(fileName, facts)); });
+    }
+    table.appendLine("</TABLE>");
+    table.closeFile();
+}
+
+std::string GetExeVersion(const std::string& fileName) {
+    // Reading the version would fetch a cloud-only file's data; it keeps an empty version.
+    osfs::FileFacts facts;
+    if (osfs::lookUp(fileName, facts) && osfs::isCloudOnly(facts.attributes))
+        return std::string();
+    return getFileVersion(fileName);
+}

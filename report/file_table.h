@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+class Window;
+
+// Lists the files directly in `folder` into the window's "lstFiles" and writes their HTML
+// table (name, size, date, and the version of each program file) to the inventory file in the
+// tool's folder. A file that cannot be described is left out of the table. Throws when the
+// folder's drive cannot be read at all, before the inventory file is touched.
+void WriteFileTable(const std::string& folder, Window& mainWindow);
+
+// The version text of a program file's row: its FileVersion, or the empty text.
+std::string GetExeVersion(const std::string& fileName);

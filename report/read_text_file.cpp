@@ -1,0 +1,69 @@
+#include "report/read_text_file.h"
+
+#include <algorithm>
+
+#include "toolkit/format_value.h"
+#include "toolkit/line_reader.h"
+#include "toolkit/log.h"
+#include "toolkit/os/file_system.h"
+#include "toolkit/program_state.h"
+
+namespace {
+
+std::string truncationWarning(int maxLines) {
+    return "WARNING - FILE NOT FULLY LOADED (maxLines = " + FormatValue(maxLines, "###,###");
+}
+
+bool readLines(osfs::File& file, bool addBreaks, int maxLines, std::string& text) {
+    LineReader reader(file);
+    std::string line;
+    std::size_t budget = kMaxEmbeddedBytes;
+    for (int count = 0; !reader.atEnd(); ++count) {
+        if (count == maxLines || budget == 0) {
+            text += truncationWarning(maxLines);
+            break;
+        }
+        if (!reader.readLine(line, budget))
+            return false;
+        budget -= line.size();
+        text += line;
+        if (addBreaks)
+            text += "<BR>";
+        text += "\r\n";
+    }
+    return !reader.failed();
+}
+
+bool readWhole(osfs::File& file, int maxLines, std::string& text) {
+    char buffer[64 * 1024];
+    for (;;) {
+        const std::size_t room = kMaxEmbeddedBytes - text.size();
+        const long long count = file.read(buffer, room == 0 ? 1 : std::min(room, sizeof buffer));
+        if (count < 0)
+            return false;
+        if (count == 0)
+            return true;
+        if (room == 0) {
+            text += truncationWarning(maxLines);
+            return true;
+        }
+        text.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+}  // namespace
+
+std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks, int& maxLines) {
+    if (maxLines == 0)
+        maxLines = kDefaultMaxLines;
+    osfs::File file;
+    std::string text;
+    const bool read =
+        file.open(fileName, osfs::OpenMode::Read) &&
+        (byLines ? readLines(file, addBreaks, maxLines, text) : readWhole(file, maxLines, text));
+    if (!read) {
+        gLog().log("Cant load the file " + fileName, 0);
+        return std::string();
+    }
+    return text;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// The line cap that a cap of 0 stands for.
+constexpr int kDefaultMaxLines = 400;
+
+// The most bytes of one file that go into the report. A log without line ends, or one huge
+// line, would otherwise pass the line cap whole; beyond this the file is cut as at its cap.
+constexpr std::size_t kMaxEmbeddedBytes = 1024 * 1024;
+
+// The text of a file ready for the report. With `byLines`, each line (ended by the program's
+// one line-end rule) followed by "<BR>" when `addBreaks` is set, then CR LF; after `maxLines`
+// lines or kMaxEmbeddedBytes bytes the rest is dropped and the warning
+// "WARNING - FILE NOT FULLY LOADED (maxLines = " + the cap stands last, with no line end.
+// Without `byLines`, the file's bytes unchanged up to the byte bound. A cap of 0 means
+// kDefaultMaxLines and is written back. A file that cannot be read gives the empty text and a
+// log line "Cant load the file " + its name.
+std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks, int& maxLines);
+
+// The same for a cap the caller does not need back.
+inline std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks,
+                                int&& maxLines) {
+    return ReadTextFile(fileName, byLines, addBreaks, maxLines);
+}

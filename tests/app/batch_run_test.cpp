@@ -1,0 +1,56 @@
+#include "app/batch_run.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "tests/report/support/report_fixture.h"
+
+namespace {
+
+class BatchRunTest : public ReportTest {
+protected:
+    void SetUp() override {
+        ReportTest::SetUp();
+        setProductFoldersForTesting(std::vector<std::string>{});
+    }
+    int run(const std::vector<std::string>& arguments) { return runBatch(arguments, out, err); }
+
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(BatchRunTest, WritesTheReportBesideTheToolNamesItAndOpensItOnlyWhenAsked) {
+    EXPECT_EQ(run({}), 0);
+    const std::string report = folder.file("morvasoftware_bug_report.htm");
+    EXPECT_EQ(out.str(), report + "\n");
+    EXPECT_EQ(err.str(), "");
+    EXPECT_TRUE(launched.empty());
+    EXPECT_NE(folder.read("style.css"), "");
+    EXPECT_NE(folder.read("tool.log"), "");
+    EXPECT_EQ(run({"--open"}), 0);
+    EXPECT_EQ(launched, std::vector<std::string>{report});
+}
+
+TEST_F(BatchRunTest, MessagesGoToStandardErrorAndAreAnsweredByDefault) {
+    launchResult = 31;
+    folder.makeFolder("style.css");  // the default style sheet cannot be saved
+    EXPECT_EQ(run({"--open"}), 0);
+    EXPECT_EQ(err.str(), "ConfigReport: Cant Save the file " + folder.file("style.css") +
+                             "\nConfigReport: No association for file extension\n");
+}
+
+TEST_F(BatchRunTest, UnwritableReportExitsWithOneAndBadArgumentsWithTwo) {
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(out.str().find("--open"), std::string::npos);
+    EXPECT_EQ(run({"--open", "--bogus"}), 2);
+    EXPECT_EQ(err.str().rfind("Unknown argument: --bogus\n", 0), 0u);
+    EXPECT_EQ(folder.read("morvasoftware_bug_report.htm"), "");
+    folder.makeFolder("morvasoftware_bug_report.htm");
+    EXPECT_EQ(run({}), 1);
+    EXPECT_NE(err.str().find("ConfigReport: An error occurred appending to file "),
+              std::string::npos);
+}
+
+}  // namespace

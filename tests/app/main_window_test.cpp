@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/app/app_fixture.h"
+#include "toolkit/ui/application.h"
+#include "toolkit/ui/headless/headless_ui.h"
+
+namespace {
+
+class MainWindowStartTest : public MainWindowTest {
+protected:
+    // Three product folders, each beneath the one before.
+    void loadWithThreeFolders() {
+        folder.makeFolder("product/a/b");
+        setProductFoldersForTesting(std::vector<std::string>{folder.file("product")});
+        form().Form_Load();
+    }
+
+    std::vector<bool> ticks() {
+        std::vector<bool> checked;
+        for (int i = 1; i <= lvFolders().ListItems().Count(); ++i)
+            checked.push_back(lvFolders().ListItems().Item(i).Checked());
+        return checked;
+    }
+
+    // Which of txtInfo, lvFolders, the three lists and the two labels are visible, and
+    // whether "Create Report" is enabled.
+    std::vector<bool> view() {
+        std::vector<bool> state;
+        for (const char* name :
+             {"txtInfo", "lvFolders", "lstApps", "lstFiles", "lstDrives", "Label1(0)", "Label1(1)"})
+            state.push_back(window().find(name)->Visible());
+        state.push_back(cmdGather().Enabled());
+        return state;
+    }
+    const std::vector<bool> kIntroductionView = {true,  true,  false, false,
+                                                 false, false, false, true};
+    const std::vector<bool> kReportView = {false, false, true, true, true, true, true, false};
+
+    HeadlessButton& cmdGather() { return control<HeadlessButton>("cmdGather"); }
+    HeadlessButton& cmdReset() { return control<HeadlessButton>("cmdReset"); }
+    HeadlessRichTextBox& txtInfo() { return control<HeadlessRichTextBox>("txtInfo"); }
+    HeadlessListView& lvFolders() { return control<HeadlessListView>("lvFolders"); }
+    HeadlessListBox& lstApps() { return control<HeadlessListBox>("lstApps"); }
+    HeadlessListBox& lstFiles() { return control<HeadlessListBox>("lstFiles"); }
+    HeadlessListBox& lstDrives() { return control<HeadlessListBox>("lstDrives"); }
+};
+
+TEST_F(MainWindowStartTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion) {
+    App().Major = 1;
+    App().Minor = 2;
+    App().Revision = 37;
+    loadWithThreeFolders();
+    EXPECT_EQ(view(), kIntroductionView);
+    EXPECT_EQ(txtInfo().Text(),
+              "This program gathers information from your Morva Software installations in order "
+              "to assist with fault finding.\r\n\r\nYou can analyse this report yourself, or you "
+              "can email it to our support section to resolve the problem for you.\r\n\r\n\r\n"
+              "\r\n");
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(lvFolders().ListItems().Item(3).Text(), folder.file("product/a/b"));
+    EXPECT_EQ(window().Caption(), "Configuration Report - v1.2   (build 37)");
+    EXPECT_TRUE(headless().shown.empty());
+}
+
+TEST_F(MainWindowStartTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {
+    loadWithThreeFolders();
+    headless().answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::Yes};
+    lvFolders().userSetChecked(2, false);
+    lvFolders().userSetChecked(3, false);
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, false, false}));
+    lvFolders().userSetChecked(2, true);
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
+    ASSERT_EQ(headless().shown.size(), 3u);
+    const MessageBoxRequest& box = headless().shown[0];
+    EXPECT_EQ(box.title, "All Paths should be Ticked");
+    EXPECT_EQ(box.text,
+              "Please leave all checkboxes ticked in order to get\r\nan accurate picture of what "
+              "the problem may be.\r\n\r\nDo you want to leave all items ticked?");
+    EXPECT_EQ(box.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(box.defaultButton, 1);
+    EXPECT_EQ(box.icon, MsgIcon::None);
+}
+
+TEST_F(MainWindowStartTest, RightButtonOnResetTogglesAllByTheFirstFolderAndNothingElse) {
+    form().Form_Load();
+    cmdReset().mouseDown(kRightButton);  // no folders: nothing to do
+    loadWithThreeFolders();
+    cmdGather().click();
+    headless().shown.clear();
+    cmdReset().mouseDown(kRightButton);
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
+    cmdReset().mouseDown(kRightButton, 1);
+    cmdReset().mouseDown(kMiddleButton);
+    cmdReset().mouseDown(kLeftButton);
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(view(), kReportView);
+    EXPECT_TRUE(headless().shown.empty());
+}
+
+TEST_F(MainWindowStartTest, RunOpensTheReportResetRestoresAndASecondRunListsEachDriveOnce) {
+    loadWithThreeFolders();
+    headless().answers = {MsgAnswer::No};
+    lvFolders().userSetChecked(3, false);
+    cmdGather().click();
+    EXPECT_EQ(view(), kReportView);
+    EXPECT_EQ(headless().pointerHistory.back(), kPointerDefault);
+    EXPECT_EQ(launched, std::vector<std::string>{folder.file("morvasoftware_bug_report.htm")});
+    EXPECT_EQ(folder.read("_tmpApps.txt").rfind(lstApps().List(0) + "\r\n", 0), 0u);
+    const int drives = lstDrives().ListCount();
+    const std::string files = lstFiles().List(0);
+    cmdReset().click();
+    EXPECT_EQ(view(), kIntroductionView);
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(lstApps().ListCount(), 0);
+    EXPECT_EQ(lstFiles().List(0), files);
+
+    cmdGather().click();
+    EXPECT_EQ(lstDrives().ListCount(), drives);
+    const std::string text = folder.read("morvasoftware_bug_report.htm");
+    int lines = 0;
+    for (auto at = text.find("\nFree Space on "); at != std::string::npos;
+         at = text.find("\nFree Space on ", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, drives);
+}
+
+// A backend whose first yield lets the user press "Create Report" once more.
+class ImpatientUi : public HeadlessUi {
+public:
+    explicit ImpatientUi(HeadlessButton& button) : button_(button) {}
+    void DoEvents() override {
+        if (yields_++ == 0)
+            button_.click();
+    }
+
+private:
+    HeadlessButton& button_;
+    int yields_ = 0;
+};
+
+TEST_F(MainWindowStartTest, ClickDuringTheRunStartsNoSecondRun) {
+    loadWithThreeFolders();
+    installUi(std::make_unique<ImpatientUi>(cmdGather()));
+    cmdGather().click();
+    EXPECT_EQ(launched.size(), 1u);
+}
+
+}  // namespace

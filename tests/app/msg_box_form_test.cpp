@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "app/msg_box_form.h"
+#include "toolkit/ui/headless/headless_ui.h"
+#include "toolkit/ui/headless/headless_window.h"
+
+namespace {
+
+class MsgBoxFormTest : public ::testing::Test {
+protected:
+    MsgBoxFormTest() { installHeadlessUi(); }
+
+    HeadlessWindow& window() { return dynamic_cast<HeadlessWindow&>(form.window()); }
+    TwipsRect bounds(const char* name) { return window().find(name)->Bounds(); }
+    std::vector<int> buttonTops() {
+        std::vector<int> tops;
+        for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"})
+            tops.push_back(bounds(name).top);
+        return tops;
+    }
+
+    frmMsgBox form;
+};
+
+TEST_F(MsgBoxFormTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmall) {
+    EXPECT_EQ(window().Caption(), "Information");
+    struct Case {
+        int width, height;
+        int labelWidth, labelHeight, buttonTop;
+    };
+    const Case cases[] = {
+        {5085, 2955, 4845, 2085, 2355},                    // design size
+        {5085, 2955 + 600, 4845, 2085 + 600, 2355 + 600},  // taller
+        {3000, 2000, 2760, 1130, 1400},                    // smaller
+        {3000, 700, 2760, 1130, 100},                      // height too small: label keeps it
+        {200, 700, 2760, 1130, 100},                       // both too small
+    };
+    for (const Case& c : cases) {
+        window().resize(c.width, c.height);
+        const TwipsRect label = bounds("lblText");
+        EXPECT_EQ(label.width, c.labelWidth) << c.width << " x " << c.height;
+        EXPECT_EQ(label.height, c.labelHeight) << c.width << " x " << c.height;
+        EXPECT_EQ(buttonTops(), std::vector<int>(4, c.buttonTop)) << c.width << " x " << c.height;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,239 @@
+// The Linux window through real clicks and keys under Qt's offscreen platform. Each test
+// starts the tool's window on a temporary tool folder with a small product tree, and saves a
+// picture of each state it reaches into $CR_SCREENSHOTS when that is set.
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/batch_run.h"
+#include "app/frm_report_configuration.h"
+#include "app/msg_box_form.h"
+#include "report/candidate_folders.h"
+#include "report/document_launcher.h"
+#include "tests/app_gui/qt_message_box_answerer.h"
+#include "tests/support/temp_folder.h"
+#include "toolkit/program_state.h"
+#include "toolkit/ui/application.h"
+#include "toolkit/ui/qt/qt_ui.h"
+#include "toolkit/ui/qt/qt_window.h"
+
+namespace {
+
+const QString kRuleTitle = "All Paths should be Ticked";
+const QString kRuleText =
+    "Please leave all checkboxes ticked in order to get\r\n"
+    "an accurate picture of what the problem may be.\r\n\r\n"
+    "Do you want to leave all items ticked?";
+
+QWidget& widgetOf(Window& window) {
+    return dynamic_cast<QtWindow&>(window).widget();
+}
+
+void saveScreenshot(QWidget& widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("CR_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    const QPixmap picture = widget.grab();
+    const int dpi = qRound(96 * picture.devicePixelRatio());
+    picture.save(QStringLiteral("%1/qt-%2-%3dpi.png").arg(folder, name).arg(dpi));
+}
+
+// Clicks the check box of `row` where a user would: on its indicator.
+void clickCheckBox(QTreeWidget& tree, int row) {
+    QStyleOptionViewItem option;
+    option.initFrom(&tree);
+    option.rect = tree.visualItemRect(tree.topLevelItem(row));
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QRect indicator =
+        tree.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &tree);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, indicator.center());
+}
+
+std::vector<bool> checks(const QTreeWidget& tree) {
+    std::vector<bool> states;
+    for (int row = 0; row < tree.topLevelItemCount(); ++row)
+        states.push_back(tree.topLevelItem(row)->checkState(0) == Qt::Checked);
+    return states;
+}
+
+}  // namespace
+
+class QtWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startUpShowsIntroductionWithEveryFolderTicked();
+    void userTickAsksToKeepEveryFolderTicked();
+    void rightButtonOnResetTogglesAllWithoutAsking();
+    void createReportShowsReportViewAndWritesReport();
+    void msgBoxFollowsItsWindowSize();
+
+private:
+    template <typename T>
+    T& control(const char* name) {
+        T* found = widgetOf(form_->window()).findChild<T*>(name);
+        if (found == nullptr)
+            qFatal("no control %s", name);
+        return *found;
+    }
+
+    std::unique_ptr<TempFolder> folder_;
+    std::unique_ptr<MessageBoxAnswerer> answerer_;
+    std::unique_ptr<frmReportConfiguration> form_;
+    std::vector<std::string> launched_;
+};
+
+void QtWindowTest::init() {
+    folder_ = std::make_unique<TempFolder>();
+    App().Path = folder_->path();
+    folder_->write("products/Alpha/alpha.ini", "[alpha]\r\nmode=1\r\n");
+    folder_->makeFolder("products/Alpha/Data");
+    folder_->write("products/Beta/beta.log", "started\r\n");
+    setProductFoldersForTesting(
+        std::vector<std::string>{folder_->file("products/Alpha"), folder_->file("products/Beta")});
+    launched_.clear();
+    setDocumentLauncherForTesting([this](const std::string& file, const std::string&) {
+        launched_.push_back(file);
+        return 33;
+    });
+    installUi(std::make_unique<QtUi>());
+    answerer_ = std::make_unique<MessageBoxAnswerer>();
+    form_ = std::make_unique<frmReportConfiguration>();
+    form_->Form_Load();
+    form_->window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widgetOf(form_->window())));
+}
+
+void QtWindowTest::cleanup() {
+    form_.reset();
+    answerer_.reset();
+    setDocumentLauncherForTesting(nullptr);
+    setProductFoldersForTesting(std::nullopt);
+    folder_.reset();
+}
+
+void QtWindowTest::startUpShowsIntroductionWithEveryFolderTicked() {
+    QWidget& window = widgetOf(form_->window());
+    const AppObject& app = App();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Configuration Report - v%1.%2   (build %3)")
+                                       .arg(app.Major)
+                                       .arg(app.Minor)
+                                       .arg(app.Revision));
+    QCOMPARE(window.size(), QSize(490, 388));
+
+    auto& folders = control<QTreeWidget>("lvFolders");
+    QCOMPARE(folders.headerItem()->text(0), QStringLiteral("List of Folders to Examine"));
+    QCOMPARE(folders.topLevelItemCount(), 3);  // Alpha, Alpha/Data, Beta
+    QCOMPARE(checks(folders), std::vector<bool>(3, true));
+    QVERIFY(folders.isVisible());
+
+    auto& info = control<QTextEdit>("txtInfo");
+    QVERIFY(info.isVisible());
+    QVERIFY(info.toPlainText().startsWith("This program gathers information from your"));
+    for (const char* hidden : {"lstApps", "lstFiles", "lstDrives"})
+        QVERIFY2(!control<QListWidget>(hidden).isVisible(), hidden);
+    QVERIFY(!control<QLabel>("Label1(0)").isVisible());
+    QVERIFY(!control<QLabel>("Label1(1)").isVisible());
+    QCOMPARE(control<QPushButton>("cmdExit").text(), QStringLiteral("E&xit"));
+    QVERIFY(control<QPushButton>("cmdGather").isEnabled());
+    saveScreenshot(window, "introduction");
+}
+
+void QtWindowTest::userTickAsksToKeepEveryFolderTicked() {
+    auto& folders = control<QTreeWidget>("lvFolders");
+    answerer_->onBox = [](QMessageBox& box) { saveScreenshot(box, "keep-ticked-question"); };
+
+    answerer_->plan(QMessageBox::No);
+    clickCheckBox(folders, 1);
+    QCOMPARE(checks(folders), (std::vector<bool>{true, false, true}));
+
+    answerer_->plan(QMessageBox::Yes);
+    clickCheckBox(folders, 0);
+    QCOMPARE(checks(folders), std::vector<bool>(3, true));
+
+    // The space key turns the current row's box over just as a click does.
+    answerer_->plan(QMessageBox::Yes);
+    folders.setCurrentItem(folders.topLevelItem(2));
+    QTest::keyClick(&folders, Qt::Key_Space);
+    QCOMPARE(checks(folders), std::vector<bool>(3, true));
+
+    QCOMPARE(answerer_->seen().size(), size_t{3});
+    for (const MessageBoxAnswerer::Seen& box : answerer_->seen()) {
+        QCOMPARE(box.title, kRuleTitle);
+        QCOMPARE(box.text, kRuleText);
+        QCOMPARE(box.buttons.size(), 2);
+        QVERIFY(box.buttons.contains("Yes") && box.buttons.contains("No"));
+        QCOMPARE(box.defaultButton, QStringLiteral("Yes"));
+        QVERIFY(!box.hasIcon);
+    }
+}
+
+void QtWindowTest::rightButtonOnResetTogglesAllWithoutAsking() {
+    auto& folders = control<QTreeWidget>("lvFolders");
+    auto& reset = control<QPushButton>("cmdReset");
+
+    QTest::mouseClick(&reset, Qt::RightButton);
+    QCOMPARE(checks(folders), std::vector<bool>(3, false));
+    saveScreenshot(widgetOf(form_->window()), "all-cleared");
+    QTest::mouseClick(&reset, Qt::MiddleButton);
+    QCOMPARE(checks(folders), std::vector<bool>(3, false));
+    QTest::mouseClick(&reset, Qt::RightButton);
+    QCOMPARE(checks(folders), std::vector<bool>(3, true));
+    QVERIFY(answerer_->seen().empty());
+}
+
+void QtWindowTest::createReportShowsReportViewAndWritesReport() {
+    QTest::mouseClick(&control<QPushButton>("cmdGather"), Qt::LeftButton);
+
+    for (const char* shown : {"lstApps", "lstFiles", "lstDrives"})
+        QVERIFY2(control<QListWidget>(shown).isVisible(), shown);
+    QVERIFY(control<QLabel>("Label1(0)").isVisible());
+    QVERIFY(control<QLabel>("Label1(1)").isVisible());
+    QVERIFY(!control<QTreeWidget>("lvFolders").isVisible());
+    QVERIFY(!control<QTextEdit>("txtInfo").isVisible());
+    QVERIFY(!control<QPushButton>("cmdGather").isEnabled());
+    QVERIFY(control<QListWidget>("lstApps").count() > 0);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    saveScreenshot(widgetOf(form_->window()), "report");
+
+    const std::string report = folder_->file("morvasoftware_bug_report.htm");
+    QVERIFY(isCompleteReport(report));
+    QCOMPARE(launched_, std::vector<std::string>{report});
+    QVERIFY(answerer_->seen().empty());
+}
+
+void QtWindowTest::msgBoxFollowsItsWindowSize() {
+    frmMsgBox box;
+    box.show();
+    QWidget& window = widgetOf(box.window());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Information"));
+    QCOMPARE(window.size(), QSize(339, 197));  // 5085 x 2955 twips
+    saveScreenshot(window, "msgbox");
+
+    window.resize(339, 197 + 40);  // 600 twips taller
+    auto* label = window.findChild<QLabel*>("lblText");
+    QCOMPARE(label->geometry(), QRect(8, 8, 323, 139 + 40));
+    for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"})
+        QCOMPARE(window.findChild<QPushButton*>(name)->y(), 197);
+    saveScreenshot(window, "msgbox-taller");
+
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+}
+
+QTEST_MAIN(QtWindowTest)
+#include "qt_window_test.moc"

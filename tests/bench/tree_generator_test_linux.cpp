@@ -1,0 +1,86 @@
+// The benchmark trees: the same tree from the same seed, and a manifest that names exactly the
+// files the report embeds, since the read floor is measured from it. Linux only, like the
+// benchmark itself: the generator hides files the Linux way.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/frm_report_configuration.h"
+#include "bench/tree_generator.h"
+#include "tests/report/support/report_fixture.h"
+
+namespace stdfs = std::filesystem;
+
+namespace {
+
+constexpr TreeShape kSmall{20, 200, 3, 64 * 1024};
+
+// Every file of the tree by its path below the root, with its content.
+std::map<std::string, std::string> filesOf(const std::string& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : stdfs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[stdfs::relative(entry.path(), root).string()] = {std::istreambuf_iterator<char>(in),
+                                                               std::istreambuf_iterator<char>()};
+    }
+    return files;
+}
+
+int folderCount(const std::string& root) {
+    int count = 1;
+    for (const auto& entry : stdfs::recursive_directory_iterator(root)) {
+        count += entry.is_directory() ? 1 : 0;
+    }
+    return count;
+}
+
+class TreeGenerator : public ReportTest {};
+
+TEST_F(TreeGenerator, SameSeedGivesTheSameTreeAndAnotherSeedAnotherOne) {
+    const GeneratedTree first = generateTree(folder.file("one"), kSmall, 7, 2005);
+    generateTree(folder.file("two"), kSmall, 7, 2005);
+    generateTree(folder.file("three"), kSmall, 8, 2005);
+
+    EXPECT_EQ(first.folders, kSmall.folders);
+    EXPECT_EQ(first.files, kSmall.files);
+    EXPECT_EQ(folderCount(folder.file("one")), kSmall.folders);
+    EXPECT_EQ(filesOf(folder.file("one")).size(), static_cast<std::size_t>(kSmall.files));
+    EXPECT_EQ(filesOf(folder.file("one")), filesOf(folder.file("two")));
+    EXPECT_NE(filesOf(folder.file("one")), filesOf(folder.file("three")));
+}
+
+TEST_F(TreeGenerator, ManifestNamesExactlyTheFilesTheReportEmbedsWithTheirCaps) {
+    const std::string root = folder.file("product");
+    const GeneratedTree tree = generateTree(root, kSmall, 3, now.year);
+
+    setProductFoldersForTesting(std::vector<std::string>{root});
+    frmReportConfiguration form;
+    form.Form_Load();
+    form.cmdGather_Click();
+    const std::string text = folder.read("morvasoftware_bug_report.htm");
+
+    // Each embedded file is an <H3> heading followed by its section's table.
+    std::map<std::string, int> embedded;
+    const std::map<std::string, int> capOfColour = {
+        {"#FFFFCC", 400}, {"#F4F4F4", 200}, {"#E2E4E7", 200}};
+    for (auto at = text.find("<H3>/"); at != std::string::npos; at = text.find("<H3>/", at + 1)) {
+        const auto end = text.find("</H3>", at);
+        const auto colour = text.find("bgcolor=", end) + 8;
+        embedded[text.substr(at + 4, end - at - 4)] = capOfColour.at(text.substr(colour, 7));
+    }
+    std::map<std::string, int> manifest;
+    for (const EmbeddedFile& file : tree.embedded)
+        manifest[file.path] = file.lineCap;
+    EXPECT_EQ(manifest, embedded);
+    EXPECT_GT(manifest.size(), 30u);
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include "report/folder_walk.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/report/support/report_fixture.h"
+#include "toolkit/os/os_traits.h"
+#include "toolkit/ui/headless/headless_controls.h"
+
+namespace {
+
+std::string join(const std::string& folder, const std::string& name) {
+    return folder + os::kPathSeparator + name;
+}
+
+// A tree in memory: each folder's identity and subfolder names. A name that leads to no
+// folder of the map has vanished; an unreadable folder lists nothing.
+class FakeTree : public FolderTree {
+public:
+    struct Folder {
+        Folder(std::uint64_t id = 0, std::vector<std::string> subfolders = {}, bool readable = true)
+            : id(id), subfolders(std::move(subfolders)), readable(readable) {}
+        std::uint64_t id;
+        std::vector<std::string> subfolders;
+        bool readable;
+    };
+
+    bool fullPath(const std::string& folder, std::string& path) override {
+        path = folder;
+        return folders.count(folder) != 0;
+    }
+    bool identity(const std::string& folder, osfs::FolderIdentity& id) override {
+        id = {1, folders.count(folder) ? folders[folder].id : 0};
+        return folders.count(folder) != 0;
+    }
+    std::vector<std::string> subfolders(const std::string& folder) override {
+        return folders[folder].readable ? folders[folder].subfolders : std::vector<std::string>{};
+    }
+
+    std::map<std::string, Folder> folders;
+};
+
+class FolderWalkTest : public ReportTest {
+protected:
+    std::vector<std::string> walk(const std::string& root) {
+        AddFolderTree(listView, root, tree);
+        std::vector<std::string> texts;
+        for (int i = 1; i <= listView.ListItems().Count(); ++i)
+            texts.push_back(listView.ListItems().Item(i).Text());
+        return texts;
+    }
+
+    HeadlessListView listView;
+    FakeTree tree;
+};
+
+TEST_F(FolderWalkTest, WalksDepthFirstAndEndsOnLoopsUnreadableAndVanishedFolders) {
+    const std::string a = join("R", "A");
+    tree.folders = {
+        {"R", {1, {"A", "Locked", "Gone", "Twin"}}},
+        {a, {2, {"back"}}},
+        {join(a, "back"), {1, {"A"}}},  // a link to the root
+        {join("R", "Locked"), {3, {"Inside"}, false}},
+        {join("R", "Twin"), {2, {"back"}}},  // a second way into A
+    };
+    EXPECT_EQ(walk("R"), (std::vector<std::string>{"R", a, join(a, "back"), join("R", "Locked"),
+                                                   join("R", "Twin")}));
+    // A candidate that does not exist adds nothing; the same last folder is not repeated.
+    tree.folders = {{"R", {1}}};
+    EXPECT_EQ(walk("missing").size(), 5u);
+    EXPECT_EQ(walk("R").size(), 6u);
+    EXPECT_EQ(walk("R").size(), 6u);
+}
+
+TEST_F(FolderWalkTest, DeepTreeIsWalkedWithoutRecursion) {
+    std::vector<std::string> expected = {"R"};
+    for (int depth = 1; depth <= 1000; ++depth) {
+        tree.folders[expected.back()] = {static_cast<std::uint64_t>(depth), {"d"}};
+        expected.push_back(join(expected.back(), "d"));
+    }
+    tree.folders[expected.back()] = {5000};
+    EXPECT_EQ(walk("R"), expected);
+}
+
+}  // namespace

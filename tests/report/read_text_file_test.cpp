@@ -1,0 +1,67 @@
+#include "report/read_text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/report/support/report_fixture.h"
+#include "toolkit/os/os_traits.h"
+
+namespace {
+
+std::string numbered(int count, const std::string& lineEnd) {
+    std::string text;
+    for (int i = 1; i <= count; ++i)
+        text += std::to_string(i) + lineEnd;
+    return text;
+}
+
+const std::string kWarning = "WARNING - FILE NOT FULLY LOADED (maxLines = ";
+
+class ReadTextFileTest : public ReportTest {};
+
+TEST_F(ReadTextFileTest, LinesAreCutAtTheLineCapOrTheByteBound) {
+    const std::string oneMiB(kMaxEmbeddedBytes, 'x');
+    const std::string lf = os::kLoneLineFeedEndsLine ? "a\r\nb\r\n" : "a\nb\r\n";
+    struct Case {
+        std::string content;
+        bool addBreaks;
+        int cap;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"", true, 5, ""},
+        {"a\r\nb", true, 5, "a<BR>\r\nb<BR>\r\n"},
+        {"a\rb\r\n\r\n", false, 5, "a\r\nb\r\n\r\n"},
+        {"a\nb", false, 5, lf},
+        {numbered(3, "\r\n"), false, 3, numbered(3, "\r\n")},
+        {numbered(4, "\r\n"), false, 3, numbered(3, "\r\n") + kWarning + "3"},
+        {numbered(1001, "\r\n"), true, 1000, numbered(1000, "<BR>\r\n") + kWarning + "1,000"},
+        {oneMiB, false, 5, oneMiB + "\r\n"},
+        {oneMiB + "yz", true, 5, oneMiB + "<BR>\r\n" + kWarning + "5"},
+        {oneMiB + "\r\nnext", false, 5, oneMiB + "\r\n" + kWarning + "5"},
+    };
+    for (const Case& c : cases) {
+        int cap = c.cap;
+        EXPECT_EQ(ReadTextFile(folder.write("in.txt", c.content), true, c.addBreaks, cap),
+                  c.expected)
+            << c.content.substr(0, 12);
+    }
+}
+
+TEST_F(ReadTextFileTest, CapOfZeroStandsForFourHundredAndIsHandedBack) {
+    int cap = 0;
+    EXPECT_EQ(ReadTextFile(folder.write("in.txt", numbered(401, "\r\n")), true, false, cap),
+              numbered(400, "\r\n") + kWarning + "400");
+    EXPECT_EQ(cap, 400);
+    EXPECT_EQ(ReadTextFile(folder.file("in.txt"), false, true, 1), numbered(401, "\r\n"));
+}
+
+TEST_F(ReadTextFileTest, MissingFileGivesEmptyTextAndOneLogLine) {
+    EXPECT_EQ(ReadTextFile(folder.file("missing.txt"), true, true, 0), "");
+    EXPECT_NE(logText().find(", Cant load the file " + folder.file("missing.txt") + "\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(headless().shown.empty());
+}
+
+}  // namespace

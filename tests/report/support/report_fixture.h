@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/candidate_folders.h"
+#include "report/document_launcher.h"
+#include "tests/toolkit/program_folder_fixture.h"
+#include "toolkit/program_state.h"
+
+// A program-folder test for the report: the shell's launch is replaced by a recorder that
+// answers `launchResult`, and the product folders and the report path are restored after.
+class ReportTest : public ProgramFolderTest {
+protected:
+    void SetUp() override {
+        ProgramFolderTest::SetUp();
+        setDocumentLauncherForTesting([this](const std::string& fileName, const std::string&) {
+            launched.push_back(fileName);
+            return launchResult;
+        });
+    }
+
+    void TearDown() override {
+        setDocumentLauncherForTesting(nullptr);
+        setProductFoldersForTesting(std::nullopt);
+        gReportPath.clear();
+        ProgramFolderTest::TearDown();
+    }
+
+    std::vector<std::string> launched;
+    int launchResult = 33;
+};

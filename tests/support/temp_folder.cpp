@@ -1,0 +1,73 @@
+#include "tests/support/temp_folder.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "toolkit/os/os_traits.h"
+
+namespace stdfs = std::filesystem;
+
+namespace {
+
+stdfs::path fromUtf8(const std::string& text) {
+    return stdfs::u8path(text);
+}
+
+std::string toUtf8(const stdfs::path& path) {
+    return path.u8string();
+}
+
+}  // namespace
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::ostringstream name;
+    name << "cr-test-" << stamp << "-" << counter++;
+    const stdfs::path folder = stdfs::temp_directory_path() / name.str();
+    stdfs::create_directories(folder);
+    path_ = toUtf8(stdfs::canonical(folder));
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    // Tests may leave read-only entries behind; make them writable so that they can go.
+    for (auto it = stdfs::recursive_directory_iterator(fromUtf8(path_), ignored);
+         it != stdfs::recursive_directory_iterator(); it.increment(ignored)) {
+        stdfs::permissions(it->path(), stdfs::perms::owner_all, stdfs::perm_options::add, ignored);
+    }
+    stdfs::remove_all(fromUtf8(path_), ignored);
+}
+
+std::string TempFolder::file(const std::string& relative) const {
+    std::string converted = relative;
+    for (char& c : converted) {
+        if (c == '/')
+            c = os::kPathSeparator;
+    }
+    return path_ + os::kPathSeparator + converted;
+}
+
+std::string TempFolder::write(const std::string& relative, const std::string& bytes) const {
+    const std::string full = file(relative);
+    stdfs::create_directories(fromUtf8(full).parent_path());
+    std::ofstream out(fromUtf8(full), std::ios::binary | std::ios::trunc);
+    out << bytes;
+    return full;
+}
+
+std::string TempFolder::makeFolder(const std::string& relative) const {
+    const std::string full = file(relative);
+    stdfs::create_directories(fromUtf8(full));
+    return full;
+}
+
+std::string TempFolder::read(const std::string& relative) const {
+    std::ifstream in(fromUtf8(file(relative)), std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}

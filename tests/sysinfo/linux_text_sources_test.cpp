@@ -1,0 +1,78 @@
+#include "sysinfo/linux_text_sources.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LinuxMemoryStatus, ComesFromMeminfoAndTheProcessSize) {
+    const std::string meminfo =
+        "MemTotal:       16000000 kB\n"
+        "MemFree:         1000000 kB\n"
+        "MemAvailable:    4000000 kB\n"
+        "CommitLimit:    10000000 kB\n"
+        "Committed_AS:   12000000 kB\n";
+    const std::string status = "Name:\tunit\nVmPeak:\t  9000 kB\nVmSize:\t    8000 kB\n";
+    const MemoryStatus memory = memoryStatusFrom(meminfo, status, 1ull << 40);
+    EXPECT_EQ(memory.memoryLoad, 75u);
+    EXPECT_EQ(memory.totalPhys, 16000000ull * 1024);
+    EXPECT_EQ(memory.availPhys, 4000000ull * 1024);
+    EXPECT_EQ(memory.totalPageFile, 10000000ull * 1024);
+    EXPECT_EQ(memory.availPageFile, 0u) << "overcommitted: nothing left, not a negative count";
+    EXPECT_EQ(memory.totalVirtual, 1ull << 40);
+    EXPECT_EQ(memory.availVirtual, (1ull << 40) - 8000ull * 1024);
+
+    const MemoryStatus unreadable = memoryStatusFrom("", "", 0);
+    EXPECT_EQ(unreadable.memoryLoad, 0u);
+    EXPECT_EQ(unreadable.totalPhys, 0u);
+}
+
+TEST(LinuxDocumentsFolder, FollowsTheUserDirsFile) {
+    const struct {
+        const char* userDirs;
+        const char* folder;
+    } cases[] = {
+        {"", "/home/al/Documents"},
+        {"# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", "/home/al/Dokumente"},
+        {"XDG_DOCUMENTS_DIR=\"/data/My\\ Papers/\"\n", "/data/My Papers"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME/\"\n", "/home/al"},
+        {"XDG_DOCUMENTS_DIR=\"relative/path\"\n", "/home/al/Documents"},
+        {"XDG_DOCUMENTS_DIR=\"$HOMEWORK\"\n", "/home/al/Documents"},
+        {"XDG_DESKTOP_DIR=\"$HOME/Desk\"\n", "/home/al/Documents"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(documentsFolderFrom(c.userDirs, "/home/al"), c.folder);
+}
+
+TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
+    const std::string mounts =
+        "proc /proc proc rw 0 0\n"
+        "/dev/sda2 /home ext4 rw 0 0\n"
+        "/dev/sda1 / ext4 rw 0 0\n"
+        "/dev/sda2 /srv/bind ext4 rw 0 0\n"
+        "/dev/sdb1 /media/usb vfat rw 0 0\n"
+        "/dev/sr0 /media/cd iso9660 ro 0 0\n"
+        "/dev/loop3 /snap/core squashfs ro 0 0\n"
+        "tmpfs /run tmpfs rw 0 0\n"
+        "tmpfs /tmp tmpfs rw 0 0\n"
+        "server:/export /mnt/nfs nfs4 rw 0 0\n"
+        "overlay /var/lib/docker/x overlay rw 0 0\n"
+        "/dev/sdc1 /mnt/with\\040space xfs rw 0 0\n"
+        "broken line\n";
+    const auto removable = [](const std::string& device) { return device == "/dev/sdb1"; };
+    const std::vector<DriveEntry> drives = drivesFromMounts(mounts, removable);
+    std::vector<std::pair<std::string, DriveKind>> seen;
+    for (const DriveEntry& drive : drives)
+        seen.emplace_back(drive.name, drive.type);
+    EXPECT_EQ(seen, (std::vector<std::pair<std::string, DriveKind>>{
+                        {"/", DriveKind::Fixed},
+                        {"/home", DriveKind::Fixed},
+                        {"/media/cd", DriveKind::CdRom},
+                        {"/media/usb", DriveKind::Removable},
+                        {"/mnt/nfs", DriveKind::Network},
+                        {"/mnt/with space", DriveKind::Fixed},
+                        {"/run", DriveKind::RamDisk},
+                        {"/tmp", DriveKind::RamDisk},
+                    }));
+}
+
+}  // namespace

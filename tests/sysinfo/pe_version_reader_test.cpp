@@ -1,0 +1,95 @@
+#include "sysinfo/pe_version_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "sysinfo/version_block.h"
+#include "tests/support/temp_folder.h"
+#include "tests/sysinfo/version_image_builder.h"
+
+namespace {
+
+VersionBlock blockNamed(const std::u16string& productVersion) {
+    return buildVersionBlock(
+        {{{0x0409, 0x04B0}}, {{"040904B0", {{"ProductVersion", productVersion}}}}});
+}
+
+VersionBlock readImage(const std::string& image) {
+    return readPeVersionResource(
+        MemoryByteSource(reinterpret_cast<const unsigned char*>(image.data()), image.size()));
+}
+
+std::string imageOf(std::vector<ResourceLanguage> languages, bool pe32Plus = true) {
+    ProgramImageLayout layout;
+    layout.pe32Plus = pe32Plus;
+    layout.languages = std::move(languages);
+    return buildProgramImage(layout);
+}
+
+TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFirstLanguage) {
+    const VersionBlock neutral = blockNamed(u"neutral");
+    const VersionBlock english = blockNamed(u"english");
+    const VersionBlock german = blockNamed(u"german");
+    EXPECT_EQ(readImage(imageOf({{0x409, english}}, false)), english) << "PE32";
+    EXPECT_EQ(readImage(imageOf({{0x409, english}}, true)), english) << "PE32+";
+    EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}, {0, neutral}})), neutral);
+    EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}})), english);
+    EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x40C, blockNamed(u"french")}})), german);
+}
+
+TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
+    ProgramImageLayout noResources;
+    noResources.hasResources = false;
+    noResources.languages = {{0x409, blockNamed(u"1.0")}};
+    ProgramImageLayout iconsOnly = noResources;
+    iconsOnly.hasResources = true;
+    iconsOnly.resourceType = 3;  // RT_ICON
+    EXPECT_TRUE(readImage(buildProgramImage(noResources)).empty());
+    EXPECT_TRUE(readImage(buildProgramImage(iconsOnly)).empty());
+    EXPECT_TRUE(readImage(imageOf({{0x409, {}}})).empty());
+    EXPECT_TRUE(readImage("plain text, not a program").empty());
+    EXPECT_TRUE(readImage("").empty());
+
+    TempFolder folder;
+    const std::string program = folder.write("tool.exe", imageOf({{0x409, blockNamed(u"2.5")}}));
+    EXPECT_EQ(readPeVersionResourceFromFile(program), blockNamed(u"2.5"));
+    EXPECT_TRUE(readPeVersionResourceFromFile(folder.path()).empty()) << "a folder";
+    EXPECT_TRUE(readPeVersionResourceFromFile(folder.file("missing.exe")).empty());
+}
+
+// A cut at any length, or any one byte of the headers and the resource directory changed to
+// every troublesome value, must give a block or nothing: never a read outside the image.
+TEST(PeVersionReader, DamagedImagesNeverReadOutsideTheImage) {
+    const std::string image = imageOf({{0x409, blockNamed(u"1.0")}});
+    for (std::size_t size = 0; size < image.size(); ++size)
+        readImage(image.substr(0, size));
+    const std::size_t headersAndDirectory = 0x200 + 0x60;
+    for (std::size_t at = 0; at < headersAndDirectory; ++at) {
+        for (const unsigned char value : {0x00, 0x7F, 0x80, 0xFF}) {
+            std::string damaged = image;
+            damaged[at] = static_cast<char>(value);
+            readImage(damaged);
+        }
+    }
+}
+
+// The fuzzing corpus, with every crasher that fuzzing has found: each input is read as a
+// program image and as a version block without harm.
+TEST(PeVersionReader, FuzzCorpusIsReadSafely) {
+    int inputs = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::u8path(CR_PE_FUZZ_CORPUS))) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        std::string value;
+        queryVersionBlock(readImage(bytes), "\\VarFileInfo\\Translation", value);
+        queryVersionBlock(VersionBlock(bytes.begin(), bytes.end()), "\\", value);
+        ++inputs;
+    }
+    EXPECT_GT(inputs, 0);
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#include "sysinfo/system_facts.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "tests/sysinfo/fake_sys_platform.h"
+#include "toolkit/os/os_traits.h"
+#include "toolkit/ui/headless/headless_controls.h"
+#include "toolkit/ui/headless/headless_ui.h"
+
+namespace {
+
+class SystemFactsTest : public ::testing::Test {
+protected:
+    FakeSysPlatform& fake = installFakeSysPlatform();
+    HeadlessUi& headless = installHeadlessUi();
+};
+
+TEST_F(SystemFactsTest, MemoryReportHasSevenLinesInKilobytes) {
+    fake.memory = {45, 536330240, 1024 * 1000, 8ull << 30, 0, 2047, 1536};
+    EXPECT_EQ(getMemoryReport("<BR>"),
+              "45 % used<BR>"
+              "TotalPhys     = 523,760 Kbyte<BR>"
+              "AvailPhys     = 1,000 Kbyte<BR>"
+              "TotalPageFile = 8,388,608 Kbyte<BR>"
+              "AvailPageFile =  Kbyte<BR>"
+              "TotalVirtual  = 2 Kbyte<BR>"
+              "AvailVirtual  = 2 Kbyte<BR>");
+    fake.memory = MemoryStatus();
+    EXPECT_EQ(getMemoryReport("|").substr(0, 8), " % used|") << "a load of 0 prints no digits";
+}
+
+TEST_F(SystemFactsTest, FreeSpaceIsTotalFreeBytesInMillionsRoundedHalfToEven) {
+    const struct {
+        std::uint64_t bytes;
+        int megabytes;
+    } cases[] = {
+        {0, 0},
+        {1499949, 1},
+        {1499950, 2},  // 14,999.5 hundreds round to 15,000, which is exactly 1.5 millions
+        {2500000, 2},
+        {3500000, 4},
+        {500000000000ull, 500000},
+        {std::numeric_limits<std::uint64_t>::max(), std::numeric_limits<std::int32_t>::max()},
+    };
+    for (const auto& c : cases) {
+        fake.space = {1, 2, c.bytes};
+        EXPECT_EQ(getFreeSpaceMB("C:"), c.megabytes) << c.bytes;
+    }
+}
+
+TEST_F(SystemFactsTest, NamesAreCutByTheirReportedSizesAndAskedOnce) {
+    EXPECT_EQ(getUserName(), "") << "a failed query is not cached";
+    EXPECT_EQ(getComputerName(), "");
+    fake.user = "alice";
+    fake.computer = "DESK-01";
+    EXPECT_EQ(getUserName(), "alice");
+    EXPECT_EQ(getComputerName(), "DESK-01");
+    fake.user = "bob";
+    EXPECT_EQ(getUserName(), "alice");
+    EXPECT_EQ(getComputerName(), "DESK-01");
+    EXPECT_EQ(fake.userQueries, 2);
+    EXPECT_EQ(fake.computerQueries, 2);
+}
+
+TEST_F(SystemFactsTest, WindowsFolderEndsWithExactlyOneSeparator) {
+    const std::string sep(1, os::kPathSeparator);
+    const struct {
+        std::string answer, expected;
+    } cases[] = {
+        {"C:" + sep + "WINDOWS", "C:" + sep + "WINDOWS" + sep},
+        {"C:" + sep, "C:" + sep},
+        {"C:" + sep + "WINDOWS" + std::string(1, '\0') + "junk", "C:" + sep + "WINDOWS" + sep},
+        {"  D:" + sep + "WIN  ", "D:" + sep + "WIN" + sep},
+        {"", ""},  // the query fails
+    };
+    for (const auto& c : cases) {
+        fake.windowsFolderText = c.answer;
+        fake.windowsFolderLength = static_cast<std::uint32_t>(c.answer.size());
+        EXPECT_EQ(getWindowsDir(), c.expected);
+    }
+}
+
+TEST_F(SystemFactsTest, SpecialFolderFailuresShowTheirMessageAndDocumentsAreFolderFive) {
+    const struct {
+        std::uint32_t result;
+        std::string folder;
+        const char* message;
+    } cases[] = {
+        {kFolderFound, "C:\\Users\\alice\\Documents", nullptr},
+        {kFolderMissing, "", "The folder does not exist"},
+        {kFolderIdInvalid, "", "An invalid folder ID was specified"},
+        {0x80004005, "", nullptr},
+    };
+    fake.folderPath = "C:\\Users\\alice\\Documents";
+    for (const auto& c : cases) {
+        headless.shown.clear();
+        fake.folderResult = c.result;
+        EXPECT_EQ(getMyDocumentsFolder(), c.folder);
+        ASSERT_EQ(headless.shown.size(), c.message ? 1u : 0u);
+        if (c.message) {
+            EXPECT_EQ(headless.shown[0].text, c.message);
+            EXPECT_EQ(headless.shown[0].buttons, MsgButtons::OK);
+        }
+    }
+    EXPECT_EQ(fake.folderIdsAsked, std::vector<int>(4, 5));
+}
+
+TEST_F(SystemFactsTest, FixedDrivesAreAppendedInTheSystemsOrder) {
+    fake.driveList = {{"A:", DriveKind::Removable}, {"C:", DriveKind::Fixed},
+                      {"D:", DriveKind::Fixed},     {"E:", DriveKind::CdRom},
+                      {"R:", DriveKind::RamDisk},   {"Z:", DriveKind::Network}};
+    HeadlessListBox list;
+    list.AddItem("earlier");
+    list.setEnabled(false);
+    listFixedDrives(list);
+    EXPECT_TRUE(list.Enabled());
+    ASSERT_EQ(list.ListCount(), 3);
+    EXPECT_EQ(list.List(1), "C:");
+    EXPECT_EQ(list.List(2), "D:");
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+// Checks against this machine of what always holds on Linux.
+#include <pwd.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "sysinfo/file_properties.h"
+#include "sysinfo/file_version.h"
+#include "sysinfo/process_list.h"
+#include "sysinfo/sys_platform.h"
+#include "sysinfo/system_facts.h"
+#include "tests/support/temp_folder.h"
+#include "tests/sysinfo/version_image_builder.h"
+#include "toolkit/program_state.h"
+#include "toolkit/ui/headless/headless_controls.h"
+#include "toolkit/ui/headless/headless_ui.h"
+
+namespace {
+
+bool listHolds(const ListBox& list, const std::string& line) {
+    for (int i = 0; i < list.ListCount(); ++i) {
+        if (list.List(i) == line)
+            return true;
+    }
+    return false;
+}
+
+class LinuxLiveTest : public ::testing::Test {
+protected:
+    void SetUp() override { setSysPlatformForTesting(nullptr); }
+    HeadlessUi& headless = installHeadlessUi();
+};
+
+TEST_F(LinuxLiveTest, MachineFactsComeFromTheSystem) {
+    utsname host{};
+    ASSERT_EQ(uname(&host), 0);
+    EXPECT_EQ(getUserName(), getpwuid(geteuid())->pw_name);
+    EXPECT_EQ(getComputerName(), host.nodename);
+
+    HeadlessListBox drives;
+    listFixedDrives(drives);
+    EXPECT_TRUE(listHolds(drives, "/"));
+    EXPECT_EQ(getWindowsDir(), "/usr/");
+
+    const MemoryStatus memory = sysPlatform().memoryStatus();
+    EXPECT_GT(memory.totalPhys, 0u);
+    EXPECT_LE(memory.availPhys, memory.totalPhys);
+    EXPECT_LE(memory.memoryLoad, 100u);
+    EXPECT_LT(memory.availVirtual, memory.totalVirtual);
+}
+
+TEST_F(LinuxLiveTest, TheProcessListHoldsThisTestProgram) {
+    char self[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self);
+    ASSERT_GT(length, 0);
+    HeadlessListBox list;
+    gApp().TEST_getAndListApps(list);
+    EXPECT_TRUE(listHolds(list, std::string(self, static_cast<std::size_t>(length))));
+    EXPECT_EQ(gApp().getVersion(), kFamilyNt);
+}
+
+TEST_F(LinuxLiveTest, FilePropertiesAndVersionsComeFromTheFiles) {
+    TempFolder folder;
+    const std::string text = folder.write("notes.txt", "12345");
+    ProgramImageLayout layout;
+    layout.languages = {
+        {0x409, buildVersionBlock(
+                    {{{0x0409, 0x04B0}},
+                     {{"040904B0", {{"FileVersion", u"1.2"}, {"ProductVersion", u"3.4"}}}}})}};
+    const std::string program = folder.write("tool.exe", buildProgramImage(layout));
+
+    clsFileProp props;
+    props.FindFileInfo(text, false);
+    EXPECT_EQ(props.ByteSize(), "5 bytes");
+    EXPECT_EQ(props.FileType(), "TXT File");
+    EXPECT_FALSE(props.LastWriteTime().empty());
+    EXPECT_EQ(getFileVersion(program), "1.2");
+    EXPECT_EQ(getFileVersion(text), "");
+
+    props.FindFileInfo(folder.path(), false);
+    ASSERT_EQ(headless.shown.size(), 1u);
+    EXPECT_EQ(headless.shown[0].text, "Can't open the file");
+}
+
+}  // namespace

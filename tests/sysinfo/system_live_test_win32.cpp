@@ -1,0 +1,106 @@
+// Checks under Wine of what always holds on Windows, and the comparison of the system's
+// version reader with our own portable one.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "sysinfo/process_list.h"
+#include "sysinfo/sys_platform.h"
+#include "sysinfo/system_facts.h"
+#include "sysinfo/version_record.h"
+#include "tests/support/temp_folder.h"
+#include "toolkit/os/wide_text_win32.h"
+#include "toolkit/program_state.h"
+#include "toolkit/ui/headless/headless_controls.h"
+#include "toolkit/ui/headless/headless_ui.h"
+
+namespace {
+
+// Whether a line of the list equals `text` without regard to case.
+bool listHolds(const ListBox& list, const std::string& text) {
+    for (int i = 0; i < list.ListCount(); ++i) {
+        if (CompareStringOrdinal(widen(list.List(i)).c_str(), -1, widen(text).c_str(), -1, TRUE) ==
+            CSTR_EQUAL)
+            return true;
+    }
+    return false;
+}
+
+std::string ownExecutable() {
+    wchar_t path[MAX_PATH];
+    return narrow(std::wstring(path, GetModuleFileNameW(nullptr, path, MAX_PATH)));
+}
+
+std::string systemFolder() {
+    wchar_t path[MAX_PATH];
+    return narrow(std::wstring(path, GetSystemDirectoryW(path, MAX_PATH)));
+}
+
+std::string environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? narrow(std::wstring(value, length)) : std::string();
+}
+
+class WineLiveTest : public ::testing::Test {
+protected:
+    void SetUp() override { setSysPlatformForTesting(nullptr); }
+    HeadlessUi& headless = installHeadlessUi();
+};
+
+TEST_F(WineLiveTest, MachineFactsComeFromThePrefix) {
+    HeadlessListBox list;
+    gApp().TEST_getAndListApps(list);
+    EXPECT_TRUE(listHolds(list, ownExecutable())) << ownExecutable();
+    EXPECT_EQ(gApp().getVersion(), kFamilyNt);
+
+    list.Clear();
+    listFixedDrives(list);
+    EXPECT_TRUE(listHolds(list, "C:"));
+    EXPECT_GT(getFreeSpaceMB("C:\\"), 0);
+    EXPECT_EQ(getFreeSpaceMB("Q:\\no\\such\\drive"), 0);
+    EXPECT_EQ(getMyDocumentsFolder(), environment(L"USERPROFILE") + "\\Documents");
+    EXPECT_EQ(getWindowsDir(), environment(L"SystemRoot") + "\\");
+    EXPECT_TRUE(headless.shown.empty());
+
+    EXPECT_FALSE(getUserName().empty());
+    EXPECT_FALSE(getComputerName().empty());
+    const MemoryStatus memory = sysPlatform().memoryStatus();
+    EXPECT_GT(memory.totalPhys, 0u);
+    EXPECT_LE(memory.availPhys, memory.totalPhys);
+}
+
+// The system's reader and ours must agree on the translation code and the two versions;
+// `found` says whether the file has a version with a ProductVersion at all.
+void expectSameVersions(const std::string& path, bool found) {
+    PeVersionSource ours;
+    VersionRecord fromSystem;
+    VersionRecord fromOurs;
+    EXPECT_EQ(loadVersionRecord(sysPlatform(), path, fromSystem), found) << path;
+    EXPECT_EQ(loadVersionRecord(ours, path, fromOurs), found) << path;
+    EXPECT_EQ(fromOurs.translationCode, fromSystem.translationCode) << path;
+    EXPECT_EQ(fromOurs.fileVersion, fromSystem.fileVersion) << path;
+    EXPECT_EQ(fromOurs.productVersion, fromSystem.productVersion) << path;
+}
+
+TEST_F(WineLiveTest, OurVersionReaderAgreesWithTheSystems) {
+    const std::string self = ownExecutable();
+    const std::string sample =
+        self.substr(0, self.find_last_of('\\') + 1) + "cr_version_sample.exe";
+    VersionRecord record;
+    ASSERT_TRUE(loadVersionRecord(sysPlatform(), sample, record));
+    EXPECT_EQ(record.translationCode, "040704E4");
+    EXPECT_EQ(record.fileVersion, "4.3.2.1 (de)");
+    EXPECT_EQ(record.productVersion, "9.8 (de)");
+    expectSameVersions(sample, true);
+
+    TempFolder folder;
+    expectSameVersions(folder.write("plain.txt", "no resource here"), false);
+    expectSameVersions(self, false);
+    for (const char* program : {"explorer.exe", "msiexec.exe", "kernel32.dll", "shell32.dll"})
+        expectSameVersions(systemFolder() + "\\" + program, true);
+    // Wine's notepad carries no version resource: both readers must say so.
+    expectSameVersions(systemFolder() + "\\notepad.exe", false);
+}
+
+}  // namespace

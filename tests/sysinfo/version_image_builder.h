@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "sysinfo/version_source.h"
+
+// Builders of version blocks and of the Windows program images that carry them, for tests of
+// the readers. Keys are ASCII; values are UTF-16 so that tests can hold any character.
+
+struct StringTableLayout {
+    std::string code;  // "040904B0"
+    std::vector<std::pair<std::string, std::u16string>> strings;
+};
+
+struct VersionInfoLayout {
+    std::vector<std::pair<std::uint16_t, std::uint16_t>> translations;  // language, code page
+    std::vector<StringTableLayout> tables;
+};
+
+// A VS_VERSIONINFO block as a resource compiler writes it: 16-bit strings, 4-byte alignment.
+VersionBlock buildVersionBlock(const VersionInfoLayout& layout);
+
+// One node of a version block: its header, key, value and children, padded to 4 bytes.
+VersionBlock versionNode(const std::string& key, std::uint16_t type, std::uint16_t valueLength,
+                         const VersionBlock& value, const std::vector<VersionBlock>& children);
+
+struct ResourceLanguage {
+    std::uint32_t language = 0x409;
+    VersionBlock data;
+};
+
+struct ProgramImageLayout {
+    bool pe32Plus = true;
+    bool hasResources = true;
+    std::uint32_t resourceType = 16;  // RT_VERSION
+    std::vector<ResourceLanguage> languages;
+};
+
+// A minimal program image (PE32 or PE32+) whose one section holds the resource directory.
+std::string buildProgramImage(const ProgramImageLayout& layout);

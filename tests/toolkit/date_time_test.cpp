@@ -1,0 +1,22 @@
+#include "toolkit/date_time.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DateTimeTest, CalendarArithmeticCrossesLeapDaysMonthsYearsAndEpochs) {
+    const DateTime dates[] = {
+        {1899, 12, 30, 0, 0, 0},
+        {1969, 12, 31, 23, 59, 59},
+        {2000, 2, 29, 12, 0, 0},
+        {2099, 12, 12, 6, 7, 8},
+    };
+    for (const DateTime& date : dates)
+        EXPECT_EQ(DateTime::fromCalendarSeconds(date.toCalendarSeconds()), date) << date.year;
+    EXPECT_EQ((DateTime{1970, 1, 2, 0, 0, 0}.toCalendarSeconds()), 86400);
+    EXPECT_EQ((DateTime{2004, 2, 28, 23, 59, 59}.plusSeconds(1)), (DateTime{2004, 2, 29, 0, 0, 0}));
+    EXPECT_EQ((DateTime{2005, 12, 31, 23, 59, 58}.plusSeconds(5)), (DateTime{2006, 1, 1, 0, 0, 3}));
+    EXPECT_EQ((DateTime{2005, 3, 1, 0, 0, 0}.plusSeconds(-1)), (DateTime{2005, 2, 28, 23, 59, 59}));
+}
+
+}  // namespace

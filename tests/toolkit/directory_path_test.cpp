@@ -1,0 +1,85 @@
+#include "toolkit/directory_path.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+#include "toolkit/os/os_traits.h"
+#include "toolkit/string_array.h"
+#include "toolkit/ui/headless/headless_ui.h"
+
+namespace {
+
+std::vector<std::string> sortedItemsOf(const clsArray& arr) {
+    std::vector<std::string> items;
+    for (int i = 1; i <= arr.Count(); ++i)
+        items.push_back(arr.Item(i));
+    std::sort(items.begin(), items.end());
+    return items;
+}
+
+class DirectoryPathTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    HeadlessUi& headless = installHeadlessUi();
+    clsPath path;
+};
+
+TEST_F(DirectoryPathTest, InitCleansTheNameAndCreatesEveryMissingLevel) {
+    const std::string sep(1, os::kPathSeparator);
+    std::string name = "  " + folder.path() + sep + "  ";
+    path.initFull(name);
+    EXPECT_EQ(name, folder.path());
+    EXPECT_EQ(path.getFullName(true), folder.path() + sep);
+    EXPECT_EQ(path.ExtractParent(folder.file("x/y")), folder.file("x") + sep);
+    EXPECT_EQ(path.ExtractParent("file.txt"), "");
+
+    path.init(folder.path(), "data", false);
+    EXPECT_FALSE(path.Exists());
+    path.init(folder.file("data/logs"), "2005", true);
+    EXPECT_TRUE(path.Exists());
+    EXPECT_EQ(path.getFullName(), folder.file("data/logs/2005"));
+    EXPECT_TRUE(path.MakePathAux(folder.file("data/logs/2005")));  // already there
+    EXPECT_TRUE(headless.shown.empty());
+}
+
+TEST_F(DirectoryPathTest, FailuresAreReported) {
+    EXPECT_EQ(path.getFullName(true), "");
+    EXPECT_FALSE(path.Exists());
+    folder.write("taken", "a file where a folder should go");
+    EXPECT_FALSE(path.MakePathAux(folder.file("taken/sub")));
+    path.init(folder.file("taken"), "sub", true);
+    std::string full = folder.file("taken/sub");
+    path.initFull(full, true);
+
+    const std::string unnamed =
+        "The path hasnt been initialised yet (you havent told me the name!)";
+    const std::string taken = " : Error creating the full directory\r\nErr = File already exists";
+    std::vector<std::string> texts;
+    for (const MessageBoxRequest& box : headless.shown)
+        texts.push_back(box.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{unnamed, unnamed, "CreateFullDirectory" + taken,
+                                               "initFull" + taken}));
+}
+
+TEST_F(DirectoryPathTest, ListsFilesAndSubfolders) {
+    folder.makeFolder("a");
+    folder.makeFolder("b");
+    folder.write("c.txt", "c");
+    folder.write("d.log", "d");
+    std::string name = folder.path();
+    path.initFull(name);
+    clsArray arr;
+    EXPECT_EQ(path.GetListOfSubDirectories(arr), 4);
+    EXPECT_EQ(sortedItemsOf(arr), (std::vector<std::string>{"", "", "a", "b"}));
+    EXPECT_EQ(path.GetListOFiles(arr, "*.txt"), 1);
+    EXPECT_EQ(sortedItemsOf(arr), (std::vector<std::string>{folder.file("c.txt")}));
+    EXPECT_EQ(path.GetListOFiles(arr), 2);
+    EXPECT_EQ(path.GetListOFiles(arr, "*.exe"), 0);
+    EXPECT_EQ(arr.Count(), 0);
+}
+
+}  // namespace

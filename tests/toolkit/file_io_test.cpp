@@ -1,0 +1,139 @@
+#include "toolkit/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tests/toolkit/program_folder_fixture.h"
+#include "toolkit/file_numbers.h"
+#include "toolkit/ui/controls.h"
+
+namespace {
+
+class FileIoTest : public ProgramFolderTest {
+protected:
+    cFileIO fileNamed(const std::string& relative) {
+        cFileIO file;
+        file.init(folder.file(relative));
+        return file;
+    }
+};
+
+TEST_F(FileIoTest, FileNumbersReuseTheLowestFreeNumber) {
+    FileNumberTable table;
+    std::string error;
+    for (const char* name : {"1.txt", "2.txt", "3.txt"})
+        ASSERT_TRUE(table.open(table.FreeFile(), folder.file(name), osfs::OpenMode::Write, error));
+    EXPECT_EQ(table.FreeFile(), 4);
+    table.close(2);
+    EXPECT_EQ(table.FreeFile(), 2);
+    EXPECT_FALSE(table.open(1, folder.file("x.txt"), osfs::OpenMode::Write, error));
+    EXPECT_EQ(error, "File already open");
+}
+
+TEST_F(FileIoTest, WritesCrLfLinesAndClosesWhatItOpened) {
+    cFileIO file = fileNamed("out.txt");
+    file.appendLine("a");
+    file.dumpArray({"x", "b", "  ", " c"}, false, "> ");  // never index 0, never a blank item
+    EXPECT_EQ(folder.read("out.txt"), "a\r\n> b\r\n>  c\r\n");
+    EXPECT_EQ(gFileNumbers().get(1), nullptr);
+
+    file.openFile("Output");  // modes are compared without regard to case
+    file.printLine("new");
+    file.closeFile();
+    EXPECT_EQ(folder.read("out.txt"), "new\r\n");
+    EXPECT_TRUE(headless().shown.empty());
+}
+
+TEST_F(FileIoTest, ReadsEveryLineThenOneEmptyText) {
+    folder.write("in.txt", "a\r\nb");
+    cFileIO file = fileNamed("in.txt");
+    file.openFile("INPUT");
+    std::vector<std::string> lines;
+    while (file.moreData())
+        lines.push_back(file.getLine());
+    file.closeFile();
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", ""}));
+    // The final empty read adds one more line end.
+    EXPECT_EQ(file.LoadFileToString("\r\n"), "a\r\nb\r\n\r\n");
+    EXPECT_EQ(fileNamed("missing.txt").LoadFileToString("\r\n"), "");
+    EXPECT_NE(logText().find("cFileIO - An error occurred opening the file " +
+                             folder.file("missing.txt") + "\r\nErr = File not found\r\n"),
+              std::string::npos);
+}
+
+TEST_F(FileIoTest, ExistsFindsOnlyOrdinaryFilesAndClearDeletesEveryMatch) {
+    folder.write("a.tmp", "");
+    folder.write("b.tmp", "");
+    folder.makeFolder("folder.txt");
+    EXPECT_TRUE(fileNamed("*.tmp").Exists());
+    EXPECT_FALSE(fileNamed("folder.txt").Exists());
+    EXPECT_FALSE(cFileIO().Exists());
+    fileNamed("*.tmp").Clear();
+    fileNamed("missing.tmp").Clear();
+    EXPECT_FALSE(fileNamed("*.tmp").Exists());
+}
+
+TEST_F(FileIoTest, FailuresShowTheirMessageBoxes) {
+    const std::string unreachable = folder.file("no/such.txt");
+    cFileIO file;
+    file.init(unreachable);
+    file.appendLine("x", true);  // silent: no box
+    file.appendLine("x");
+    file.printLine("x");
+    file.openFile("RANDOM");
+    std::vector<std::string> texts;
+    for (const MessageBoxRequest& box : headless().shown)
+        texts.push_back(box.text);
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{
+                  "An error occurred appending to file " + unreachable + "\r\nErr = Path not found",
+                  "An error occurred printing to file " + unreachable +
+                      "\r\nErr = Bad file name or number",
+                  "Invalid method of opening file",
+              }));
+    EXPECT_EQ(headless().shown.back().title, App().Title);
+}
+
+TEST_F(FileIoTest, ReadFailureAsksAbortRetryOrIgnore) {
+    folder.write("in.txt", "a\r\n");
+    cFileIO file = fileNamed("in.txt");
+    file.openFile("INPUT");
+    gFileNumbers().closeAll();  // the object still believes its file is open
+    headless().answers = {MsgAnswer::Retry, MsgAnswer::Ignore};
+    EXPECT_EQ(file.getLine(), "");
+    EXPECT_TRUE(file.moreData());
+    ASSERT_EQ(headless().shown.size(), 2u);
+    const MessageBoxRequest& box = headless().shown[0];
+    EXPECT_EQ(box.text, "An error occurred reading from the file " + folder.file("in.txt") +
+                            "\r\nErr = Bad file name or numberClick OK to resume");
+    EXPECT_EQ(box.title, "Error reading from File");
+    EXPECT_EQ(box.buttons, MsgButtons::AbortRetryIgnore);
+
+    headless().answers = {MsgAnswer::Abort};
+    headless().onEndProgram = [](int) { throw std::runtime_error("ended"); };
+    EXPECT_THROW(file.getLine(), std::runtime_error);
+}
+
+TEST_F(FileIoTest, WaitSucceedsAtOnceOrGivesUpAtTheDeadline) {
+    folder.write("ready.txt", "");
+    EXPECT_TRUE(fileNamed("ready.txt").waitUntilFileCanBeOpened(5));
+    EXPECT_EQ(headless().pointerHistory, (std::vector<int>{kPointerHourglass, kPointerDefault}));
+    EXPECT_EQ(gFileNumbers().get(1), nullptr);
+    EXPECT_EQ(logText().find("SUCCESS"), std::string::npos);  // level 1 is not written
+
+    // Times are compared as text, so a deadline past midnight ends the wait at once.
+    now = DateTime{2005, 5, 22, 23, 59, 59};
+    EXPECT_FALSE(fileNamed("missing.txt").waitUntilFileCanBeOpened(5));
+    EXPECT_EQ(headless().doEventsCount, 0);
+
+    setClockForTesting([this] { return now = now.plusSeconds(1); });
+    now = DateTime{2005, 5, 22, 14, 5, 9};
+    EXPECT_FALSE(fileNamed("missing.txt").waitUntilFileCanBeOpened(3));
+    EXPECT_EQ(headless().doEventsCount, 3);
+    EXPECT_EQ(headless().pointerHistory.back(), kPointerDefault);
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+#include "toolkit/os/file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+#include "toolkit/os/os_traits.h"
+
+namespace {
+
+TEST(FileSystemTest, WildcardsFollowTheWindowsRules) {
+    const struct {
+        const char* name;
+        const char* pattern;
+        bool ignoreCase;
+        bool matches;
+    } cases[] = {
+        {"CHANGE", "*.*", false, true},  // "*.*" takes names without a dot
+        {"CHANGE.log", "CHANGE.*", false, true},
+        {"CHANGE", "CHANGE.*", false, true},
+        {"a.txtx", "*.txt", false, false},
+        {"a.TXT", "*.txt", false, false},
+        {"a.TXT", "*.txt", true, true},
+        {"a.b.c", "*.c", false, true},
+        {"ac", "a?c", false, false},
+        {"\xC3\xA4.txt", "?.txt", false, true},  // "?" is one character, not one byte
+        {"aXbXc", "a*b*c", false, true},
+        {"abd", "a*c", false, false},
+        {"", "*", false, true},
+        {"abc", "", false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(osfs::matchesPattern(c.name, c.pattern, c.ignoreCase), c.matches)
+            << c.name << " / " << c.pattern;
+    }
+}
+
+// Listing by pattern is covered through ListFiles and clsPath; here the facts of one entry.
+TEST(FileSystemTest, LookUpGivesAnEntrysFactsAndSearchFailuresSayWhy) {
+    TempFolder folder;
+    osfs::FileFacts facts;
+    ASSERT_TRUE(osfs::lookUp(folder.write("a.txt", "12345"), facts));
+    EXPECT_EQ(facts.name, "a.txt");
+    EXPECT_EQ(facts.size, 5);
+    EXPECT_TRUE(osfs::isOrdinaryFile(facts.attributes));
+    EXPECT_GT(facts.lastWrite.year, 2020);
+    ASSERT_TRUE(osfs::lookUp(folder.makeFolder("sub"), facts));
+    EXPECT_NE(facts.attributes & osfs::kAttrDirectory, 0u);
+
+    osfs::DirectorySearch search(folder.file("missing/*.*"));
+    EXPECT_FALSE(search.next(facts));
+    EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
+}
+
+TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
+    TempFolder folder;
+    const std::string name = folder.file("big.txt");
+    std::string expected;
+    osfs::File file;
+    ASSERT_TRUE(file.open(name, osfs::OpenMode::Write));
+    for (int i = 0; i < 20000; ++i) {
+        const std::string line = "line " + std::to_string(i) + "\r\n";
+        ASSERT_TRUE(file.write(line.data(), line.size()));
+        expected += line;
+    }
+    ASSERT_TRUE(file.close());
+    ASSERT_TRUE(file.open(name, osfs::OpenMode::Append));
+    ASSERT_TRUE(file.write("end", 3));
+    ASSERT_TRUE(file.close());
+    EXPECT_EQ(folder.read("big.txt"), expected + "end");
+
+    // Failures are described in the same words on every platform.
+    EXPECT_FALSE(file.write("x", 1));
+    EXPECT_EQ(file.errorDescription(), "Bad file name or number");
+    EXPECT_FALSE(file.open(folder.file("missing.txt"), osfs::OpenMode::Read));
+    EXPECT_EQ(file.errorDescription(), "File not found");
+    EXPECT_FALSE(file.open(folder.file("no/such.txt"), osfs::OpenMode::Append));
+    EXPECT_EQ(file.errorDescription(), "Path not found");
+    EXPECT_FALSE(file.open(folder.makeFolder("sub"), osfs::OpenMode::Read));
+    EXPECT_EQ(file.errorDescription(), "Path/File access error");
+}
+
+TEST(FileSystemTest, FolderPathAndIdentity) {
+    TempFolder folder;
+    const std::string sub = folder.makeFolder("sub");
+    const std::string sep(1, os::kPathSeparator);
+    const std::string viaParent = sub + sep + ".." + sep + "sub";
+    std::string full;
+    ASSERT_TRUE(osfs::folderFullPath(viaParent + sep, full));
+    EXPECT_EQ(full, sub);
+    EXPECT_FALSE(osfs::folderFullPath(folder.write("f.txt", ""), full));
+
+    osfs::FolderIdentity direct, indirect, other;
+    ASSERT_TRUE(osfs::folderIdentity(sub, direct));
+    ASSERT_TRUE(osfs::folderIdentity(viaParent, indirect));
+    ASSERT_TRUE(osfs::folderIdentity(folder.makeFolder("other"), other));
+    EXPECT_FALSE(direct < indirect || indirect < direct);
+    EXPECT_TRUE(direct < other || other < direct);
+}
+
+}  // namespace

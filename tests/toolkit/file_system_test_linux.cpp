@@ -1,0 +1,31 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_folder.h"
+#include "toolkit/os/file_system.h"
+
+namespace {
+
+TEST(FileSystemLinuxTest, DotFilesAreHiddenUnwritableFilesReadOnlyAndPipesDoNotOpen) {
+    TempFolder folder;
+    osfs::FileFacts facts;
+    ASSERT_TRUE(osfs::lookUp(folder.write(".profile", ""), facts));
+    EXPECT_FALSE(osfs::isOrdinaryFile(facts.attributes));
+    EXPECT_NE(facts.attributes & osfs::kAttrHidden, 0u);
+
+    const std::string locked = folder.write("locked.txt", "");
+    chmod(locked.c_str(), 0444);
+    ASSERT_TRUE(osfs::lookUp(locked, facts));
+    EXPECT_EQ(facts.attributes, osfs::kAttrReadOnly);
+
+    // Regression: opening a named pipe to read it waited forever for a writer.
+    const std::string pipe = folder.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_TRUE(osfs::lookUp(pipe, facts));
+    EXPECT_FALSE(osfs::isOrdinaryFile(facts.attributes));
+    osfs::File file;
+    EXPECT_FALSE(file.open(pipe, osfs::OpenMode::Read));
+}
+
+}  // namespace

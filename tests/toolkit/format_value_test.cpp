@@ -1,0 +1,59 @@
+#include "toolkit/format_value.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace {
+
+TEST(FormatValueTest, NumbersFollowTheirPattern) {
+    const struct {
+        double value;
+        const char* pattern;
+        const char* expected;
+    } cases[] = {
+        {0, "###,###,###,###", ""},  // "#" shows no digit for zero
+        {0, "###,###,###,### ", " "},
+        {7, "000", "007"},
+        {1234, "000", "1234"},
+        {999, "###,###,###", "999"},
+        {1000, "###,###,###", "1,000"},
+        {1234.5, "###,###", "1,235"},  // halves round away from zero
+        {-1234.5, "###,###", "-1,235"},
+        {-0.4, "###", ""},  // rounds to zero: neither digit nor sign
+        {12345678901234, "###,###", "12,345,678,901,234"},  // grouping beyond the places
+        {1234567, "###", "1234567"},
+        {5, "(###)", "(5)"},
+        {1e300, "###", "9223372036854775807"},  // clamped, never a failure
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatValue(c.value, c.pattern), c.expected) << c.value << " " << c.pattern;
+    EXPECT_EQ(FormatValue(std::numeric_limits<std::int64_t>::min(), "###,###"),
+              "-9,223,372,036,854,775,808");
+}
+
+TEST(FormatValueTest, DatesFollowTheirPattern) {
+    const DateTime sunday{2005, 5, 22, 14, 5, 9};
+    const struct {
+        DateTime value;
+        const char* pattern;
+        const char* expected;
+    } cases[] = {
+        {sunday, "DDD, dd-MMM-yyyy hh:mm:ss AMPM", "Sun, 22-May-2005 02:05:09 PM"},
+        {sunday, "yyyy-mm-dd hh:mm:ss", "2005-05-22 14:05:09"},  // month first, then minutes
+        {sunday, "dd-MMM-yyyy (DDD)", "22-May-2005 (Sun)"},
+        {sunday, "yyyymmdd", "20050522"},
+        {sunday, "hhmm", "1405"},
+        {sunday, "s", "9"},
+        {sunday, "YYYY-MM-DD", "2005-05-22"},  // letters match without regard to case
+        {{2005, 5, 22, 0, 0, 0}, "hh:mm:ss AMPM", "12:00:00 AM"},  // midnight and noon are 12
+        {{2005, 5, 22, 12, 0, 0}, "hh:mm:ss AMPM", "12:00:00 PM"},
+        {{2005, 5, 22, 11, 59, 59}, "hh:mm:ss AMPM", "11:59:59 AM"},
+        {{2004, 2, 29, 23, 0, 0}, "DDD, dd-MMM-yyyy hh AMPM", "Sun, 29-Feb-2004 11 PM"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatValue(c.value, c.pattern), c.expected) << c.pattern;
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+#include "toolkit/file_numbers.h"
+#include "toolkit/program_state.h"
+#include "toolkit/ui/application.h"
+#include "toolkit/ui/headless/headless_controls.h"
+#include "toolkit/ui/headless/headless_ui.h"
+
+namespace {
+
+TEST(HeadlessUiTest, EndProgramClosesOpenFilesBeforeTheExitHook) {
+    struct ExitRequested {};
+    TempFolder folder;
+    HeadlessUi& headless = installHeadlessUi();
+    std::string error;
+    const int number = gFileNumbers().FreeFile();
+    ASSERT_TRUE(gFileNumbers().open(number, folder.file("open.txt"), osfs::OpenMode::Write, error));
+    bool fileOpenAtExit = true;
+    headless.onEndProgram = [&](int code) {
+        fileOpenAtExit = gFileNumbers().get(number) != nullptr;
+        EXPECT_EQ(code, 3);
+        throw ExitRequested{};
+    };
+    EXPECT_THROW(EndProgram(3), ExitRequested);
+    EXPECT_FALSE(fileOpenAtExit);
+}
+
+TEST(HeadlessListViewTest, OnlyTheUsersChecksRaiseTheItemCheckEvent) {
+    HeadlessListView view;
+    view.ListItems().Add("a");
+    view.ListItems().Add("b");
+    std::vector<std::string> events;
+    view.setOnItemCheck(
+        [&](ListItem& item) { events.push_back(item.Text() + (item.Checked() ? "+" : "-")); });
+
+    view.ListItems().Item(1).setChecked(true);  // the program's change
+    view.userSetChecked(2, true);
+    view.userSetChecked(2, true);  // already ticked: a click cannot leave it so
+    view.userSetChecked(1, false);
+    view.setVisible(false);
+    view.userSetChecked(1, true);  // hidden: out of the user's reach
+
+    EXPECT_EQ(events, (std::vector<std::string>{"b+", "a-"}));
+    EXPECT_THROW(view.ListItems().Item(3), std::out_of_range);
+}
+
+}  // namespace

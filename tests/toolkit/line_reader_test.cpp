@@ -1,0 +1,78 @@
+#include "toolkit/line_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+#include "toolkit/os/os_traits.h"
+
+namespace {
+
+using Piece = std::pair<std::string, bool>;  // the text read, and whether the line was cut
+
+std::vector<Piece> readAll(const std::string& bytes, std::size_t maxBytes = 1 << 30) {
+    TempFolder folder;
+    osfs::File file;
+    EXPECT_TRUE(file.open(folder.write("lines.txt", bytes), osfs::OpenMode::Read));
+    LineReader reader(file);
+    std::vector<Piece> pieces;
+    while (!reader.atEnd()) {
+        Piece piece;
+        EXPECT_TRUE(reader.readLine(piece.first, maxBytes, &piece.second));
+        pieces.push_back(piece);
+    }
+    return pieces;
+}
+
+TEST(LineReaderTest, LineEndsFollowTheOneRule) {
+    // The reader takes 64 KiB at a time; some cases put the line end across that boundary.
+    const std::string justShort(64 * 1024 - 1, 'x');
+    const std::string full(64 * 1024, 'x');
+    const struct {
+        std::string bytes;
+        std::vector<std::string> onLinux;    // a lone LF ends a line
+        std::vector<std::string> onWindows;  // a lone LF stays in the line
+    } cases[] = {
+        {"", {}, {}},
+        {"a\r\nb\r\n", {"a", "b"}, {"a", "b"}},
+        {"a\rb", {"a", "b"}, {"a", "b"}},
+        {"no end", {"no end"}, {"no end"}},
+        {"a\r\r\nb", {"a", "", "b"}, {"a", "", "b"}},
+        {"a\nb\r\n", {"a", "b"}, {"a\nb"}},
+        {"a\n\rb", {"a", "", "b"}, {"a\n", "b"}},
+        {"a\n", {"a"}, {"a\n"}},
+        {justShort + "\r\ny", {justShort, "y"}, {justShort, "y"}},
+        {justShort + "\rz", {justShort, "z"}, {justShort, "z"}},
+        {full + "\r\ny", {full, "y"}, {full, "y"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> lines;
+        for (const Piece& piece : readAll(c.bytes))
+            lines.push_back(piece.first);
+        EXPECT_EQ(lines, os::kLoneLineFeedEndsLine ? c.onLinux : c.onWindows)
+            << testing::PrintToString(c.bytes.substr(0, 20));
+    }
+}
+
+TEST(LineReaderTest, LongLinesAreCutAtTheCapAndContinueInTheNextRead) {
+    EXPECT_EQ(readAll("abcdefg\r\nhi", 3),
+              (std::vector<Piece>{{"abc", true}, {"def", true}, {"g", false}, {"hi", false}}));
+    EXPECT_EQ(readAll("abc\r\n", 3), (std::vector<Piece>{{"abc", false}}));
+    // A file without line ends is handed out piece by piece, never as one huge line.
+    const std::string half(100 * 1024, 'q');
+    EXPECT_EQ(readAll(half + half, half.size()), (std::vector<Piece>{{half, true}, {half, false}}));
+}
+
+TEST(LineReaderTest, UnreadableFileIsNeitherAtItsEndNorReadable) {
+    osfs::File closed;
+    LineReader reader(closed);
+    std::string line;
+    EXPECT_FALSE(reader.atEnd());
+    EXPECT_FALSE(reader.readLine(line));
+    EXPECT_TRUE(reader.failed());
+}
+
+}  // namespace

@@ -1,0 +1,134 @@
+#include "toolkit/list_file_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tests/toolkit/program_folder_fixture.h"
+#include "toolkit/format_value.h"
+#include "toolkit/os/file_system.h"
+#include "toolkit/os/os_traits.h"
+#include "toolkit/ui/headless/headless_controls.h"
+
+namespace {
+
+constexpr int kDay = 24 * 60 * 60;
+
+std::vector<std::string> sortedLinesOf(const ListBox& list) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < list.ListCount(); ++i)
+        lines.push_back(list.List(i));
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+TEST(ListFileHelpersTest, PathsSplitAtThePlatformSeparatorOnly) {
+    const auto native = [](std::string path) {
+        std::replace(path.begin(), path.end(), '/', os::kPathSeparator);
+        return path;
+    };
+    const struct {
+        std::string path, fileName, folder;
+    } cases[] = {
+        {"C:/A/b.txt", "b.txt", "C:/A/"},
+        {"b.txt", "", ""},
+        {"C:/A/", "", "C:/A/"},
+        {"/", "", "/"},
+        {"", "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GetFileNameFromPath(native(c.path)), native(c.fileName)) << c.path;
+        EXPECT_EQ(GetPathFromFileName(native(c.path)), native(c.folder)) << c.path;
+    }
+    // The other platform's separator is an ordinary character.
+    const std::string foreign = os::kPathSeparator == '/' ? "C:\\A\\b.txt" : "opt/a/b.txt";
+    EXPECT_EQ(GetFileNameFromPath(foreign), "");
+    EXPECT_EQ(GetPathFromFileName(foreign), "");
+    EXPECT_EQ(CombinePath(native("C:/A"), "b.txt"), native("C:/A/b.txt"));
+    EXPECT_EQ(CombinePath(native("C:/A/"), "b.txt"), native("C:/A/b.txt"));
+}
+
+TEST(ListFileHelpersTest, SetAllCheckedTicksOnlyForFlagOne) {
+    HeadlessListView view;
+    view.ListItems().Add("a");
+    for (int flag : {1, 0, 1, -1}) {
+        SetAllChecked(view, flag);
+        EXPECT_EQ(view.ListItems().Item(1).Checked(), flag == 1) << flag;
+    }
+}
+
+using ListFileHelpersFileTest = ProgramFolderTest;
+
+TEST_F(ListFileHelpersFileTest, SaveListboxToFileWritesCrLfLinesOrTellsWhyItCannot) {
+    HeadlessListBox list;
+    int count = -1;
+    SaveListboxToFile(list, "", count);
+    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(headless().shown.empty());
+
+    for (const char* line : {"one", "", "three"})
+        list.AddItem(line);
+    folder.write("list.txt", "older and longer content");
+    SaveListboxToFile(list, folder.file("list.txt"), count);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(folder.read("list.txt"), "one\r\n\r\nthree\r\n");
+
+    const std::string target = folder.file("missing/list.txt");
+    SaveListboxToFile(list, target, count);
+    EXPECT_EQ(count, 0);
+    ASSERT_EQ(headless().shown.size(), 1u);
+    EXPECT_EQ(headless().shown[0].text,
+              "An Error occurred in SaveListboxToFile: 76 = Path not found while saving '" +
+                  target + "'");
+    EXPECT_EQ(headless().shown[0].buttons, MsgButtons::OK);
+    const std::string log = logText();
+    EXPECT_EQ(log.substr(log.find("ErrorSave")),
+              "ErrorSaveListboxToFile:  76 = Path not found\r\n");
+    EXPECT_EQ(log.find("filename wasnt specified"), std::string::npos);  // level 3: not written
+}
+
+TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
+    folder.write("plain.txt", "p");
+    folder.write(".hidden", "h");
+    folder.write("sub/inner.txt", "i");
+    const std::string readOnly = folder.write("locked.log", "twelve bytes");
+    std::filesystem::permissions(std::filesystem::u8path(readOnly),
+                                 std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    osfs::FileFacts facts;
+    ASSERT_TRUE(osfs::lookUp(readOnly, facts));
+    ASSERT_TRUE(facts.attributes & osfs::kAttrReadOnly);
+    const DateTime day = facts.lastWrite.dateOnly();
+    const std::string missing = folder.file("none.txt");
+
+    EXPECT_EQ(GetFileLength(readOnly), 12);
+    EXPECT_EQ(GetFileLength(missing), -1);
+    EXPECT_EQ(GetFileLength(folder.path()), -1);
+    EXPECT_EQ(GetFileInfoString(readOnly, "</td><td>"),
+              "locked.log</td><td>12</td><td>" +
+                  FormatValue(facts.lastWrite, "yyyy/mm/dd hh:mm:ss") + "</td><td>");
+    EXPECT_THROW(GetFileInfoString(missing, ","), std::runtime_error);
+    EXPECT_TRUE(FileDateInRange(readOnly, day, day));
+    EXPECT_FALSE(FileDateInRange(readOnly, day.plusSeconds(-1), day.plusSeconds(-1)));
+    EXPECT_FALSE(FileDateInRange(missing, day, day));
+
+    // Days around the file's, so that the other files count even if written before midnight.
+    const DateTime from = day.plusSeconds(-kDay), to = day.plusSeconds(kDay);
+    HeadlessListBox list;
+    ListFiles(folder.path(), from, to, "*.*", list);
+    EXPECT_EQ(sortedLinesOf(list), (std::vector<std::string>{folder.file(".hidden"), readOnly,
+                                                             folder.file("plain.txt")}));
+    list.Clear();
+    ListFiles(folder.path() + os::kPathSeparator, from, to, "*.log", list);
+    EXPECT_EQ(sortedLinesOf(list), (std::vector<std::string>{readOnly}));
+    list.Clear();
+    ListFiles(folder.path(), to.plusSeconds(kDay), to.plusSeconds(2 * kDay), "*.*", list);
+    ListFiles(folder.file("no such folder"), from, to, "*.*", list);
+    EXPECT_EQ(list.ListCount(), 0);
+}
+
+}  // namespace

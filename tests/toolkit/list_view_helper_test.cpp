@@ -1,0 +1,79 @@
+#include "toolkit/list_view_helper.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tests/toolkit/program_folder_fixture.h"
+#include "toolkit/string_array.h"
+#include "toolkit/ui/headless/headless_controls.h"
+
+namespace {
+
+class ListViewHelperTest : public ProgramFolderTest {
+protected:
+    std::vector<std::string> itemTexts() {
+        std::vector<std::string> texts;
+        for (int i = 1; i <= view.ListItems().Count(); ++i)
+            texts.push_back(view.ListItems().Item(i).Text());
+        return texts;
+    }
+    HeadlessListView view;
+    clsListView helper;
+};
+
+TEST_F(ListViewHelperTest, SaveListThenLoadListGivesBackTheTexts) {
+    helper.init(view);
+    helper.AddRecord("a.exe", "1,024");
+    helper.AddRecord("b.txt");
+    helper.SaveList("");
+    EXPECT_EQ(folder.read("tmp.txt"), "a.exe\r\nb.txt\r\n");
+
+    folder.write("gaps.txt", "one\r\n\r\ntwo\r\n\r\n");
+    helper.LoadList(folder.file("gaps.txt"));
+    EXPECT_EQ(itemTexts(), (std::vector<std::string>{"one", "two"}));
+    helper.LoadList("");
+    EXPECT_EQ(itemTexts(), (std::vector<std::string>{"a.exe", "b.txt"}));
+    EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Count(), 0);
+}
+
+TEST_F(ListViewHelperTest, SaveAsDatabaseWritesATitleHeadersAndOneLinePerItem) {
+    helper.init(view, folder.file("db.txt"));
+    helper.SetColumns(3);
+    helper.AddRecord("a.exe", "1,024", "2005-05-22 14:05:09", "beyond the columns");
+    view.ListItems().Add("short").ListSubItems().Add("7");
+    helper.SaveAsDatabase(",");
+    EXPECT_EQ(folder.read("db.txt"),
+              "Report on Morva Davuziruz Vellum program versions, created 22-May-2005 14:05:09\r\n"
+              "FileName,FileSize,FileDateTime,\r\n"
+              "a.exe,1,024,2005-05-22 14:05:09,\r\n"
+              "short,7,\r\n");
+    helper.SetColumns(4);
+    EXPECT_EQ(view.ColumnHeaders().Count(), 0);
+}
+
+TEST_F(ListViewHelperTest, LoadArrayAsFileListAddsSizeAndDate) {
+    helper.init(view);
+    clsArray arr;
+    arr.Add(folder.write("big.bin", std::string(1234, 'x')));
+    EXPECT_EQ(helper.LoadArrayAsFileList(arr), 0);
+    ASSERT_EQ(view.ListItems().Item(1).ListSubItems().Count(), 2);
+    EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(1), "1,234");
+
+    arr.Add(folder.file("gone.txt"));
+    EXPECT_THROW(helper.LoadArrayAsFileList(arr), std::runtime_error);
+    EXPECT_EQ(view.ListItems().Count(), 2);
+}
+
+TEST_F(ListViewHelperTest, AnUnboundHelperFails) {
+    helper.AddRecord("x");
+    ASSERT_EQ(headless().shown.size(), 1u);
+    EXPECT_EQ(headless().shown[0].text,
+              "Error occurred adding a record to the listview - is it initialised?\r\n"
+              "Object variable or With block variable not set");
+    EXPECT_THROW(helper.SetColumns(1), std::runtime_error);
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include "toolkit/log.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/toolkit/program_folder_fixture.h"
+#include "toolkit/os/system_names.h"
+#include "toolkit/ui/controls.h"
+
+namespace {
+
+class LogTest : public ProgramFolderTest {
+protected:
+    const std::string stamp =
+        "2005-05-22, 14:05:09, " + os::computerName() + ", " + os::userName() + ", ";
+};
+
+TEST_F(LogTest, InitWritesTheSeparatorThenOnlyLevelsUpToZeroAreWrittenAndMirrored) {
+    std::string logFile, errorFile, tempFile;
+    cLog log;
+    auto window = ui().createWindow();
+    ListBox& list = window->addListBox("lstLog", TwipsRect{});
+    log.setlistBox(&list);
+    log.init(logFile, errorFile, tempFile);
+    EXPECT_EQ(logFile, folder.file("tool.log"));
+    EXPECT_EQ(errorFile, folder.file("error.log"));
+    EXPECT_EQ(tempFile, folder.file("temp.log"));
+    log.log("one", 1);
+    log.log("zero");
+    log.log("negative", -3);
+    EXPECT_EQ(logText(),
+              stamp + std::string(54, '-') + "\r\n" + stamp + "zero\r\n" + stamp + "negative\r\n");
+    ASSERT_EQ(list.ListCount(), 2);
+    EXPECT_EQ(list.List(0), stamp + "zero");
+}
+
+TEST_F(LogTest, PimlogRecordsByEntryType) {
+    cLog log;
+    std::string fname;
+    const struct {
+        int entryType;
+        std::string record;
+    } cases[] = {
+        {2, "20050522,14:05:09,hello"},
+        {77, "20050522,14:05:09,bob,hello"},
+        {1, "20050522,14:05:09," + os::userName() + "," + os::computerName() + ",hello"},
+        {3, "hello"},
+        {0, "hello"},
+    };
+    std::string expected;
+    for (const auto& c : cases) {
+        log.pimlog(fname, "hello", c.entryType, 0, "bob");
+        expected += c.record + "\r\n";
+    }
+    log.pimlog(fname, "skipped", 2, 1);
+    EXPECT_EQ(fname, folder.file("tool.log"));
+    EXPECT_EQ(logText(), expected);
+}
+
+TEST_F(LogTest, LogArrayListsTheNonEmptyItemsAndFailuresGoToTheErrorFile) {
+    cLog log;
+    log.setLogFile(folder.file("tool.log"));
+    log.logArray({"", "a", "", "b"});
+    EXPECT_EQ(logText(), "20050522,1405," + os::userName() + "," + os::computerName() +
+                             ", ARRAY= 1-a 3-b\r\n");
+
+    std::string unreachable = folder.file("no/such.log");
+    log.pimlog(unreachable, "hello", 2);
+    log.setLogFile(unreachable);
+    log.logArray({"a"});
+    EXPECT_EQ(folder.read("error.log"),
+              "PIM LOGGING ERROR 5/22/2005 2:05:09 PM - text = hello\r\n"
+              "ARRAY LOGGING ERROR 5/22/2005 2:05:09 PM - text = error logging array\r\n");
+}
+
+// Regression guard: a log file that cannot be opened made the text file object log its own
+// failure into the same log, again and again.
+TEST_F(LogTest, UnwritableLogFileShowsOneBoxPerLineAndReturns) {
+    const std::string unreachable = folder.file("no/such.log");
+    gLog().setLogFile(unreachable);
+    gLog().log("first");
+    gLog().log("second");
+    ASSERT_EQ(headless().shown.size(), 2u);
+    EXPECT_EQ(headless().shown[0].text,
+              "An error occurred appending to file " + unreachable + "\r\nErr = Path not found");
+}
+
+TEST_F(LogTest, VersionTextsAndFileAvailability) {
+    App().Major = 1;
+    App().Minor = 2;
+    App().Revision = 37;
+    cLog log;
+    EXPECT_EQ(log.getAppVersionString(), "v1.2   (build 37)");
+    EXPECT_EQ(log.getAppVersionNum(), "1.2.37");
+    EXPECT_EQ(log.CheckFileAvailability(folder.file("no/such.log")), 0);
+    EXPECT_EQ(log.CheckFileAvailability(folder.file("new.log")), -1);
+    EXPECT_EQ(folder.read("new.log"), "");
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/temp_folder.h"
+#include "toolkit/picture.h"
+#include "toolkit/ui/headless/headless_picture.h"
+#include "toolkit/ui/headless/headless_ui.h"
+
+namespace {
+
+// A PNG file's first bytes, enough for its size to be read.
+std::string pngHeader(int width, int height) {
+    std::string header = "\x89PNG\r\n\x1a\n" + std::string("\0\0\0\x0dIHDR", 8);
+    for (int value : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            header += static_cast<char>((value >> shift) & 0xFF);
+    }
+    return header;
+}
+
+class PictureTest : public ::testing::Test {
+protected:
+    PictureTest() { box.setBounds({300, 600, 1500, 1500}); }
+    void load(int width, int height) {
+        picture.init(folder.write("picture.png", pngHeader(width, height)), &box);
+    }
+
+    HeadlessUi& ui = installHeadlessUi();
+    TempFolder folder;
+    HeadlessPictureBox box;
+    clsPicture picture;
+};
+
+TEST_F(PictureTest, MissingFileIsToldAndTheBoxIsStillTakenOver) {
+    box.setPicture(ui.LoadPicture(folder.write("old.png", pngHeader(4, 4))));
+    picture.init(folder.file("missing.png"), &box);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "File doesnt exist");
+    EXPECT_EQ(picture.PicControl(), &box);
+    EXPECT_TRUE(box.layers().layers().empty());
+    EXPECT_EQ(box.Appearance(), kAppearance3D);
+    picture.resizeByPercent(100);
+    EXPECT_TRUE(box.layers().layers().empty());
+}
+
+TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
+    const struct {
+        int pictureWidth, pictureHeight;  // pixels
+        void (*resize)(clsPicture&, const PictureBox&);
+        float width, height;
+    } cases[] = {
+        {200, 100, [](clsPicture& p, const PictureBox&) { p.resizeByPercent(50); }, 100, 50},
+        {200, 100, [](clsPicture& p, const PictureBox&) { p.resizeAbsolute(30, 70); }, 30, 70},
+        {200, 100, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 100, 50},
+        {100, 400, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 25, 100},
+    };
+    HeadlessPictureBox container;
+    container.setBounds({0, 0, 100 * kTwipsPerPixel, 100 * kTwipsPerPixel});
+    constexpr int kBorderTwips = 2 * HeadlessPictureBox::kBorder3D * kTwipsPerPixel;
+    for (const auto& c : cases) {
+        load(c.pictureWidth, c.pictureHeight);
+        c.resize(picture, container);
+        ASSERT_EQ(box.layers().layers().size(), 1u) << c.width;
+        const PictureLayer layer = box.layers().layers().back();
+        // The picture's size is kept in whole hundredths of a millimetre, a little off the
+        // pixels.
+        EXPECT_NEAR(layer.width, c.width, 0.01);
+        EXPECT_NEAR(layer.height, c.height, 0.01);
+        const TwipsRect bounds = box.Bounds();
+        EXPECT_EQ(bounds.left, 300);
+        EXPECT_EQ(bounds.top, 600);
+        EXPECT_EQ(bounds.width, c.width * kTwipsPerPixel + kBorderTwips);
+        EXPECT_EQ(bounds.height, c.height * kTwipsPerPixel + kBorderTwips);
+    }
+    picture.BlankOutput();
+    EXPECT_TRUE(box.layers().layers().empty());
+}
+
+}  // namespace

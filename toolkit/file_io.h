@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// A line-oriented text file bound to one file name. Lines are written with CR LF; lines are
+// read by the program's one line-end rule (LineReader). Each operation handles its own
+// failures: open failures go to the application log, write and read failures to a message box,
+// and the caller always gets control back unless the user aborts after a read failure.
+class cFileIO {
+public:
+    void init(const std::string& FileName);
+    const std::string& fname() const { return fileName_; }
+    void setFname(const std::string& name) { fileName_ = name; }
+    bool moreData() const { return moreData_; }
+
+    // True when a directory search for the file name finds an ordinary file.
+    bool Exists();
+    // mode "APPEND", "OUTPUT" or "INPUT", in any case.
+    void openFile(const std::string& mode, bool ignoreError = false);
+    void printLine(const std::string& txt, bool silent = false);
+    void appendLine(const std::string& txt, bool silent = false);
+    // Writes arr[1..] (never arr[0]), one line per item that is not blank once trimmed.
+    void dumpArray(const std::vector<std::string>& arr, bool silent = false,
+                   const std::string& prePendLine = "");
+    std::string getLine();
+    void closeFile();
+    // Deletes the file (every match when the name holds wildcards); failures are ignored.
+    void Clear();
+    std::string LoadFileToString(const std::string& linefeedChar);
+    bool waitUntilFileCanBeOpened(int maxSecs);
+
+private:
+    // openFile and closing, with the failure's description handed back.
+    bool openReporting(const std::string& mode, bool ignoreError, std::string& error);
+    bool closeReporting(std::string& error);
+    // appendLine and dumpArray: one open, the writes and one close when the file was not open.
+    // The lines are taken where they are: an embedded file's text can be a mebibyte.
+    void appendLines(const std::string* lines, std::size_t count, bool silent);
+
+    std::string fileName_;
+    int fileNumber_ = 0;
+    bool moreData_ = false;
+    bool open_ = false;
+};

@@ -1,0 +1,82 @@
+#include "toolkit/line_reader.h"
+
+#include <algorithm>
+
+#include "toolkit/os/os_traits.h"
+
+namespace {
+
+constexpr std::size_t kChunkBytes = 64 * 1024;
+constexpr char kCarriageReturn = '\r';
+constexpr char kLineFeed = '\n';
+
+// The position of the first line end in text[from, to), or `to`. A plain loop: find_first_of
+// calls memchr once per byte, which made it the report's hottest spot.
+std::size_t lineEndFrom(const std::string& text, std::size_t from, std::size_t to) {
+    const bool loneLineFeedEnds = os::kLoneLineFeedEndsLine;
+    const char* begin = text.data();
+    const char* found = std::find_if(begin + from, begin + to, [loneLineFeedEnds](char c) {
+        return c == kCarriageReturn || (loneLineFeedEnds && c == kLineFeed);
+    });
+    return static_cast<std::size_t>(found - begin);
+}
+
+}  // namespace
+
+LineReader::LineReader(osfs::File& file) : file_(file) {}
+
+bool LineReader::fill() {
+    if (eof_)
+        return false;
+    // Only the unread bytes move to the front; the buffer only grows, since resizing it for
+    // every read would zero 64 KiB each time.
+    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(pos_),
+              buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
+    end_ -= pos_;
+    pos_ = 0;
+    if (buffer_.size() < end_ + kChunkBytes)
+        buffer_.resize(end_ + kChunkBytes);
+    const long long count = file_.read(&buffer_[end_], kChunkBytes);
+    end_ += static_cast<std::size_t>(std::max(count, 0LL));
+    // A failed read may succeed when tried again, so the failure is not kept past the next try.
+    failed_ = count < 0;
+    eof_ = count == 0;
+    return count > 0;
+}
+
+bool LineReader::atEnd() {
+    if (pos_ < end_ || fill())
+        return false;
+    return !failed_;
+}
+
+bool LineReader::readLine(std::string& line, std::size_t maxBytes, bool* cut) {
+    line.clear();
+    if (cut != nullptr)
+        *cut = false;
+    // A cap of 0 would return the same empty piece forever; every read keeps at least one byte.
+    maxBytes = std::max<std::size_t>(maxBytes, 1);
+    for (;;) {
+        if (pos_ == end_ && !fill())
+            return !failed_;
+        const std::size_t end = lineEndFrom(buffer_, pos_, end_);
+        const std::size_t room = maxBytes - line.size();
+        if (end - pos_ > room) {
+            line.append(buffer_, pos_, room);
+            pos_ += room;
+            if (cut != nullptr)
+                *cut = true;
+            return true;
+        }
+        line.append(buffer_, pos_, end - pos_);
+        pos_ = end;
+        if (end == end_)
+            continue;
+        const char ending = buffer_[pos_++];
+        // The LF of a CR LF may arrive with the next chunk.
+        if (ending == kCarriageReturn && (pos_ < end_ || fill()) && buffer_[pos_] == kLineFeed) {
+            ++pos_;
+        }
+        return true;
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <string>
+
+#include "toolkit/os/file_system.h"
+
+// Reads the lines of an open file by the program's one line-end rule: CR LF or a lone CR ends a
+// line, and a lone LF too where os::kLoneLineFeedEndsLine holds. The line end is not part of
+// the line. Used by the text file class and by the report's embedding of files.
+class LineReader {
+public:
+    explicit LineReader(osfs::File& file);
+
+    // True when no byte is left to read; false also when the next read would fail.
+    bool atEnd();
+
+    // Reads the next line into `line`. At most `maxBytes` bytes are kept; a longer line is cut
+    // there, `cut` is set and the read stops at that point (the rest of the line is the next
+    // read). Returns false when the file cannot be read.
+    bool readLine(std::string& line, std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
+                  bool* cut = nullptr);
+
+    bool failed() const { return failed_; }
+
+private:
+    bool fill();
+    osfs::File& file_;
+    std::string buffer_;  // bytes read are buffer_[pos_, end_); the rest is spare room
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    bool eof_ = false;
+    bool failed_ = false;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "toolkit/os/file_system.h"
+
+// The raw file layer under osfs::File, answered by each platform (file_system_linux.cpp,
+// file_system_win32.cpp). Buffering and failure words stay portable, in file_system.cpp.
+namespace osfs::detail {
+
+constexpr std::intptr_t kNoHandle = -1;
+
+// The kinds of failure the tool tells apart, each with one short description.
+enum class Failure {
+    FileNotFound,
+    PathNotFound,
+    PermissionDenied,
+    DiskFull,
+    FileAlreadyOpen,
+    BadFileName,
+    TooManyFiles,
+    DeviceUnavailable,
+    DeviceIoError,
+    FileAlreadyExists,
+    AccessError,
+};
+
+// Records `failure` as the one lastErrorDescription() answers.
+void noteFailure(Failure failure);
+const char* describe(Failure failure);
+
+// kNoHandle, with the failure noted, when the file cannot be opened.
+std::intptr_t openHandle(const std::string& path, OpenMode mode);
+// The count read, 0 at the end, -1 (failure noted) on failure.
+long long readHandle(std::intptr_t handle, char* buffer, std::size_t size);
+// Writes every byte or notes the failure and answers false.
+bool writeHandle(std::intptr_t handle, const char* data, std::size_t size);
+bool closeHandle(std::intptr_t handle);
+
+}  // namespace osfs::detail

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/date_time.h"
+
+// The file-system questions the program asks, answered by each platform in its own file
+// (file_system_linux.cpp, file_system_win32.cpp). Paths are UTF-8; Windows converts them to
+// UTF-16 at the call. Every answer is data plus a plain failure value; nothing here shows or
+// prints anything.
+namespace osfs {
+
+// Attribute bits, with the values Windows uses. On Linux a name that begins with "." is hidden,
+// nothing is a system file, and read-only means the owner has no write permission.
+enum Attribute : unsigned {
+    kAttrReadOnly = 0x1,
+    kAttrHidden = 0x2,
+    kAttrSystem = 0x4,
+    kAttrDirectory = 0x10,
+    kAttrArchive = 0x20,
+    kAttrNormal = 0x80,
+    kAttrTemporary = 0x100,
+    kAttrCompressed = 0x800,
+    kAttrOffline = 0x1000,
+    kAttrRecallOnOpen = 0x40000,
+    kAttrRecallOnDataAccess = 0x400000,
+};
+
+struct FileFacts {
+    std::string name;  // the entry's own name, without its folder
+    unsigned attributes = 0;
+    std::int64_t size = 0;
+    DateTime lastWrite;  // local time
+};
+
+// An ordinary file: not a folder, not hidden, not a system file.
+bool isOrdinaryFile(unsigned attributes);
+
+// A file whose data the system keeps only in the cloud: opening or reading it starts a
+// download, so the report lists it but never opens it.
+bool isCloudOnly(unsigned attributes);
+
+// Windows wildcard rules on both platforms: "*" any run of characters, "?" one character, and
+// "*.*" every name, with or without a dot.
+bool matchesPattern(std::string_view name, std::string_view pattern, bool ignoreCase);
+
+// A directory search as FindFirstFile takes it: a folder and a wildcard pattern in the last
+// component ("C:\a\*.*", "/opt/x/*.log"), or a plain full name. Entries come in the order the
+// file system lists them; "." and ".." are never returned. Names compare as the platform's
+// file system compares them.
+class DirectorySearch {
+public:
+    explicit DirectorySearch(const std::string& pathPattern);
+    ~DirectorySearch();
+    DirectorySearch(const DirectorySearch&) = delete;
+    DirectorySearch& operator=(const DirectorySearch&) = delete;
+
+    // The next matching entry; false at the end or when the folder cannot be read.
+    bool next(FileFacts& entry);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// The names of the folder's direct subfolders, hidden ones and links to folders included, in
+// the order the file system lists them; none when the folder cannot be read. Unlike a
+// DirectorySearch it asks nothing more about entries that the listing already shows to be
+// files.
+std::vector<std::string> subfolderNames(const std::string& folder);
+
+// The facts of one path, file or folder, following links; false when it cannot be found.
+bool lookUp(const std::string& path, FileFacts& facts);
+
+// The folder's full, absolute path without a trailing separator (a root keeps its separator);
+// false when it is not a folder that can be opened.
+bool folderFullPath(const std::string& path, std::string& fullPath);
+
+// Identity of a folder on its volume, so that a walk can tell a folder it has already visited
+// through a symbolic link or junction.
+struct FolderIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator<(const FolderIdentity& o) const {
+        return volume != o.volume ? volume < o.volume : index < o.index;
+    }
+};
+bool folderIdentity(const std::string& path, FolderIdentity& identity);
+
+bool removeFile(const std::string& path);
+bool createFolder(const std::string& path);
+std::string currentFolder();
+bool setCurrentFolder(const std::string& path);
+
+// A short, plain description of the last failure of a call in this namespace, in the words the
+// tool shows after "Err = " ("File not found", "Path not found", "Permission denied",
+// "Disk full", ...). The same words on both platforms.
+std::string lastErrorDescription();
+
+enum class OpenMode {
+    Read,    // from the start; the file must exist
+    Write,   // created, or emptied when it exists
+    Append,  // at the end; created when it does not exist
+};
+
+// An open file, read or written byte for byte. Writes are buffered and reach the disk at the
+// latest when the file is closed.
+class File {
+public:
+    File();
+    ~File();  // closes
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    bool open(const std::string& path, OpenMode mode);
+    bool isOpen() const;
+    // Reads up to `size` bytes: the count read, 0 at the end, -1 on failure.
+    long long read(char* buffer, std::size_t size);
+    bool write(const char* data, std::size_t size);
+    bool close();
+    // The description of this file's last failure, as lastErrorDescription() words it.
+    const std::string& errorDescription() const { return error_; }
+
+private:
+    bool flush();
+    std::intptr_t handle_;
+    std::string pending_;
+    std::string error_;
+};
+
+}  // namespace osfs

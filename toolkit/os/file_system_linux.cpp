@@ -1,0 +1,337 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "toolkit/local_clock.h"
+#include "toolkit/os/file_handle.h"
+#include "toolkit/os/file_system.h"
+
+namespace osfs {
+
+namespace {
+
+using detail::Failure;
+
+Failure failureOf(int error) {
+    switch (error) {
+        case ENOENT:
+            return Failure::FileNotFound;
+        case ENOTDIR:
+            return Failure::PathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case ETXTBSY:
+        case EBUSY:
+            return Failure::PermissionDenied;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return Failure::DiskFull;
+        case EMFILE:
+        case ENFILE:
+            return Failure::TooManyFiles;
+        case ENAMETOOLONG:
+        case EINVAL:
+        case EILSEQ:
+            return Failure::BadFileName;
+        case ENXIO:
+        case ENODEV:
+            return Failure::DeviceUnavailable;
+        case EIO:
+            return Failure::DeviceIoError;
+        case EEXIST:
+            return Failure::FileAlreadyExists;
+        default:
+            return Failure::AccessError;
+    }
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t cut = path.rfind('/');
+    if (cut == std::string::npos)
+        return ".";
+    return cut == 0 ? "/" : path.substr(0, cut);
+}
+
+std::string nameOf(const std::string& path) {
+    const std::size_t cut = path.rfind('/');
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+bool isFolder(const std::string& path) {
+    struct stat facts {};
+    return stat(path.c_str(), &facts) == 0 && S_ISDIR(facts.st_mode);
+}
+
+// Notes the failure of the last call on `path`. A missing file whose folder is missing too is
+// "Path not found", as Windows words it.
+void noteFailureOn(const std::string& path, int error) {
+    if (error == ENOENT && !isFolder(folderOf(path))) {
+        detail::noteFailure(Failure::PathNotFound);
+    } else {
+        detail::noteFailure(failureOf(error));
+    }
+}
+
+FileFacts factsOf(const std::string& name, const struct stat& facts) {
+    FileFacts result;
+    result.name = name;
+    if (S_ISDIR(facts.st_mode)) {
+        result.attributes |= kAttrDirectory;
+    } else if (!S_ISREG(facts.st_mode)) {
+        // Pipes, sockets and devices are marked as system files, so that the ordinary file
+        // lookups leave them out: opening a pipe to read it would wait for a writer forever.
+        result.attributes |= kAttrSystem;
+    }
+    if (!name.empty() && name[0] == '.')
+        result.attributes |= kAttrHidden;
+    if ((facts.st_mode & S_IWUSR) == 0)
+        result.attributes |= kAttrReadOnly;
+    if (result.attributes == 0)
+        result.attributes = kAttrNormal;
+    result.size = S_ISREG(facts.st_mode) ? static_cast<std::int64_t>(facts.st_size) : 0;
+    result.lastWrite = localTimeOf(static_cast<std::int64_t>(facts.st_mtime));
+    return result;
+}
+
+// The facts of `path`, following a link; a broken link answers for the link itself.
+bool statPath(const std::string& path, const std::string& name, FileFacts& facts) {
+    struct stat raw {};
+    if (stat(path.c_str(), &raw) != 0 && lstat(path.c_str(), &raw) != 0) {
+        noteFailureOn(path, errno);
+        return false;
+    }
+    facts = factsOf(name, raw);
+    return true;
+}
+
+// The same for an entry of an open folder, asked relative to the folder: the kernel then does
+// not walk the whole path again for every entry of a deep folder.
+bool statEntry(DIR* directory, const std::string& folder, const std::string& name,
+               FileFacts& facts) {
+    struct stat raw {};
+    const int fd = dirfd(directory);
+    if (fstatat(fd, name.c_str(), &raw, 0) != 0 &&
+        fstatat(fd, name.c_str(), &raw, AT_SYMLINK_NOFOLLOW) != 0) {
+        noteFailureOn(joinPath(folder, name), errno);
+        return false;
+    }
+    facts = factsOf(name, raw);
+    return true;
+}
+
+bool hasWildcards(const std::string& name) {
+    return name.find_first_of("*?") != std::string::npos;
+}
+
+}  // namespace
+
+struct DirectorySearch::Impl {
+    std::string folder;
+    std::string pattern;
+    DIR* directory = nullptr;
+    bool singleName = false;  // a plain full name: one look-up, no listing
+    bool done = false;
+};
+
+DirectorySearch::DirectorySearch(const std::string& pathPattern) : impl_(std::make_unique<Impl>()) {
+    impl_->folder = folderOf(pathPattern);
+    impl_->pattern = nameOf(pathPattern);
+    impl_->singleName = !hasWildcards(impl_->pattern);
+    if (impl_->pattern.empty()) {
+        impl_->done = true;
+    } else if (!impl_->singleName) {
+        impl_->directory = opendir(impl_->folder.c_str());
+        if (impl_->directory == nullptr) {
+            noteFailureOn(impl_->folder + "/", errno);
+            impl_->done = true;
+        }
+    }
+}
+
+DirectorySearch::~DirectorySearch() {
+    if (impl_->directory != nullptr)
+        closedir(impl_->directory);
+}
+
+bool DirectorySearch::next(FileFacts& entry) {
+    Impl& search = *impl_;
+    if (search.done)
+        return false;
+    if (search.singleName) {
+        search.done = true;
+        const std::string name = search.pattern;
+        if (name == "." || name == "..")
+            return false;
+        return statPath(joinPath(search.folder, name), name, entry);
+    }
+    while (const dirent* found = readdir(search.directory)) {
+        const std::string name = found->d_name;
+        if (name == "." || name == ".." || !matchesPattern(name, search.pattern, false))
+            continue;
+        if (statEntry(search.directory, search.folder, name, entry))
+            return true;
+    }
+    search.done = true;
+    return false;
+}
+
+std::vector<std::string> subfolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* directory = opendir(folder.c_str());
+    if (directory == nullptr) {
+        noteFailureOn(folder + "/", errno);
+        return names;
+    }
+    while (const dirent* found = readdir(directory)) {
+        const std::string name = found->d_name;
+        if (name == "." || name == "..")
+            continue;
+        // The entry's type comes with the listing; only links and file systems that do not
+        // tell it need a look at the entry itself.
+        const bool mustLook = found->d_type == DT_LNK || found->d_type == DT_UNKNOWN;
+        if (found->d_type == DT_DIR || (mustLook && isFolder(joinPath(folder, name))))
+            names.push_back(name);
+    }
+    closedir(directory);
+    return names;
+}
+
+bool lookUp(const std::string& path, FileFacts& facts) {
+    return statPath(path, nameOf(path), facts);
+}
+
+bool folderFullPath(const std::string& path, std::string& fullPath) {
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved) == nullptr) {
+        noteFailureOn(path, errno);
+        return false;
+    }
+    DIR* directory = opendir(resolved);
+    if (directory == nullptr) {
+        noteFailureOn(resolved, errno);
+        return false;
+    }
+    closedir(directory);
+    fullPath = resolved;
+    return true;
+}
+
+bool folderIdentity(const std::string& path, FolderIdentity& identity) {
+    struct stat facts {};
+    if (stat(path.c_str(), &facts) != 0) {
+        noteFailureOn(path, errno);
+        return false;
+    }
+    identity.volume = static_cast<std::uint64_t>(facts.st_dev);
+    identity.index = static_cast<std::uint64_t>(facts.st_ino);
+    return true;
+}
+
+bool removeFile(const std::string& path) {
+    if (unlink(path.c_str()) == 0)
+        return true;
+    noteFailureOn(path, errno);
+    return false;
+}
+
+bool createFolder(const std::string& path) {
+    if (mkdir(path.c_str(), 0777) == 0)
+        return true;
+    noteFailureOn(path, errno);
+    return false;
+}
+
+std::string currentFolder() {
+    char folder[PATH_MAX];
+    if (getcwd(folder, sizeof folder) != nullptr)
+        return folder;
+    detail::noteFailure(failureOf(errno));
+    return std::string();
+}
+
+bool setCurrentFolder(const std::string& path) {
+    if (chdir(path.c_str()) == 0)
+        return true;
+    noteFailureOn(path, errno);
+    return false;
+}
+
+namespace detail {
+
+std::intptr_t openHandle(const std::string& path, OpenMode mode) {
+    int flags = O_CLOEXEC | O_NONBLOCK;
+    switch (mode) {
+        case OpenMode::Read:
+            flags |= O_RDONLY;
+            break;
+        case OpenMode::Write:
+            flags |= O_WRONLY | O_CREAT | O_TRUNC;
+            break;
+        case OpenMode::Append:
+            flags |= O_WRONLY | O_CREAT | O_APPEND;
+            break;
+    }
+    // O_NONBLOCK keeps the open of a pipe from waiting for its other end; the check below then
+    // refuses everything but regular files, as a text file of the tool must be one.
+    const int descriptor = ::open(path.c_str(), flags, 0666);
+    if (descriptor < 0) {
+        noteFailureOn(path, errno);
+        return kNoHandle;
+    }
+    struct stat facts {};
+    if (fstat(descriptor, &facts) != 0 || !S_ISREG(facts.st_mode)) {
+        ::close(descriptor);
+        noteFailure(Failure::AccessError);
+        return kNoHandle;
+    }
+    return descriptor;
+}
+
+long long readHandle(std::intptr_t handle, char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t count = ::read(static_cast<int>(handle), buffer, size);
+        if (count >= 0)
+            return count;
+        if (errno != EINTR) {
+            noteFailure(failureOf(errno));
+            return -1;
+        }
+    }
+}
+
+bool writeHandle(std::intptr_t handle, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t count = ::write(static_cast<int>(handle), data, size);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            noteFailure(count < 0 ? failureOf(errno) : Failure::DiskFull);
+            return false;
+        }
+        data += count;
+        size -= static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+bool closeHandle(std::intptr_t handle) {
+    if (::close(static_cast<int>(handle)) == 0)
+        return true;
+    noteFailure(failureOf(errno));
+    return false;
+}
+
+}  // namespace detail
+
+}  // namespace osfs

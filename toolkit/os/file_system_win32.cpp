@@ -1,0 +1,323 @@
+#include <windows.h>
+
+#include "toolkit/local_clock.h"
+#include "toolkit/os/file_handle.h"
+#include "toolkit/os/file_system.h"
+#include "toolkit/os/wide_text_win32.h"
+
+namespace osfs {
+
+namespace {
+
+using detail::Failure;
+
+// Turns off the system's "insert a disk" and "drive not ready" pop-ups for the calls in its
+// scope, so a query of an empty drive fails quietly instead of waiting for the user.
+// https://learn.microsoft.com/en-us/windows/win32/api/errhandlingapi/nf-errhandlingapi-seterrormode
+class QuietDriveErrors {
+public:
+    QuietDriveErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
+    ~QuietDriveErrors() { SetErrorMode(previous_); }
+    QuietDriveErrors(const QuietDriveErrors&) = delete;
+    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+private:
+    UINT previous_;
+};
+
+Failure failureOf(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_NO_MORE_FILES:
+            return Failure::FileNotFound;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_DIRECTORY:
+            return Failure::PathNotFound;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_WRITE_PROTECT:
+            return Failure::PermissionDenied;
+        case ERROR_HANDLE_DISK_FULL:
+        case ERROR_DISK_FULL:
+            return Failure::DiskFull;
+        case ERROR_TOO_MANY_OPEN_FILES:
+            return Failure::TooManyFiles;
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_FILENAME_EXCED_RANGE:
+            return Failure::BadFileName;
+        case ERROR_INVALID_DRIVE:
+        case ERROR_NOT_READY:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+            return Failure::DeviceUnavailable;
+        case ERROR_CRC:
+        case ERROR_READ_FAULT:
+        case ERROR_WRITE_FAULT:
+        case ERROR_GEN_FAILURE:
+            return Failure::DeviceIoError;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return Failure::FileAlreadyExists;
+        default:
+            return Failure::AccessError;
+    }
+}
+
+void noteLastError() {
+    detail::noteFailure(failureOf(GetLastError()));
+}
+
+bool isSeparator(char c) {
+    return c == '\\' || c == '/' || c == ':';
+}
+
+std::string nameOf(const std::string& path) {
+    std::size_t cut = path.size();
+    while (cut > 0 && !isSeparator(path[cut - 1]))
+        --cut;
+    return path.substr(cut);
+}
+
+std::int64_t unixSecondsOf(const FILETIME& time) {
+    // FILETIME counts 100-nanosecond steps from 1 January 1601 UTC.
+    const std::uint64_t units =
+        (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    return static_cast<std::int64_t>(units / 10000000) - 11644473600LL;
+}
+
+FileFacts factsOf(const std::string& name, DWORD attributes, DWORD sizeHigh, DWORD sizeLow,
+                  const FILETIME& lastWrite) {
+    FileFacts facts;
+    facts.name = name;
+    facts.attributes = attributes;
+    facts.size = static_cast<std::int64_t>((static_cast<std::uint64_t>(sizeHigh) << 32) | sizeLow);
+    facts.lastWrite = localTimeOf(unixSecondsOf(lastWrite));
+    return facts;
+}
+
+bool isFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace
+
+struct DirectorySearch::Impl {
+    HANDLE find = INVALID_HANDLE_VALUE;
+    WIN32_FIND_DATAW data{};
+    bool havePending = false;
+    std::string pattern;  // the last component, to drop matches on 8.3 short names
+};
+
+DirectorySearch::DirectorySearch(const std::string& pathPattern) : impl_(std::make_unique<Impl>()) {
+    QuietDriveErrors quiet;
+    impl_->pattern = nameOf(pathPattern);
+    impl_->find = FindFirstFileExW(widen(pathPattern).c_str(), FindExInfoBasic, &impl_->data,
+                                   FindExSearchNameMatch, nullptr, 0);
+    if (impl_->find == INVALID_HANDLE_VALUE) {
+        noteLastError();
+        return;
+    }
+    impl_->havePending = true;
+}
+
+DirectorySearch::~DirectorySearch() {
+    if (impl_->find != INVALID_HANDLE_VALUE)
+        FindClose(impl_->find);
+}
+
+bool DirectorySearch::next(FileFacts& entry) {
+    Impl& search = *impl_;
+    QuietDriveErrors quiet;
+    while (search.havePending) {
+        const WIN32_FIND_DATAW found = search.data;
+        search.havePending = FindNextFileW(search.find, &search.data) != 0;
+        const std::string name = narrow(found.cFileName);
+        // Windows also matches a pattern against the short 8.3 names ("*.htm" finds
+        // "page.html"); the one wildcard rule of the tool decides instead.
+        if (name == "." || name == ".." || !matchesPattern(name, search.pattern, true))
+            continue;
+        entry = factsOf(name, found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
+                        found.ftLastWriteTime);
+        return true;
+    }
+    return false;
+}
+
+std::vector<std::string> subfolderNames(const std::string& folder) {
+    // The directory listing already carries each entry's attributes.
+    std::vector<std::string> names;
+    const bool endsWithSeparator = !folder.empty() && folder.back() == '\\';
+    DirectorySearch search(endsWithSeparator ? folder + "*" : folder + "\\*");
+    FileFacts entry;
+    while (search.next(entry)) {
+        if (entry.attributes & kAttrDirectory)
+            names.push_back(entry.name);
+    }
+    return names;
+}
+
+bool lookUp(const std::string& path, FileFacts& facts) {
+    QuietDriveErrors quiet;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(widen(path).c_str(), GetFileExInfoStandard, &data)) {
+        noteLastError();
+        return false;
+    }
+    facts = factsOf(nameOf(path), data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
+                    data.ftLastWriteTime);
+    return true;
+}
+
+bool folderFullPath(const std::string& path, std::string& fullPath) {
+    QuietDriveErrors quiet;
+    const std::wstring wide = widen(path);
+    const DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (length == 0) {
+        noteLastError();
+        return false;
+    }
+    std::wstring full(length, L'\0');
+    full.resize(GetFullPathNameW(wide.c_str(), length, full.data(), nullptr));
+    if (!isFolder(full)) {
+        detail::noteFailure(Failure::PathNotFound);
+        return false;
+    }
+    // A root such as C:\ keeps its separator; every other folder loses a trailing one.
+    if (full.size() > 3 && full.back() == L'\\')
+        full.pop_back();
+    fullPath = narrow(full);
+    return true;
+}
+
+bool folderIdentity(const std::string& path, FolderIdentity& identity) {
+    QuietDriveErrors quiet;
+    // A folder opens only with FILE_FLAG_BACKUP_SEMANTICS.
+    // https://learn.microsoft.com/en-us/windows/win32/api/fileapi/nf-fileapi-createfilew
+    const HANDLE folder =
+        CreateFileW(widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) {
+        noteLastError();
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION information;
+    const bool known = GetFileInformationByHandle(folder, &information) != 0;
+    if (!known)
+        noteLastError();
+    CloseHandle(folder);
+    if (!known)
+        return false;
+    identity.volume = information.dwVolumeSerialNumber;
+    identity.index =
+        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+    return true;
+}
+
+bool removeFile(const std::string& path) {
+    QuietDriveErrors quiet;
+    if (DeleteFileW(widen(path).c_str()))
+        return true;
+    noteLastError();
+    return false;
+}
+
+bool createFolder(const std::string& path) {
+    QuietDriveErrors quiet;
+    if (CreateDirectoryW(widen(path).c_str(), nullptr))
+        return true;
+    noteLastError();
+    return false;
+}
+
+std::string currentFolder() {
+    const DWORD length = GetCurrentDirectoryW(0, nullptr);
+    std::wstring folder(length, L'\0');
+    const DWORD written = length == 0 ? 0 : GetCurrentDirectoryW(length, folder.data());
+    if (written == 0 || written >= length) {
+        noteLastError();
+        return std::string();
+    }
+    folder.resize(written);
+    return narrow(folder);
+}
+
+bool setCurrentFolder(const std::string& path) {
+    QuietDriveErrors quiet;
+    if (SetCurrentDirectoryW(widen(path).c_str()))
+        return true;
+    noteLastError();
+    return false;
+}
+
+namespace detail {
+
+std::intptr_t openHandle(const std::string& path, OpenMode mode) {
+    QuietDriveErrors quiet;
+    const std::wstring wide = widen(path);
+    const DWORD access = mode == OpenMode::Read ? GENERIC_READ : GENERIC_WRITE;
+    const DWORD disposition = mode == OpenMode::Read    ? OPEN_EXISTING
+                              : mode == OpenMode::Write ? CREATE_ALWAYS
+                                                        : OPEN_ALWAYS;
+    const HANDLE file = CreateFileW(wide.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        // A folder refuses to open as a file with "access denied"; say what it is instead.
+        noteFailure(error == ERROR_ACCESS_DENIED && isFolder(wide) ? Failure::AccessError
+                                                                   : failureOf(error));
+        return kNoHandle;
+    }
+    if (mode == OpenMode::Append) {
+        LARGE_INTEGER start{};
+        if (!SetFilePointerEx(file, start, nullptr, FILE_END)) {
+            noteLastError();
+            CloseHandle(file);
+            return kNoHandle;
+        }
+    }
+    return reinterpret_cast<std::intptr_t>(file);
+}
+
+long long readHandle(std::intptr_t handle, char* buffer, std::size_t size) {
+    constexpr std::size_t kLargestRead = 1u << 30;
+    DWORD count = 0;
+    if (!ReadFile(reinterpret_cast<HANDLE>(handle), buffer,
+                  static_cast<DWORD>(size < kLargestRead ? size : kLargestRead), &count, nullptr)) {
+        noteLastError();
+        return -1;
+    }
+    return count;
+}
+
+bool writeHandle(std::intptr_t handle, const char* data, std::size_t size) {
+    constexpr std::size_t kLargestWrite = 1u << 30;
+    while (size > 0) {
+        DWORD count = 0;
+        const DWORD wanted = static_cast<DWORD>(size < kLargestWrite ? size : kLargestWrite);
+        if (!WriteFile(reinterpret_cast<HANDLE>(handle), data, wanted, &count, nullptr)) {
+            noteLastError();
+            return false;
+        }
+        if (count == 0) {
+            noteFailure(Failure::DiskFull);
+            return false;
+        }
+        data += count;
+        size -= count;
+    }
+    return true;
+}
+
+bool closeHandle(std::intptr_t handle) {
+    if (CloseHandle(reinterpret_cast<HANDLE>(handle)))
+        return true;
+    noteLastError();
+    return false;
+}
+
+}  // namespace detail
+
+}  // namespace osfs

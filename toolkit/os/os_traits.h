@@ -1,0 +1,17 @@
+#pragma once
+
+// Facts about the platform that portable code asks instead of testing the platform itself.
+// Each platform defines them in its own file (os_traits_linux.cpp, os_traits_win32.cpp).
+namespace os {
+
+// The one path separator: '\\' on Windows, '/' on Linux.
+extern const char kPathSeparator;
+
+// Whether a lone line feed ends a line when a text file is read. CR LF and a lone CR always do;
+// Linux text files end their lines with LF alone, so there it does too.
+extern const bool kLoneLineFeedEndsLine;
+
+// Whether file names compare without regard to case, as the platform's file system does.
+extern const bool kFileNamesIgnoreCase;
+
+}  // namespace os

@@ -1,0 +1,7 @@
+#include "toolkit/os/os_traits.h"
+
+namespace os {
+extern const char kPathSeparator = '/';
+extern const bool kLoneLineFeedEndsLine = true;
+extern const bool kFileNamesIgnoreCase = false;
+}  // namespace os

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// The application object: the running program's folder, name and version.
+struct AppObject {
+    std::string Path;     // the program's folder, without a trailing separator
+    std::string EXEName;  // the program's file name without extension
+    std::string Title;    // the default title of message boxes
+    int Major = 0;
+    int Minor = 0;
+    int Revision = 0;
+};
+
+// Filled on first use from the running executable and the version set in the build. Tests may
+// change Path to place the tool's files in a folder of their own.
+AppObject& App();

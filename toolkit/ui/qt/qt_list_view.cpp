@@ -1,0 +1,97 @@
+#include "toolkit/ui/qt/qt_list_view.h"
+
+#include <QHeaderView>
+#include <stdexcept>
+
+namespace {
+
+Qt::CheckState checkState(bool checked) {
+    return checked ? Qt::Checked : Qt::Unchecked;
+}
+
+}  // namespace
+
+void QtSubItems::Add(const std::string& text) {
+    texts_.add(text);
+    item_.setText(Count(), QString::fromStdString(text));
+}
+
+QtListItem::QtListItem(QTreeWidgetItem& item) : item_(item), subItems_(item) {
+    item_.setFlags(item_.flags() | Qt::ItemIsUserCheckable);
+    item_.setCheckState(0, checkState(known_));
+}
+
+void QtListItem::setText(const std::string& text) {
+    item_.setText(0, QString::fromStdString(text));
+}
+
+void QtListItem::setChecked(bool checked) {
+    known_ = checked;
+    item_.setCheckState(0, checkState(checked));
+}
+
+bool QtListItem::takeUserChange() {
+    const bool shown = item_.checkState(0) == Qt::Checked;
+    if (shown == known_)
+        return false;
+    known_ = shown;
+    return true;
+}
+
+void QtListItems::Clear() {
+    items_.clear();
+    tree_.clear();
+}
+
+ListItem& QtListItems::Add(const std::string& text) {
+    auto* row = new QTreeWidgetItem(&tree_);  // the tree owns its rows
+    items_.push_back(std::make_unique<QtListItem>(*row));
+    items_.back()->setText(text);
+    return *items_.back();
+}
+
+ListItem& QtListItems::Item(int index) {
+    if (index < 1 || index > Count())
+        throw std::out_of_range("Index out of bounds");
+    return *items_[static_cast<size_t>(index - 1)];
+}
+
+QtListItem* QtListItems::itemOf(QTreeWidgetItem& row) {
+    const int index = tree_.indexOfTopLevelItem(&row);
+    if (index < 0 || index >= Count())
+        return nullptr;
+    return items_[static_cast<size_t>(index)].get();
+}
+
+void QtColumnHeaders::Clear() {
+    texts_.clear();
+    show();
+}
+
+void QtColumnHeaders::Add(const std::string& text) {
+    texts_.add(text);
+    show();
+}
+
+// A tree always has at least one column; without headers it is an untitled one.
+void QtColumnHeaders::show() {
+    QStringList labels;
+    for (int index = 1; index <= texts_.count(); ++index)
+        labels << QString::fromStdString(texts_.at(index));
+    tree_.setColumnCount(std::max<int>(1, labels.size()));
+    tree_.setHeaderLabels(labels.isEmpty() ? QStringList{QString()} : labels);
+}
+
+QtListView::QtListView(QTreeWidget& tree) : QtControl(tree), items_(tree), columns_(tree) {
+    tree.setRootIsDecorated(false);
+    tree.setUniformRowHeights(true);
+    tree.setAllColumnsShowFocus(true);
+    tree.header()->setStretchLastSection(true);
+    tree.header()->setSectionsMovable(false);
+    columns_.Clear();
+    QObject::connect(&tree, &QTreeWidget::itemChanged, [this](QTreeWidgetItem* row, int column) {
+        QtListItem* item = column == 0 ? items_.itemOf(*row) : nullptr;
+        if (item && item->takeUserChange())
+            raiseItemCheck(*item);
+    });
+}

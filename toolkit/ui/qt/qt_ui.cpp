@@ -1,0 +1,97 @@
+#include "toolkit/ui/qt/qt_ui.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "toolkit/ui/qt/qt_picture.h"
+#include "toolkit/ui/qt/qt_window.h"
+
+namespace {
+
+struct ButtonAnswer {
+    QMessageBox::StandardButton button;
+    MsgAnswer answer;
+};
+
+// The buttons of a box in the order they stand on it.
+std::vector<ButtonAnswer> buttonsOf(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::YesNo:
+            return {{QMessageBox::Yes, MsgAnswer::Yes}, {QMessageBox::No, MsgAnswer::No}};
+        case MsgButtons::AbortRetryIgnore:
+            return {{QMessageBox::Abort, MsgAnswer::Abort},
+                    {QMessageBox::Retry, MsgAnswer::Retry},
+                    {QMessageBox::Ignore, MsgAnswer::Ignore}};
+        case MsgButtons::OK:
+            break;
+    }
+    return {{QMessageBox::Ok, MsgAnswer::OK}};
+}
+
+QMessageBox::Icon iconOf(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MsgAnswer QtUi::showMessageBox(const MessageBoxRequest& request) {
+    QMessageBox box(iconOf(request.icon), QString::fromStdString(request.title),
+                    QString::fromStdString(request.text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    const std::vector<ButtonAnswer> buttons = buttonsOf(request.buttons);
+    for (const ButtonAnswer& button : buttons)
+        box.addButton(button.button);
+    // A default position the box does not have falls back to its first button.
+    const int position = request.defaultButton;
+    const bool known = position >= 1 && position <= static_cast<int>(buttons.size());
+    box.setDefaultButton(buttons[known ? static_cast<size_t>(position - 1) : 0].button);
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const ButtonAnswer& button : buttons) {
+        if (button.button == pressed)
+            return button.answer;
+    }
+    return MsgAnswer::Cancel;
+}
+
+void QtUi::DoEvents() {
+    QApplication::processEvents();
+}
+
+// The hourglass stands for the whole program, over every window, until it is taken back.
+void QtUi::setMousePointer(int pointer) {
+    const bool wasWaiting = pointer_ == kPointerHourglass;
+    pointer_ = pointer;
+    if (pointer == kPointerHourglass && !wasWaiting)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (pointer != kPointerHourglass && wasWaiting)
+        QApplication::restoreOverrideCursor();
+}
+
+std::unique_ptr<Window> QtUi::createWindow() {
+    return std::make_unique<QtWindow>();
+}
+
+std::shared_ptr<const Picture> QtUi::LoadPicture(const std::string& fileName) {
+    return loadQtPicture(fileName);
+}
+
+void QtUi::endProgram(int exitCode) {
+    std::exit(exitCode);
+}
