@@ -31,6 +31,20 @@ constexpr Section kSections[] = {
     {FileClass::Data, "dat", "Contents of Data Files", "#E2E4E7", 200},
 };
 
+// The text of the file being embedded, kept from one file and one folder to the next so that
+// its memory is reused (see ReadTextFileInto).
+std::string& embeddedText() {
+    static std::string text;
+    return text;
+}
+
+// Writes the file's text as one line of the report.
+void embedFile(const std::string& fileName, bool addBreaks, int maxLines, cFileIO& writer) {
+    std::string& text = embeddedText();
+    ReadTextFileInto(text, fileName, true, addBreaks, maxLines);
+    writer.appendLine(text);
+}
+
 void writeLinks(const std::string& key, cFileIO& writer) {
     for (const Section& section : kSections) {
         const bool last = &section == &kSections[std::size(kSections) - 1];
@@ -53,7 +67,7 @@ void writeFileBlocks(ListBox& lstFiles, const Section& section, cFileIO& writer)
         writer.appendLine(
             std::string("<TABLE width=100% border=2 valign=top align=center><tr><td bgcolor=") +
             section.cellColour + ">");
-        writer.appendLine(ReadTextFile(fileName, true, true, int{section.maxLines}));
+        embedFile(fileName, true, section.maxLines, writer);
         writer.appendLine("</td></tr></TABLE>");
     }
 }
@@ -72,7 +86,7 @@ void writeFolderSection(Window& mainWindow, int itemNumber, const std::string& f
     writeLinks(key, writer);
 
     WriteFileTable(folder, mainWindow);
-    writer.appendLine(ReadTextFile(inventoryFileForReading(), true, false, 0));
+    embedFile(inventoryFileForReading(), false, 0, writer);
     writer.appendLine("<BR>");
 
     ListBox& lstFiles = controlNamed<ListBox>(mainWindow, "lstFiles");

@@ -16,17 +16,17 @@ std::string truncationWarning(int maxLines) {
 
 bool readLines(osfs::File& file, bool addBreaks, int maxLines, std::string& text) {
     LineReader reader(file);
-    std::string line;
     std::size_t budget = kMaxEmbeddedBytes;
     for (int count = 0; !reader.atEnd(); ++count) {
         if (count == maxLines || budget == 0) {
             text += truncationWarning(maxLines);
             break;
         }
-        if (!reader.readLine(line, budget))
+        // The line goes straight into the text, without a copy of its own.
+        const std::size_t before = text.size();
+        if (!reader.appendLine(text, budget))
             return false;
-        budget -= line.size();
-        text += line;
+        budget -= text.size() - before;
         if (addBreaks)
             text += "<BR>";
         text += "\r\n";
@@ -53,17 +53,23 @@ bool readWhole(osfs::File& file, int maxLines, std::string& text) {
 
 }  // namespace
 
-std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks, int& maxLines) {
+void ReadTextFileInto(std::string& text, const std::string& fileName, bool byLines, bool addBreaks,
+                      int& maxLines) {
     if (maxLines == 0)
         maxLines = kDefaultMaxLines;
+    text.clear();
     osfs::File file;
-    std::string text;
     const bool read =
         file.open(fileName, osfs::OpenMode::Read) &&
         (byLines ? readLines(file, addBreaks, maxLines, text) : readWhole(file, maxLines, text));
     if (!read) {
         gLog().log("Cant load the file " + fileName, 0);
-        return std::string();
+        text.clear();
     }
+}
+
+std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks, int& maxLines) {
+    std::string text;
+    ReadTextFileInto(text, fileName, byLines, addBreaks, maxLines);
     return text;
 }

@@ -19,6 +19,12 @@ constexpr std::size_t kMaxEmbeddedBytes = 1024 * 1024;
 // log line "Cant load the file " + its name.
 std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks, int& maxLines);
 
+// The same into `text`, which is replaced. A report embeds thousands of files of up to a
+// mebibyte each: one text kept from file to file keeps its memory, where a fresh string for
+// each would be grown, copied and paged in again every time.
+void ReadTextFileInto(std::string& text, const std::string& fileName, bool byLines, bool addBreaks,
+                      int& maxLines);
+
 // The same for a cap the caller does not need back.
 inline std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks,
                                 int&& maxLines) {

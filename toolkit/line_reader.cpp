@@ -52,23 +52,27 @@ bool LineReader::atEnd() {
 
 bool LineReader::readLine(std::string& line, std::size_t maxBytes, bool* cut) {
     line.clear();
+    return appendLine(line, maxBytes, cut);
+}
+
+bool LineReader::appendLine(std::string& text, std::size_t maxBytes, bool* cut) {
     if (cut != nullptr)
         *cut = false;
     // A cap of 0 would return the same empty piece forever; every read keeps at least one byte.
-    maxBytes = std::max<std::size_t>(maxBytes, 1);
+    std::size_t room = std::max<std::size_t>(maxBytes, 1);
     for (;;) {
         if (pos_ == end_ && !fill())
             return !failed_;
         const std::size_t end = lineEndFrom(buffer_, pos_, end_);
-        const std::size_t room = maxBytes - line.size();
         if (end - pos_ > room) {
-            line.append(buffer_, pos_, room);
+            text.append(buffer_, pos_, room);
             pos_ += room;
             if (cut != nullptr)
                 *cut = true;
             return true;
         }
-        line.append(buffer_, pos_, end - pos_);
+        text.append(buffer_, pos_, end - pos_);
+        room -= end - pos_;
         pos_ = end;
         if (end == end_)
             continue;

@@ -21,6 +21,11 @@ public:
     // read). Returns false when the file cannot be read.
     bool readLine(std::string& line, std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
                   bool* cut = nullptr);
+    // The same, with the line appended to `text` instead of replacing it; `maxBytes` bounds the
+    // bytes appended. Saves the copy of every line when lines are gathered into one text.
+    bool appendLine(std::string& text,
+                    std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
+                    bool* cut = nullptr);
 
     bool failed() const { return failed_; }
 

@@ -22,6 +22,7 @@ class ReadTextFileTest : public ReportTest {};
 
 TEST_F(ReadTextFileTest, LinesAreCutAtTheLineCapOrTheByteBound) {
     const std::string oneMiB(kMaxEmbeddedBytes, 'x');
+    const std::string halfMiB(kMaxEmbeddedBytes / 2, 'h');
     const std::string lf = os::kLoneLineFeedEndsLine ? "a\r\nb\r\n" : "a\nb\r\n";
     struct Case {
         std::string content;
@@ -40,12 +41,16 @@ TEST_F(ReadTextFileTest, LinesAreCutAtTheLineCapOrTheByteBound) {
         {oneMiB, false, 5, oneMiB + "\r\n"},
         {oneMiB + "yz", true, 5, oneMiB + "<BR>\r\n" + kWarning + "5"},
         {oneMiB + "\r\nnext", false, 5, oneMiB + "\r\n" + kWarning + "5"},
+        // The bound counts the file's bytes, not the breaks and line ends added to them.
+        {halfMiB + "\r\n" + halfMiB, true, 5, halfMiB + "<BR>\r\n" + halfMiB + "<BR>\r\n"},
     };
+    // One text serves every case, as the report reuses it: nothing of a case may remain in the
+    // next.
+    std::string text;
     for (const Case& c : cases) {
         int cap = c.cap;
-        EXPECT_EQ(ReadTextFile(folder.write("in.txt", c.content), true, c.addBreaks, cap),
-                  c.expected)
-            << c.content.substr(0, 12);
+        ReadTextFileInto(text, folder.write("in.txt", c.content), true, c.addBreaks, cap);
+        EXPECT_EQ(text, c.expected) << c.content.substr(0, 12);
     }
 }
 
@@ -58,7 +63,10 @@ TEST_F(ReadTextFileTest, CapOfZeroStandsForFourHundredAndIsHandedBack) {
 }
 
 TEST_F(ReadTextFileTest, MissingFileGivesEmptyTextAndOneLogLine) {
-    EXPECT_EQ(ReadTextFile(folder.file("missing.txt"), true, true, 0), "");
+    std::string text = "an earlier file's text";
+    int cap = 0;
+    ReadTextFileInto(text, folder.file("missing.txt"), true, true, cap);
+    EXPECT_EQ(text, "");
     EXPECT_NE(logText().find(", Cant load the file " + folder.file("missing.txt") + "\r\n"),
               std::string::npos);
     EXPECT_TRUE(headless().shown.empty());
