@@ -1,10 +1,11 @@
 #include "app/batch_run.h"
 
+#include <filesystem>
+#include <fstream>
 #include <ostream>
 
 #include "app/frm_report_configuration.h"
 #include "report/tool_files.h"
-#include "toolkit/os/file_system.h"
 #include "toolkit/program_state.h"
 #include "toolkit/ui/application.h"
 #include "toolkit/ui/headless/headless_ui.h"
@@ -43,18 +44,21 @@ std::string withUnixLineBreaks(const std::string& text) {
 
 bool isCompleteReport(const std::string& fileName) {
     const std::string ending = kClosingLine;
-    osfs::File file;
-    if (!file.open(fileName, osfs::OpenMode::Read))
+    // Only the last bytes are read: the report can be hundreds of megabytes, and reading all of
+    // it again just to find its end was a large share of the run. Only an ordinary file is
+    // opened: opening a pipe could wait forever.
+    const std::filesystem::path path = std::filesystem::u8path(fileName);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
         return false;
-    std::string tail;
-    char buffer[64 * 1024];
-    long long count;
-    while ((count = file.read(buffer, sizeof buffer)) > 0) {
-        tail.append(buffer, static_cast<std::size_t>(count));
-        if (tail.size() > ending.size())
-            tail.erase(0, tail.size() - ending.size());
-    }
-    return count == 0 && tail == ending;
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = file.tellg();
+    if (!file || size < static_cast<std::streamoff>(ending.size()))
+        return false;
+    std::string tail(ending.size(), '\0');
+    file.seekg(size - static_cast<std::streamoff>(ending.size()));
+    file.read(&tail[0], static_cast<std::streamsize>(tail.size()));
+    return file.gcount() == static_cast<std::streamsize>(tail.size()) && tail == ending;
 }
 
 int runBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {

@@ -53,4 +53,24 @@ TEST_F(BatchRunTest, UnwritableReportExitsWithOneAndBadArgumentsWithTwo) {
               std::string::npos);
 }
 
+TEST_F(BatchRunTest, ReportIsCompleteOnlyWhenItEndsWithTheClosingLine) {
+    const struct {
+        std::string content;
+        bool complete;
+    } cases[] = {
+        {"<HTML>\r\n</BODY></HTML>\r\n", true},
+        {"</BODY></HTML>\r\n", true},
+        {"", false},
+        {"ODY></HTML>\r\n", false},
+        {"</BODY></HTML>", false},
+        {"</BODY></HTML>\r\n<BR>\r\n", false},
+        {std::string(100000, 'x') + "</BODY></HTML>\r\n", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isCompleteReport(folder.write("r.htm", c.content)), c.complete)
+            << c.content.size();
+    EXPECT_FALSE(isCompleteReport(folder.file("missing.htm")));
+    EXPECT_FALSE(isCompleteReport(folder.makeFolder("folder.htm")));
+}
+
 }  // namespace
