@@ -24,7 +24,7 @@ grep -q $'ConfigReport-batch.exe \\[--open\\] \\[--version\\] \\[--help\\]\r$' "
 
 for program in ConfigReport.exe ConfigReport-batch.exe; do
     wrestool -l --type=14 "$folder/$program" | grep -q . || fail "$program has no icon"
-    manifest=$(wrestool -x --type=24 "$folder/$program")
+    manifest=$(wrestool -x --raw --type=24 "$folder/$program")
     for setting in '<longPathAware[^>]*>true<' '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}' \
         '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' 'Microsoft.Windows.Common-Controls'; do
         grep -q "$setting" <<<"$manifest" || fail "$program's manifest lacks $setting"
