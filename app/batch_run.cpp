@@ -6,6 +6,7 @@
 
 #include "app/frm_report_configuration.h"
 #include "report/tool_files.h"
+#include "toolkit/log.h"
 #include "toolkit/program_state.h"
 #include "toolkit/ui/application.h"
 #include "toolkit/ui/headless/headless_ui.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr const char* kClosingLine = "</BODY></HTML>\r\n";
 
 void printUsage(std::ostream& out) {
-    out << "Usage: " << App().EXEName << " [--open] [--help]\n"
+    out << "Usage: " << App().EXEName << " [--open] [--version] [--help]\n"
         << "\n"
         << "Writes the configuration report as if \"Create Report\" had been pressed at once,\n"
         << "with every product folder found left ticked: " << kReportFileName << "\n"
@@ -26,8 +27,9 @@ void printUsage(std::ostream& out) {
         << "Prints the report's full name on standard output. Exit status: 0 when the report\n"
         << "was written to its end, 1 when it was not, 2 for an unknown argument.\n"
         << "\n"
-        << "  --open   open the finished report with the program associated with HTML files\n"
-        << "  --help   show this text\n";
+        << "  --open      open the finished report with the program associated with HTML files\n"
+        << "  --version   print this program's name and version\n"
+        << "  --help      show this text\n";
 }
 
 // Message texts break lines with CR LF; a terminal wants LF alone.
@@ -66,6 +68,11 @@ int runBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     for (const std::string& argument : arguments) {
         if (argument == "--help") {
             printUsage(out);
+            return 0;
+        }
+        if (argument == "--version") {
+            // The same version text as the window's caption, for support to ask after.
+            out << App().EXEName << " " << gLog().getAppVersionString() << "\n";
             return 0;
         }
         if (argument != "--open") {

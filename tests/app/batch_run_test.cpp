@@ -41,7 +41,13 @@ TEST_F(BatchRunTest, MessagesGoToStandardErrorAndAreAnsweredByDefault) {
                              "\nConfigReport: No association for file extension\n");
 }
 
-TEST_F(BatchRunTest, UnwritableReportExitsWithOneAndBadArgumentsWithTwo) {
+TEST_F(BatchRunTest, ExitStatusFollowsTheArgumentsAndTheReport) {
+    App().Major = 2;
+    App().Minor = 5;
+    App().Revision = 17;
+    EXPECT_EQ(run({"--version", "--bogus"}), 0);
+    EXPECT_EQ(out.str(), "tool v2.5   (build 17)\n");
+    EXPECT_EQ(folder.read("morvasoftware_bug_report.htm"), "");
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_NE(out.str().find("--open"), std::string::npos);
     EXPECT_EQ(run({"--open", "--bogus"}), 2);

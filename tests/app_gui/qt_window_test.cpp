@@ -1,6 +1,7 @@
-// The Linux window through real clicks and keys under Qt's offscreen platform. Each test
-// starts the tool's window on a temporary tool folder with a small product tree, and saves a
-// picture of each state it reaches into $CR_SCREENSHOTS when that is set.
+// The Linux window through real clicks and keys, under Qt's offscreen platform and, through
+// run_qt_on_display.sh, on X11 and Wayland. Each test starts the tool's window on a temporary
+// tool folder with a small product tree, and saves a picture of each state it reaches into
+// $CR_SCREENSHOTS when that is set.
 
 #include <QDir>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "app/batch_run.h"
 #include "app/frm_report_configuration.h"
 #include "app/msg_box_form.h"
+#include "app/qt/desktop_identity.h"
 #include "report/candidate_folders.h"
 #include "report/document_launcher.h"
 #include "tests/app_gui/qt_message_box_answerer.h"
@@ -28,6 +30,9 @@
 #include "toolkit/ui/qt/qt_window.h"
 
 namespace {
+
+// A window manager on a busy machine may take some seconds to map the first window.
+constexpr int kExposeTimeoutMs = 30000;
 
 const QString kRuleTitle = "All Paths should be Ticked";
 const QString kRuleText =
@@ -109,12 +114,13 @@ void QtWindowTest::init() {
         launched_.push_back(file);
         return 33;
     });
+    identifyToDesktop();
     installUi(std::make_unique<QtUi>());
     answerer_ = std::make_unique<MessageBoxAnswerer>();
     form_ = std::make_unique<frmReportConfiguration>();
     form_->Form_Load();
     form_->window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&widgetOf(form_->window())));
+    QVERIFY(QTest::qWaitForWindowExposed(&widgetOf(form_->window()), kExposeTimeoutMs));
 }
 
 void QtWindowTest::cleanup() {
@@ -133,6 +139,7 @@ void QtWindowTest::startUpShowsIntroductionWithEveryFolderTicked() {
                                        .arg(app.Minor)
                                        .arg(app.Revision));
     QCOMPARE(window.size(), QSize(490, 388));
+    QVERIFY(window.windowIcon().availableSizes().contains(QSize(16, 16)));
 
     auto& folders = control<QTreeWidget>("lvFolders");
     QCOMPARE(folders.headerItem()->text(0), QStringLiteral("List of Folders to Examine"));
@@ -219,7 +226,7 @@ void QtWindowTest::msgBoxFollowsItsWindowSize() {
     frmMsgBox box;
     box.show();
     QWidget& window = widgetOf(box.window());
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window, kExposeTimeoutMs));
     QCOMPARE(window.windowTitle(), QStringLiteral("Information"));
     QCOMPARE(window.size(), QSize(339, 197));  // 5085 x 2955 twips
     saveScreenshot(window, "msgbox");

@@ -2,6 +2,7 @@
 
 #include "toolkit/os/os_traits.h"
 #include "toolkit/os/system_names.h"
+#include "toolkit/os/tool_folder.h"
 
 namespace {
 
@@ -10,7 +11,8 @@ AppObject describeRunningProgram() {
     const std::string executable = os::executablePath();
     const std::size_t cut = executable.rfind(os::kPathSeparator);
     const std::string fileName = cut == std::string::npos ? executable : executable.substr(cut + 1);
-    app.Path = cut == std::string::npos ? std::string() : executable.substr(0, cut);
+    app.Path =
+        os::toolFolderFor(cut == std::string::npos ? std::string() : executable.substr(0, cut));
     app.EXEName = fileName.substr(0, fileName.rfind('.'));
     app.Title = "ConfigReport";
     app.Major = CR_VERSION_MAJOR;

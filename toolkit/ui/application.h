@@ -4,7 +4,7 @@
 
 // The application object: the running program's folder, name and version.
 struct AppObject {
-    std::string Path;     // the program's folder, without a trailing separator
+    std::string Path;     // the tool folder, without a trailing separator (os::toolFolderFor)
     std::string EXEName;  // the program's file name without extension
     std::string Title;    // the default title of message boxes
     int Major = 0;

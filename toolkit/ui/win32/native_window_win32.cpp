@@ -34,17 +34,28 @@ void centreOver(HWND window, HWND owner) {
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The program's own icon (the executable's icon resource 1, which Explorer shows too) at the
+// size the system metrics ask for; Windows' generic icon for a program that has none.
+HICON programIcon(int widthMetric, int heightMetric) {
+    HANDLE icon =
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                   GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR);
+    return icon != nullptr ? static_cast<HICON>(icon) : LoadIconW(nullptr, IDI_APPLICATION);
+}
+
 }  // namespace
 
 const wchar_t* NativeWindow::windowClass() {
     static const wchar_t* const name = [] {
-        WNDCLASSW windowClass{};
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = windowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+        windowClass.hIcon = programIcon(SM_CXICON, SM_CYICON);
+        windowClass.hIconSm = programIcon(SM_CXSMICON, SM_CYSMICON);
         windowClass.lpszClassName = L"ConfigReportWindow";
-        RegisterClassW(&windowClass);
+        RegisterClassExW(&windowClass);
         return windowClass.lpszClassName;
     }();
     return name;
