@@ -42,8 +42,8 @@ bool writeLine(int number, const std::string& text, std::string& error) {
         error = notOpenDescription();
         return false;
     }
-    // The text and its line end go in one after the other, without a copy of the text.
-    if (open->file.write(text.data(), text.size()) && open->file.write("\r\n", 2))
+    // The text, in the code page, and its line end go in one after the other.
+    if (open->file.writeText(text) && open->file.write("\r\n", 2))
         return true;
     error = open->file.errorDescription();
     return false;
