@@ -2,8 +2,9 @@
 # Starts (start) or stops (stop) the Wine server of the build tree's private prefix around the
 # Windows tests. Without a display Wine's graphics driver is set to null: windows and messages
 # then work and nothing is drawn; with the default driver and no display the tests would hang.
+# The locale is the tests' own (wine-run.sh): a UTF-8 one, for code page 1252.
 set -u
-export WINEPREFIX="$1" WINEDEBUG=-all
+export WINEPREFIX="$1" WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8
 case "$2" in
 start)
     wineboot -i >/dev/null 2>&1

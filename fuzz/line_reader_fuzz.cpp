@@ -7,6 +7,7 @@
 #include "fuzz/fuzz_targets.h"
 #include "tests/support/temp_folder.h"
 #include "toolkit/line_reader.h"
+#include "toolkit/os/code_page.h"
 #include "toolkit/os/os_traits.h"
 
 namespace {
@@ -83,7 +84,10 @@ void fuzzLineReader(const std::uint8_t* data, std::size_t size) {
         bool cut = false;
         fuzzCheck(reader.readLine(piece, maxBytes, &cut), "a line of a readable file reads");
         fuzzCheck(piece.size() <= maxBytes, "no line is longer than its cap");
-        pieces.push_back(piece);
+        // The reader hands out UTF-8; in the file's own code page the pieces are its bytes.
+        std::string inFileBytes;
+        os::appendInCodePage(inFileBytes, piece);
+        pieces.push_back(inFileBytes);
         fuzzCheck(pieces.size() <= bytes.size() + 1, "every read moves on");
     }
     const std::vector<std::string> expected = expectedLines(bytes);

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <string>
+#include "toolkit/tell_and_go_on.h"
 
-// The two failure styles of the report that end at the failing routine; the third, passing the
-// failure to the caller, is a plain exception.
+// The two failure styles of the report that end at the failing routine, skipping on and telling
+// the user (toolkit/tell_and_go_on.h); the third, passing the failure to the caller, is a plain
+// exception.
 
 // Skip and continue: runs `step`; a failure ends that step silently and the caller goes on.
 // True when the step ran to its end.
@@ -16,7 +17,3 @@ bool skipOnFailure(Step&& step) noexcept {
         return false;
     }
 }
-
-// Tell and go on: shows `text` in a message box with an OK button and the tool's title, and
-// writes the same text to the application log.
-void tellAndGoOn(const std::string& text);

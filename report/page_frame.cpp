@@ -58,9 +58,8 @@ std::string CreateStyleSheet() {
 
 void SaveStringToFile(const std::string& fileName, const std::string& text) {
     osfs::File file;
-    const std::string content = text + "\r\n";
-    const bool saved = file.open(fileName, osfs::OpenMode::Write) &&
-                       file.write(content.data(), content.size()) && file.close();
+    const bool saved =
+        file.open(fileName, osfs::OpenMode::Write) && file.writeText(text + "\r\n") && file.close();
     if (!saved)
         tellAndGoOn("Cant Save the file " + fileName);
 }

@@ -5,6 +5,7 @@
 #include "toolkit/format_value.h"
 #include "toolkit/line_reader.h"
 #include "toolkit/log.h"
+#include "toolkit/os/code_page.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/program_state.h"
 
@@ -37,17 +38,19 @@ bool readLines(osfs::File& file, bool addBreaks, int maxLines, std::string& text
 bool readWhole(osfs::File& file, int maxLines, std::string& text) {
     char buffer[64 * 1024];
     for (;;) {
-        const std::size_t room = kMaxEmbeddedBytes - text.size();
-        const long long count = file.read(buffer, room == 0 ? 1 : std::min(room, sizeof buffer));
-        if (count < 0)
-            return false;
-        if (count == 0)
-            return true;
-        if (room == 0) {
+        // The text grows by more than the bytes read where the code page's characters take
+        // several bytes in UTF-8, so it can pass the cap.
+        const bool full = text.size() >= kMaxEmbeddedBytes;
+        const std::size_t room =
+            full ? 1 : std::min(kMaxEmbeddedBytes - text.size(), sizeof buffer);
+        const long long count = file.read(buffer, room);
+        if (count <= 0)
+            return count == 0;
+        if (full) {
             text += truncationWarning(maxLines);
             return true;
         }
-        text.append(buffer, static_cast<std::size_t>(count));
+        os::appendFromCodePage(text, std::string_view(buffer, static_cast<std::size_t>(count)));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "toolkit/os/file_handle.h"
 #include "toolkit/os/os_traits.h"
 #include "toolkit/program_state.h"
+#include "toolkit/tell_and_go_on.h"
 #include "toolkit/ui/ui.h"
 
 namespace {
@@ -42,8 +43,8 @@ bool writeLine(int number, const std::string& text, std::string& error) {
         error = notOpenDescription();
         return false;
     }
-    // The text and its line end go in one after the other, without a copy of the text.
-    if (open->file.write(text.data(), text.size()) && open->file.write("\r\n", 2))
+    // The text, in the code page, and its line end go in one after the other.
+    if (open->file.writeText(text) && open->file.write("\r\n", 2))
         return true;
     error = open->file.errorDescription();
     return false;
@@ -77,6 +78,7 @@ std::vector<std::string> ordinaryFilesMatching(const std::string& pathPattern) {
 
 void cFileIO::init(const std::string& FileName) {
     fileName_ = FileName;
+    failureTold_ = false;
 }
 
 bool cFileIO::Exists() {
@@ -106,14 +108,14 @@ bool cFileIO::openReporting(const std::string& mode, bool ignoreError, std::stri
     }
     open_ = true;
     moreData_ = true;
+    failureTold_ = false;
     return true;
 }
 
 void cFileIO::printLine(const std::string& txt, bool silent) {
     std::string error;
-    if (!writeLine(fileNumber_, txt, error) && !silent) {
-        MsgBox(failureText("An error occurred printing to file ", fileName_, error));
-    }
+    if (!writeLine(fileNumber_, txt, error))
+        tellWriteFailure("printing to", error, silent);
 }
 
 void cFileIO::appendLine(const std::string& txt, bool silent) {
@@ -140,9 +142,15 @@ void cFileIO::appendLines(const std::string* lines, std::size_t count, bool sile
         done = writeLine(fileNumber_, lines[i], error);
     if (done && openedHere)
         done = closeReporting(error);
-    if (!done && !silent) {
-        MsgBox(failureText("An error occurred appending to file ", fileName_, error));
-    }
+    if (!done)
+        tellWriteFailure("appending to", error, silent);
+}
+
+void cFileIO::tellWriteFailure(const char* what, const std::string& error, bool silent) {
+    if (silent || failureTold_)
+        return;
+    failureTold_ = true;
+    tellAndGoOn(failureText(std::string("An error occurred ") + what + " file ", fileName_, error));
 }
 
 std::string cFileIO::getLine() {
@@ -173,11 +181,9 @@ std::string cFileIO::getLine() {
 
 void cFileIO::closeFile() {
     std::string error;
-    if (open_ && !closeReporting(error)) {
-        // The last buffered lines could not be written; closing has no box of its own, so the
-        // loss goes to the log.
-        gLog().log(failureText("cFileIO - An error occurred closing the file ", fileName_, error));
-    }
+    // The last buffered lines reach the disk here, so their loss is told as a failed append.
+    if (open_ && !closeReporting(error))
+        tellWriteFailure("appending to", error, false);
     open_ = false;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "toolkit/os/code_page.h"
 #include "toolkit/os/os_traits.h"
 
 namespace {
@@ -40,6 +41,23 @@ std::size_t lineEndFrom(const std::string& text, std::size_t from, std::size_t t
     return static_cast<std::size_t>(found - begin);
 }
 
+bool isUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// How much of the `room` bytes from `from` to take so that no UTF-8 character is split: a
+// character cut in two would be written back as "?" in the code page. A piece keeps at least one
+// byte, so a read always moves on.
+std::size_t wholeCharacters(const std::string& text, std::size_t from, std::size_t room) {
+    constexpr std::size_t kLongestCharacter = 4;
+    std::size_t piece = room;
+    while (piece > 1 && room - piece < kLongestCharacter - 1 &&
+           isUtf8Continuation(text[from + piece])) {
+        --piece;
+    }
+    return piece;
+}
+
 }  // namespace
 
 LineReader::LineReader(osfs::File& file) : file_(file) {}
@@ -47,16 +65,14 @@ LineReader::LineReader(osfs::File& file) : file_(file) {}
 bool LineReader::fill() {
     if (eof_)
         return false;
-    // Only the unread bytes move to the front; the buffer only grows, since resizing it for
-    // every read would zero 64 KiB each time.
-    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(pos_),
-              buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
-    end_ -= pos_;
+    // Only the unread text moves to the front; the buffers keep their room between reads.
+    buffer_.erase(0, pos_);
     pos_ = 0;
-    if (buffer_.size() < end_ + kChunkBytes)
-        buffer_.resize(end_ + kChunkBytes);
-    const long long count = file_.read(&buffer_[end_], kChunkBytes);
-    end_ += static_cast<std::size_t>(std::max(count, 0LL));
+    raw_.resize(kChunkBytes);
+    const long long count = file_.read(raw_.data(), kChunkBytes);
+    if (count > 0)
+        os::appendFromCodePage(buffer_,
+                               std::string_view(raw_.data(), static_cast<std::size_t>(count)));
     // A failed read may succeed when tried again, so the failure is not kept past the next try.
     failed_ = count < 0;
     eof_ = count == 0;
@@ -64,7 +80,7 @@ bool LineReader::fill() {
 }
 
 bool LineReader::atEnd() {
-    if (pos_ < end_ || fill())
+    if (pos_ < buffer_.size() || fill())
         return false;
     return !failed_;
 }
@@ -80,12 +96,13 @@ bool LineReader::appendLine(std::string& text, std::size_t maxBytes, bool* cut) 
     // A cap of 0 would return the same empty piece forever; every read keeps at least one byte.
     std::size_t room = std::max<std::size_t>(maxBytes, 1);
     for (;;) {
-        if (pos_ == end_ && !fill())
+        if (pos_ == buffer_.size() && !fill())
             return !failed_;
-        const std::size_t end = lineEndFrom(buffer_, pos_, end_);
+        const std::size_t end = lineEndFrom(buffer_, pos_, buffer_.size());
         if (end - pos_ > room) {
-            text.append(buffer_, pos_, room);
-            pos_ += room;
+            const std::size_t piece = wholeCharacters(buffer_, pos_, room);
+            text.append(buffer_, pos_, piece);
+            pos_ += piece;
             if (cut != nullptr)
                 *cut = true;
             return true;
@@ -93,11 +110,12 @@ bool LineReader::appendLine(std::string& text, std::size_t maxBytes, bool* cut) 
         text.append(buffer_, pos_, end - pos_);
         room -= end - pos_;
         pos_ = end;
-        if (end == end_)
+        if (end == buffer_.size())
             continue;
         const char ending = buffer_[pos_++];
         // The LF of a CR LF may arrive with the next chunk.
-        if (ending == kCarriageReturn && (pos_ < end_ || fill()) && buffer_[pos_] == kLineFeed) {
+        if (ending == kCarriageReturn && (pos_ < buffer_.size() || fill()) &&
+            buffer_[pos_] == kLineFeed) {
             ++pos_;
         }
         return true;

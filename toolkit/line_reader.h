@@ -8,7 +8,8 @@
 
 // Reads the lines of an open file by the program's one line-end rule: CR LF or a lone CR ends a
 // line, and a lone LF too where os::kLoneLineFeedEndsLine holds. The line end is not part of
-// the line. Used by the text file class and by the report's embedding of files.
+// the line. The file's text is taken from the system's code page (toolkit/os/code_page.h), so
+// lines come out as UTF-8. Used by the text file class and by the report's embedding of files.
 class LineReader {
 public:
     explicit LineReader(osfs::File& file);
@@ -17,8 +18,8 @@ public:
     bool atEnd();
 
     // Reads the next line into `line`. At most `maxBytes` bytes are kept; a longer line is cut
-    // there, `cut` is set and the read stops at that point (the rest of the line is the next
-    // read). Returns false when the file cannot be read.
+    // there, before a character that does not fit whole, `cut` is set and the read stops at that
+    // point (the rest of the line is the next read). Returns false when the file cannot be read.
     bool readLine(std::string& line, std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
                   bool* cut = nullptr);
     // The same, with the line appended to `text` instead of replacing it; `maxBytes` bounds the
@@ -32,9 +33,9 @@ public:
 private:
     bool fill();
     osfs::File& file_;
-    std::string buffer_;  // bytes read are buffer_[pos_, end_); the rest is spare room
+    std::string raw_;     // one piece as the file holds it
+    std::string buffer_;  // the text read and not yet handed out is buffer_[pos_, end)
     std::size_t pos_ = 0;
-    std::size_t end_ = 0;
     bool eof_ = false;
     bool failed_ = false;
 };

@@ -81,8 +81,7 @@ void SaveListboxToFile(ListBox& listBox, const std::string& fileName, int& count
         return;
     }
     for (int index = 0; index < listBox.ListCount(); ++index) {
-        const std::string line = listBox.List(index) + "\r\n";
-        if (!file.write(line.data(), line.size())) {
+        if (!file.writeText(listBox.List(index) + "\r\n")) {
             reportSaveFailure(fileName, file.errorDescription());
             file.close();
             return;

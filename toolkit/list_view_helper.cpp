@@ -22,12 +22,12 @@ constexpr int kFileListColumns = 3;
     throw std::runtime_error(description);
 }
 
-// Replaces the file with `text`, byte for byte.
+// Replaces the file with `text`.
 void writeWholeFile(const std::string& fileName, const std::string& text) {
     osfs::File file;
     if (!file.open(fileName, osfs::OpenMode::Write))
         fail(file.errorDescription());
-    if (!file.write(text.data(), text.size()))
+    if (!file.writeText(text))
         fail(file.errorDescription());
     if (!file.close())
         fail(file.errorDescription());

@@ -42,8 +42,7 @@ bool appendRecord(int number, const std::string& fileName, const std::string& re
     std::string ignored;
     if (!numbers.open(number, fileName, osfs::OpenMode::Append, ignored))
         return false;
-    const std::string line = record + "\r\n";
-    const bool written = numbers.get(number)->file.write(line.data(), line.size());
+    const bool written = numbers.get(number)->file.writeText(record + "\r\n");
     return numbers.close(number) && written;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "toolkit/os/code_page.h"
 #include "toolkit/os/file_handle.h"
 
 namespace osfs {
@@ -163,11 +164,27 @@ long long File::read(char* buffer, std::size_t size) {
 }
 
 bool File::write(const char* data, std::size_t size) {
-    if (!isOpen()) {
-        error_ = detail::describe(detail::Failure::BadFileName);
+    if (!writable())
         return false;
-    }
     pending_.append(data, size);
+    return flushWhenFull();
+}
+
+bool File::writeText(std::string_view text) {
+    if (!writable())
+        return false;
+    os::appendInCodePage(pending_, text);
+    return flushWhenFull();
+}
+
+bool File::writable() {
+    if (isOpen())
+        return true;
+    error_ = detail::describe(detail::Failure::BadFileName);
+    return false;
+}
+
+bool File::flushWhenFull() {
     return pending_.size() < kWriteBufferBytes || flush();
 }
 

@@ -108,8 +108,8 @@ enum class OpenMode {
     Append,  // at the end; created when it does not exist
 };
 
-// An open file, read or written byte for byte. Writes are buffered and reach the disk at the
-// latest when the file is closed.
+// An open file, read or written byte for byte, or written as text (writeText). Writes are
+// buffered and reach the disk at the latest when the file is closed.
 class File {
 public:
     File();
@@ -122,11 +122,17 @@ public:
     // Reads up to `size` bytes: the count read, 0 at the end, -1 on failure.
     long long read(char* buffer, std::size_t size);
     bool write(const char* data, std::size_t size);
+    // Writes `text`, UTF-8, in the system's code page (toolkit/os/code_page.h).
+    bool writeText(std::string_view text);
     bool close();
     // The description of this file's last failure, as lastErrorDescription() words it.
     const std::string& errorDescription() const { return error_; }
 
 private:
+    // False, with the failure kept, when the file is not open.
+    bool writable();
+    // Hands the buffer to the disk once it has grown to a whole piece.
+    bool flushWhenFull();
     bool flush();
     std::intptr_t handle_;
     std::string pending_;

@@ -1,4 +1,4 @@
-#include "report/failure_styles.h"
+#include "toolkit/tell_and_go_on.h"
 
 #include "toolkit/log.h"
 #include "toolkit/program_state.h"

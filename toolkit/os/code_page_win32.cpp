@@ -1,0 +1,61 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "toolkit/os/code_page.h"
+
+namespace os {
+
+namespace {
+
+// ASCII is the same in every ANSI code page and in UTF-8; most of what the tool writes is
+// ASCII, and it goes through without the two conversions.
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::wstring toWide(UINT codePage, std::string_view text) {
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+// WC_NO_BEST_FIT_CHARS keeps a character the code page lacks from turning into a look-alike
+// ("L" for "Ł"): it becomes the default character "?", which tells the reader that something
+// stood there. A UTF-8 code page takes neither the flag nor a default character.
+// https://learn.microsoft.com/en-us/windows/win32/api/stringapiset/nf-stringapiset-widechartomultibyte
+void appendFromWide(std::string& out, UINT codePage, const std::wstring& wide) {
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* defaultChar = utf8 ? nullptr : "?";
+    const int size = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, defaultChar, nullptr);
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(length));
+    WideCharToMultiByte(codePage, flags, wide.data(), size, out.data() + at, length, defaultChar,
+                        nullptr);
+}
+
+}  // namespace
+
+void appendInCodePage(std::string& out, std::string_view utf8) {
+    if (isAscii(utf8) || GetACP() == CP_UTF8) {
+        out.append(utf8);
+        return;
+    }
+    appendFromWide(out, GetACP(), toWide(CP_UTF8, utf8));
+}
+
+void appendFromCodePage(std::string& out, std::string_view bytes) {
+    if (isAscii(bytes) || GetACP() == CP_UTF8) {
+        out.append(bytes);
+        return;
+    }
+    appendFromWide(out, CP_UTF8, toWide(GetACP(), bytes));
+}
+
+}  // namespace os
