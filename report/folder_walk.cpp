@@ -1,6 +1,8 @@
 #include "report/folder_walk.h"
 
+#include <cstdint>
 #include <set>
+#include <tuple>
 
 #include "report/candidate_folders.h"
 #include "toolkit/list_file_helpers.h"
@@ -17,6 +19,9 @@ public:
     bool identity(const std::string& folder, osfs::FolderIdentity& id) override {
         return osfs::folderIdentity(folder, id);
     }
+    bool finalPath(const std::string& folder, std::string& path) override {
+        return osfs::folderFinalPath(folder, path);
+    }
     std::vector<std::string> subfolders(const std::string& folder) override {
         return osfs::subfolderNames(folder);
     }
@@ -27,6 +32,29 @@ struct OpenFolder {
     std::string path;
     std::vector<std::string> subfolders;
     std::size_t next = 0;
+};
+
+// The folders a walk has entered. An id the system does not vouch for (0, or on a volume whose
+// ids may repeat) never counts: taking a folder wrongly for one already entered would drop its
+// whole subtree from the report, so such a folder is known by its final path instead.
+class VisitedFolders {
+public:
+    explicit VisitedFolders(FolderTree& tree) : tree_(tree) {}
+
+    // True the first time the folder is met, and for a folder that cannot be told apart.
+    bool firstVisit(const std::string& folder, const osfs::FolderIdentity& id) {
+        if (id.idsUnique && (id.idHigh != 0 || id.idLow != 0))
+            return ids_.insert({id.volume, id.idHigh, id.idLow}).second;
+        std::string finalPath;
+        if (tree_.finalPath(folder, finalPath))
+            return paths_.insert(finalPath).second;
+        return true;
+    }
+
+private:
+    FolderTree& tree_;
+    std::set<std::tuple<std::uint64_t, std::uint64_t, std::uint64_t>> ids_;
+    std::set<std::string> paths_;
 };
 
 // Appends the folder unless the last item already names it exactly.
@@ -57,7 +85,7 @@ void AddFolderTree(ListView& listView, const std::string& folder, FolderTree& tr
 }
 
 void WalkFolderTree(ListView& listView, const std::string& folder, FolderTree& tree) {
-    std::set<osfs::FolderIdentity> visited;
+    VisitedFolders visited(tree);
     std::vector<OpenFolder> stack;
     // Lists the folder and, unless it was visited before, opens it for its subfolders.
     auto enter = [&](const std::string& path) {
@@ -65,7 +93,7 @@ void WalkFolderTree(ListView& listView, const std::string& folder, FolderTree& t
         if (!tree.identity(path, id))
             return;
         addFolderItem(listView, path);
-        if (visited.insert(id).second)
+        if (visited.firstVisit(path, id))
             stack.push_back({path, tree.subfolders(path)});
     };
 

@@ -17,6 +17,8 @@ public:
     // Where the folder lives on its volume: the same folder reached through a link answers the
     // same identity. False when the folder cannot be opened.
     virtual bool identity(const std::string& folder, osfs::FolderIdentity& id) = 0;
+    // The folder's path with every link resolved; false when it cannot be had.
+    virtual bool finalPath(const std::string& folder, std::string& path) = 0;
     // The names of the direct subfolders (hidden ones and links to folders included), in the
     // order the file system lists them; none when the folder cannot be read.
     virtual std::vector<std::string> subfolders(const std::string& folder) = 0;
@@ -36,6 +38,8 @@ void AddFolderTree(ListView& listView, const std::string& folder,
 
 // The walk of AddFolderTree. It yields before each subfolder. A folder that cannot be opened
 // adds nothing; one that cannot be read adds itself alone; a folder reached again (through a
-// link) is listed but not entered again, so the walk ends on every tree. It keeps its own
-// stack, so depth costs no call stack.
+// link) is listed but not entered again, so the walk ends on every tree. A folder counts as
+// reached again by its file-system id where the volume guarantees ids unique and the id is not
+// 0, else by its final path; with neither it is always entered. It keeps its own stack, so
+// depth costs no call stack.
 void WalkFolderTree(ListView& listView, const std::string& folder, FolderTree& tree);

@@ -1,12 +1,10 @@
 #include "sysinfo/file_properties.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "sysinfo/sys_platform.h"
 #include "toolkit/format_value.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/os/os_traits.h"
+#include "toolkit/os/text_case.h"
 #include "toolkit/ui/ui.h"
 
 namespace {
@@ -24,12 +22,6 @@ std::string stampText(const DateTime& t) {
     return std::to_string(t.year) + "-" + std::to_string(t.month) + "-" + std::to_string(t.day) +
            " at " + std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" +
            std::to_string(t.second);
-}
-
-std::string upperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
 }
 
 std::string trueFalse(bool flag) {
@@ -56,7 +48,7 @@ std::int32_t clsFileProp::FindFileInfo(const std::string& strFilename, bool bLar
     if (times == FileTimesResult::TimesRead)
         setTimes(stamps);
     setFlags(record.attributes);
-    fileName_ = upperCase(strFilename);
+    fileName_ = os::upperCase(strFilename);
     byteSize_ = FormatValue(static_cast<std::int64_t>(record.size), "###,###,###") + " bytes";
 
     searchVersionBlock(strFilename);

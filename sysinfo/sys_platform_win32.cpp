@@ -6,6 +6,9 @@
 #include <tlhelp32.h>
 #include <winver.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "sysinfo/sys_platform.h"
 #include "sysinfo/version_block.h"
 #include "toolkit/os/system_names.h"
@@ -65,9 +68,23 @@ DateTime dateTimeOf(const FILETIME& stamp) {
     return value;
 }
 
+// The text before the first zero among `length` units, or all of them when none is zero.
 std::string textUpToZero(const wchar_t* text, std::size_t length) {
-    const std::wstring wide(text, length);
-    return narrow(wide.substr(0, wide.find(L'\0')));
+    return narrow(std::wstring(text, std::find(text, text + length, L'\0')));
+}
+
+// The bytes from `value` to the end of the version block. A value inside the resource ends
+// with it (the root's declared length); one the system put after it, in the room it keeps for
+// text it converts, ends with the buffer. 0 for an address outside the buffer.
+std::size_t bytesLeftInBlock(const VersionBlock& block, const void* value) {
+    const auto first = reinterpret_cast<std::uintptr_t>(block.data());
+    const auto at = reinterpret_cast<std::uintptr_t>(value);
+    if (at < first || at - first > block.size())
+        return 0;
+    const std::size_t offset = at - first;
+    const std::size_t declared = block.size() < 2 ? 0 : (block[0] | (block[1] << 8));
+    const std::size_t end = offset <= declared ? std::min(declared, block.size()) : block.size();
+    return end - offset;
 }
 
 class WinProcess : public ProcessHandle {
@@ -215,10 +232,14 @@ public:
             !VerQueryValueW(block.data(), widen(subBlock).c_str(), &data, &length)) {
             return false;
         }
+        // The length comes from the file as it was written, so a damaged or crafted resource
+        // can declare far more than the block holds: nothing is read past the block's end.
+        const std::size_t room = bytesLeftInBlock(block, data);
         if (isStringFileInfoPath(subBlock)) {
-            value = textUpToZero(static_cast<const wchar_t*>(data), length);
+            const std::size_t units = std::min<std::size_t>(length, room / sizeof(wchar_t));
+            value = textUpToZero(static_cast<const wchar_t*>(data), units);
         } else {
-            value.assign(static_cast<const char*>(data), length);
+            value.assign(static_cast<const char*>(data), std::min<std::size_t>(length, room));
         }
         return true;
     }

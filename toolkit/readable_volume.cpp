@@ -7,8 +7,21 @@
 
 namespace {
 
-// "C:\" for "C:\a\b", "/" for "/a/b"; empty for a relative path.
+// The root of the share in "\\server\share\a" ("\\server\share\"); the whole path and a
+// separator when it names no share.
+std::string shareRootOf(const std::string& path) {
+    const std::string::size_type server = path.find(os::kPathSeparator, 2);
+    const std::string::size_type share =
+        server == std::string::npos ? server : path.find(os::kPathSeparator, server + 1);
+    return share == std::string::npos ? path + os::kPathSeparator : path.substr(0, share + 1);
+}
+
+// "C:\" for "C:\a\b", "\\server\share\" for "\\server\share\a", "/" for "/a/b"; empty
+// for a relative path.
 std::string rootOf(const std::string& path) {
+    const std::string twoSeparators(2, os::kPathSeparator);
+    if (os::kSharePathsStartWithTwoSeparators && path.compare(0, 2, twoSeparators) == 0)
+        return shareRootOf(path);
     const std::string::size_type first = path.find(os::kPathSeparator);
     if (first == std::string::npos)
         return std::string();

@@ -6,6 +6,7 @@
 #include "toolkit/file_io.h"
 #include "toolkit/format_value.h"
 #include "toolkit/log.h"
+#include "toolkit/os/text_case.h"
 #include "toolkit/program_state.h"
 #include "toolkit/ui/ui.h"
 
@@ -18,14 +19,6 @@ std::string trimSpaces(const std::string& text) {
     if (first == std::string::npos)
         return std::string();
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string upperCased(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
 }
 
 // Splits `text` into fields 0..kLastField at `delim`. Field 0 is the text before the first
@@ -54,6 +47,13 @@ std::vector<std::string> splitFields(const std::string& text, const std::string&
         p2 = text.find(delim, p1 + 1);
     }
     return fields;
+}
+
+// The words shown for a failure: a file too large to hold in memory says so plainly.
+std::string descriptionOf(const std::exception& failure) {
+    if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr)
+        return "Out of memory";
+    return failure.what();
 }
 
 }  // namespace
@@ -97,8 +97,8 @@ void clsArray::CreateByParsingText(const std::string& txt, const std::string& de
 }
 
 int clsArray::LoadFromDisk(const std::string& fname, bool showMessage) {
+    cFileIO file;
     try {
-        cFileIO file;
         file.init(fname);
         file.openFile("INPUT");
         int count = 0;
@@ -112,9 +112,10 @@ int clsArray::LoadFromDisk(const std::string& fname, bool showMessage) {
                    " from file " + fname);
         }
         return count;
-    } catch (const std::bad_alloc&) {
-        // A file too large to hold in memory.
-        MsgBox("Error loading file from disk to Array\r\nOut of memory");
+    } catch (const std::exception& failure) {
+        // Whatever ended the load, the file's number is given back.
+        file.closeFile();
+        MsgBox("Error loading file from disk to Array\r\n" + descriptionOf(failure));
         return 0;
     }
 }
@@ -129,10 +130,10 @@ void clsArray::SaveToDisk(const std::string& fname) {
 }
 
 int clsArray::GetIndexByText(const std::string& txt, int /*startIndex*/, bool caseSens) const {
-    const std::string wanted = caseSens ? txt : upperCased(txt);
+    const std::string wanted = caseSens ? txt : os::upperCase(txt);
     for (int index = 1; index <= count_; ++index) {
         const std::string item = Item(index);
-        if ((caseSens ? item : upperCased(item)) == wanted)
+        if ((caseSens ? item : os::upperCase(item)) == wanted)
             return index;
     }
     return 0;

@@ -23,6 +23,8 @@ void MessageBoxAnswerer::answerOpenBox() {
     seen_.push_back(shown);
     if (onBox)
         onBox(*box);
+    if (!box->isVisible())
+        return;  // onBox has answered it already
     QAbstractButton* press = box->escapeButton();
     if (!answers_.empty()) {
         press = box->button(answers_.front());

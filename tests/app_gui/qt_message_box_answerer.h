@@ -23,7 +23,8 @@ public:
     MessageBoxAnswerer();
     void plan(QMessageBox::StandardButton answer) { answers_.push_back(answer); }
     const std::vector<Seen>& seen() const { return seen_; }
-    // Called with each box before it is answered (to take its picture, for instance).
+    // Called with each box before it is answered (to take its picture, for instance); a box
+    // that it closes gets no further answer.
     std::function<void(QMessageBox&)> onBox;
 
 private:

@@ -85,6 +85,7 @@ private slots:
     void rightButtonOnResetTogglesAllWithoutAsking();
     void createReportShowsReportViewAndWritesReport();
     void msgBoxFollowsItsWindowSize();
+    void escAndCloseBoxAnswerOnlyABoxWithOkAlone();
 
 private:
     template <typename T>
@@ -240,6 +241,35 @@ void QtWindowTest::msgBoxFollowsItsWindowSize() {
 
     QTest::mouseClick(window.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     QVERIFY(!window.isVisible());
+}
+
+// Regression: Esc on "Error reading from File" answered Abort and ended the program, and Esc on
+// the tick question answered No. Only a box with OK alone may be answered by Esc or its close
+// box; any other box stays open until a button is pressed.
+void QtWindowTest::escAndCloseBoxAnswerOnlyABoxWithOkAlone() {
+    const struct {
+        MsgButtons buttons;
+        QMessageBox::StandardButton pressedAfter;  // NoButton: Esc or the close box answered
+        MsgAnswer expected;
+    } cases[] = {
+        {MsgButtons::OK, QMessageBox::NoButton, MsgAnswer::OK},
+        {MsgButtons::YesNo, QMessageBox::Yes, MsgAnswer::Yes},
+        {MsgButtons::AbortRetryIgnore, QMessageBox::Retry, MsgAnswer::Retry},
+    };
+    for (const auto& c : cases) {
+        for (const bool byEsc : {true, false}) {
+            answerer_->onBox = [byEsc](QMessageBox& box) {
+                if (!byEsc)
+                    box.close();
+                else
+                    QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, Qt::Key_Escape);
+            };
+            if (c.pressedAfter != QMessageBox::NoButton)
+                answerer_->plan(c.pressedAfter);
+            QCOMPARE(static_cast<int>(MsgBox("Go on?", c.buttons)), static_cast<int>(c.expected));
+        }
+    }
+    QCOMPARE(answerer_->seen().size(), size_t{6});
 }
 
 QTEST_MAIN(QtWindowTest)

@@ -16,16 +16,18 @@ std::string join(const std::string& folder, const std::string& name) {
     return folder + os::kPathSeparator + name;
 }
 
-// A tree in memory: each folder's identity and subfolder names. A name that leads to no
-// folder of the map has vanished; an unreadable folder lists nothing.
+// A tree in memory: each folder's identity and subfolder names, and where a link leads. A name
+// that leads to no folder of the map has vanished; an unreadable folder lists nothing.
 class FakeTree : public FolderTree {
 public:
     struct Folder {
-        Folder(std::uint64_t id = 0, std::vector<std::string> subfolders = {}, bool readable = true)
-            : id(id), subfolders(std::move(subfolders)), readable(readable) {}
+        Folder(std::uint64_t id = 0, std::vector<std::string> subfolders = {}, bool readable = true,
+               std::string linkTo = {})
+            : id(id), subfolders(std::move(subfolders)), readable(readable), linkTo(linkTo) {}
         std::uint64_t id;
         std::vector<std::string> subfolders;
         bool readable;
+        std::string linkTo;  // the final path of a link; empty for a plain folder
     };
 
     bool fullPath(const std::string& folder, std::string& path) override {
@@ -33,14 +35,20 @@ public:
         return folders.count(folder) != 0;
     }
     bool identity(const std::string& folder, osfs::FolderIdentity& id) override {
-        id = {1, folders.count(folder) ? folders[folder].id : 0};
+        id = {1, 0, folders.count(folder) ? folders[folder].id : 0, idsUnique};
         return folders.count(folder) != 0;
+    }
+    bool finalPath(const std::string& folder, std::string& path) override {
+        path = folders[folder].linkTo.empty() ? folder : folders[folder].linkTo;
+        return resolves;
     }
     std::vector<std::string> subfolders(const std::string& folder) override {
         return folders[folder].readable ? folders[folder].subfolders : std::vector<std::string>{};
     }
 
     std::map<std::string, Folder> folders;
+    bool idsUnique = true;
+    bool resolves = true;
 };
 
 class FolderWalkTest : public ReportTest {
@@ -73,6 +81,40 @@ TEST_F(FolderWalkTest, WalksDepthFirstAndEndsOnLoopsUnreadableAndVanishedFolders
     EXPECT_EQ(walk("missing").size(), 5u);
     EXPECT_EQ(walk("R").size(), 6u);
     EXPECT_EQ(walk("R").size(), 6u);
+}
+
+// Regression: on ReFS, network shares and under Wine an id can be 0 or repeat, and a folder
+// taken for one already entered lost its whole subtree. Such ids never count; the final path
+// does, and with no final path either every folder is entered.
+TEST_F(FolderWalkTest, IdsTheVolumeDoesNotVouchForNeverSkipAFolder) {
+    const std::string a = join("R", "A"), link = join(a, "up");
+    const std::vector<std::string> linkListed = {"R", a, join(a, "A1"), link, join("R", "B")};
+    const std::vector<std::string> linkEntered = {
+        "R", a, join(a, "A1"), link, join(link, "X"), join("R", "B")};
+    const struct {
+        const char* ids;
+        std::uint64_t sameId;
+        bool idsUnique, resolves;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"all 0 on a volume of unique ids", 0, true, true, linkListed},
+        {"one id repeated on a volume whose ids may repeat", 7, false, true, linkListed},
+        {"repeated ids and no final path", 7, false, false, linkEntered},
+    };
+    for (const auto& c : cases) {
+        tree.folders = {
+            {"R", {c.sameId, {"A", "B"}}},
+            {a, {c.sameId, {"A1", "up"}}},
+            {join(a, "A1"), {c.sameId}},
+            {link, {c.sameId, {"X"}, true, "R"}},  // a link to the root
+            {join(link, "X"), {c.sameId}},
+            {join("R", "B"), {c.sameId}},
+        };
+        tree.idsUnique = c.idsUnique;
+        tree.resolves = c.resolves;
+        listView.ListItems().Clear();
+        EXPECT_EQ(walk("R"), c.expected) << c.ids;
+    }
 }
 
 TEST_F(FolderWalkTest, DeepTreeIsWalkedWithoutRecursion) {

@@ -22,7 +22,9 @@ VersionBlock byteCharacterBlock() {
 TEST(FilePropertiesTest, SummaryBlockAndByteSizeOfAFile) {
     FakeSysPlatform& fake = installFakeSysPlatform();
     HeadlessUi& headless = installHeadlessUi();
-    const std::string file = "c:\\data\\tool.exe";
+    const std::string file =
+        "c:\\donn\xC3\xA9"
+        "es\\tool.exe";  // "données"
     fake.findRecords[file] = {osfs::kAttrArchive | osfs::kAttrHidden, 5000000000ull};
     fake.times[file] = {{2005, 5, 22, 14, 5, 9}, {2006, 1, 2, 0, 0, 1}, {2007, 12, 31, 23, 59, 58}};
     fake.versionBlocks[file] = byteCharacterBlock();
@@ -46,6 +48,9 @@ TEST(FilePropertiesTest, SummaryBlockAndByteSizeOfAFile) {
               "Hidden          = True\r\n"
               "Compress        = False\r\n");
     EXPECT_EQ(props.ByteSize(), "5,000,000,000 bytes");  // beyond 4 GB: the high part is kept
+    EXPECT_EQ(props.FileName(),
+              "C:\\DONN\xC3\x89"
+              "ES\\TOOL.EXE");  // accented letters too
     EXPECT_TRUE(headless.shown.empty());
 
     fake.findRecords[file].size = 0;

@@ -9,6 +9,7 @@
 #include "sysinfo/system_facts.h"
 #include "sysinfo/version_record.h"
 #include "tests/support/temp_folder.h"
+#include "tests/sysinfo/damaged_version_blocks.h"
 #include "toolkit/os/wide_text_win32.h"
 #include "toolkit/program_state.h"
 #include "toolkit/ui/headless/headless_controls.h"
@@ -101,6 +102,35 @@ TEST_F(WineLiveTest, OurVersionReaderAgreesWithTheSystems) {
         expectSameVersions(systemFolder() + "\\" + program, true);
     // Wine's notepad carries no version resource: both readers must say so.
     expectSameVersions(systemFolder() + "\\notepad.exe", false);
+}
+
+// Regression: the system's query hands back the length the resource declares, and the reader
+// copied that many units, up to 128 KiB past the block. Each block lies in a buffer whose room
+// beyond it is filled with non-zero bytes, so a read past its end shows in the value.
+TEST_F(WineLiveTest, DamagedVersionBlocksAreNeverReadPastTheirEnd) {
+    TempFolder folder;
+    int image = 0;
+    for (const DamagedVersionBlock& row : damagedVersionBlocks()) {
+        VersionBlock block = row.block;
+        block.resize(block.size() + 0x20000, 'X');
+        block.resize(row.block.size());  // the bytes stay in the buffer, outside the block
+        std::string value;
+        EXPECT_TRUE(sysPlatform().queryVersionValue(block, row.query, value)) << row.damage;
+        EXPECT_EQ(value, row.expected) << row.damage;
+
+        // The same block in a program file, read by both readers from the disk.
+        ProgramImageLayout layout;
+        layout.languages = {{0x409, row.block}};
+        const std::string program =
+            folder.write("damaged" + std::to_string(++image) + ".exe", buildProgramImage(layout));
+        PeVersionSource ours;
+        VersionRecord fromSystem, fromOurs;
+        EXPECT_EQ(loadVersionRecord(sysPlatform(), program, fromSystem),
+                  loadVersionRecord(ours, program, fromOurs))
+            << row.damage;
+        EXPECT_EQ(fromSystem.translationCode, fromOurs.translationCode) << row.damage;
+        EXPECT_EQ(fromSystem.productVersion, fromOurs.productVersion) << row.damage;
+    }
 }
 
 }  // namespace

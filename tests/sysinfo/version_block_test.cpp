@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/sysinfo/version_image_builder.h"
+#include "tests/sysinfo/damaged_version_blocks.h"
 
 namespace {
 
@@ -68,11 +68,8 @@ TEST(VersionBlockQuery, DamagedBlocksGiveNoValueAndNeverReadOutside) {
     EXPECT_EQ(query(zeroLengthChild, "\\StringFileInfo\\040904B0\\FileVersion"), "<none>");
 
     // A value that claims more than its node holds is cut at the node's end.
-    VersionBlock longValue = versionNode(
-        "VS_VERSION_INFO", 0, 0, {},
-        {versionNode("VarFileInfo", 1, 0, {},
-                     {versionNode("Translation", 0, 0xFFFF, {0x09, 0x04, 0xB0, 0x04}, {})})});
-    EXPECT_EQ(query(longValue, "\\VarFileInfo\\Translation"), std::string("\x09\x04\xB0\x04", 4));
+    for (const DamagedVersionBlock& row : damagedVersionBlocks())
+        EXPECT_EQ(query(row.block, row.query), row.expected) << row.damage;
 }
 
 }  // namespace

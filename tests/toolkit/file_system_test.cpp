@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/temp_folder.h"
@@ -92,12 +93,19 @@ TEST(FileSystemTest, FolderPathAndIdentity) {
     EXPECT_EQ(full, sub);
     EXPECT_FALSE(osfs::folderFullPath(folder.write("f.txt", ""), full));
 
-    osfs::FolderIdentity direct, indirect, other;
-    ASSERT_TRUE(osfs::folderIdentity(sub, direct));
-    ASSERT_TRUE(osfs::folderIdentity(viaParent, indirect));
-    ASSERT_TRUE(osfs::folderIdentity(folder.makeFolder("other"), other));
-    EXPECT_FALSE(direct < indirect || indirect < direct);
-    EXPECT_TRUE(direct < other || other < direct);
+    const auto idOf = [](const std::string& path) {
+        osfs::FolderIdentity id;
+        EXPECT_TRUE(osfs::folderIdentity(path, id)) << path;
+        return std::make_tuple(id.volume, id.idHigh, id.idLow);
+    };
+    const std::string other = folder.makeFolder("other");
+    EXPECT_EQ(idOf(sub), idOf(viaParent));
+    EXPECT_NE(idOf(sub), idOf(other));
+    std::string direct, indirect;
+    ASSERT_TRUE(osfs::folderFinalPath(sub, direct));
+    ASSERT_TRUE(osfs::folderFinalPath(viaParent, indirect));
+    EXPECT_EQ(direct, indirect);
+    EXPECT_TRUE(osfs::folderFinalPath(other, indirect) && indirect != direct);
 }
 
 }  // namespace

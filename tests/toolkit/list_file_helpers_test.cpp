@@ -129,6 +129,13 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
     ListFiles(folder.path(), to.plusSeconds(kDay), to.plusSeconds(2 * kDay), "*.*", list);
     ListFiles(folder.file("no such folder"), from, to, "*.*", list);
     EXPECT_EQ(list.ListCount(), 0);
+
+    // Regression: the root of "\\server\share" was taken as "\", the current drive, so a
+    // folder on a share that has gone listed nothing instead of failing to the caller.
+    if (os::kSharePathsStartWithTwoSeparators) {
+        for (const char* gone : {"Q:\\product", "\\\\nosuchserver\\share\\morvasoftware"})
+            EXPECT_THROW(ListFiles(gone, from, to, "*.*", list), std::runtime_error) << gone;
+    }
 }
 
 }  // namespace

@@ -68,6 +68,8 @@ TEST(StringArrayTest, StorageGrowsByOneSlotPerItem) {
 
     EXPECT_EQ(arr.GetIndexByText("Y"), 2);  // without regard to case unless asked
     EXPECT_EQ(arr.GetIndexByText("Y", 0, true), 0);
+    arr.Add("\xC3\xA9t\xC3\xA9");                           // "été"
+    EXPECT_EQ(arr.GetIndexByText("\xC3\x89T\xC3\x89"), 3);  // "ÉTÉ": accented letters too
 }
 
 using StringArrayFileTest = ProgramFolderTest;
@@ -84,6 +86,17 @@ TEST_F(StringArrayFileTest, LoadFromDiskAppendsOneEmptyItemAfterTheLastLine) {
     EXPECT_EQ(missing.Count(), 0);
     EXPECT_EQ(headless().shown.at(1).text,
               "Read in  lines \r\n from file " + folder.file("none.txt"));
+
+    // Regression: only running out of memory was caught; any failure must end the load with
+    // its message and 0.
+    headless().onMessageBox = [](const MessageBoxRequest& box) {
+        if (box.text.rfind("Read in", 0) == 0)
+            throw std::runtime_error("Device I/O error");
+    };
+    clsArray failing;
+    EXPECT_EQ(failing.LoadFromDisk(file, true), 0);
+    EXPECT_EQ(headless().shown.back().text,
+              "Error loading file from disk to Array\r\nDevice I/O error");
 }
 
 }  // namespace

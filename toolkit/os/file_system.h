@@ -82,15 +82,20 @@ bool lookUp(const std::string& path, FileFacts& facts);
 bool folderFullPath(const std::string& path, std::string& fullPath);
 
 // Identity of a folder on its volume, so that a walk can tell a folder it has already visited
-// through a symbolic link or junction.
+// through a symbolic link or junction. The id is the file system's own (128 bits on Windows,
+// the inode on Linux); it tells folders apart only where the file system guarantees it unique
+// on the volume, and 0 means the system gave none.
 struct FolderIdentity {
     std::uint64_t volume = 0;
-    std::uint64_t index = 0;
-    bool operator<(const FolderIdentity& o) const {
-        return volume != o.volume ? volume < o.volume : index < o.index;
-    }
+    std::uint64_t idHigh = 0;
+    std::uint64_t idLow = 0;
+    bool idsUnique = false;  // the volume guarantees each file its own id
 };
 bool folderIdentity(const std::string& path, FolderIdentity& identity);
+
+// The folder's final path, every link and junction on the way resolved, as the system names
+// it; false when it cannot be had.
+bool folderFinalPath(const std::string& path, std::string& finalPath);
 
 bool removeFile(const std::string& path);
 bool createFolder(const std::string& path);

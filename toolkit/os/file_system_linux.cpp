@@ -233,8 +233,20 @@ bool folderIdentity(const std::string& path, FolderIdentity& identity) {
         noteFailureOn(path, errno);
         return false;
     }
+    identity = FolderIdentity();
     identity.volume = static_cast<std::uint64_t>(facts.st_dev);
-    identity.index = static_cast<std::uint64_t>(facts.st_ino);
+    identity.idLow = static_cast<std::uint64_t>(facts.st_ino);
+    identity.idsUnique = true;
+    return true;
+}
+
+bool folderFinalPath(const std::string& path, std::string& finalPath) {
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved) == nullptr) {
+        noteFailureOn(path, errno);
+        return false;
+    }
+    finalPath = resolved;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cstring>
+
 #include "toolkit/local_clock.h"
 #include "toolkit/os/file_handle.h"
 #include "toolkit/os/file_system.h"
@@ -102,6 +104,39 @@ bool isFolder(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// A handle closed when it goes out of scope.
+class HandleOwner {
+public:
+    explicit HandleOwner(HANDLE handle) : handle_(handle) {}
+    ~HandleOwner() {
+        if (valid())
+            CloseHandle(handle_);
+    }
+    HandleOwner(const HandleOwner&) = delete;
+    HandleOwner& operator=(const HandleOwner&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// A folder opened for queries only. Folders open only with FILE_FLAG_BACKUP_SEMANTICS.
+// https://learn.microsoft.com/en-us/windows/win32/api/fileapi/nf-fileapi-createfilew
+HandleOwner openFolderForQueries(const std::string& path) {
+    return HandleOwner(CreateFileW(widen(path).c_str(), 0,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// FILE_ID_INFO and its class number, which the headers declare only for Windows 8 and later;
+// on older systems the query fails and the folder has no id.
+struct FileIdInformation {
+    ULONGLONG VolumeSerialNumber;
+    FILE_ID_128 FileId;
+};
+constexpr auto kFileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
+
 }  // namespace
 
 struct DirectorySearch::Impl {
@@ -194,25 +229,42 @@ bool folderFullPath(const std::string& path, std::string& fullPath) {
 
 bool folderIdentity(const std::string& path, FolderIdentity& identity) {
     QuietDriveErrors quiet;
-    // A folder opens only with FILE_FLAG_BACKUP_SEMANTICS.
-    // https://learn.microsoft.com/en-us/windows/win32/api/fileapi/nf-fileapi-createfilew
-    const HANDLE folder =
-        CreateFileW(widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (folder == INVALID_HANDLE_VALUE) {
+    const HandleOwner folder = openFolderForQueries(path);
+    if (!folder.valid()) {
         noteLastError();
         return false;
     }
-    BY_HANDLE_FILE_INFORMATION information;
-    const bool known = GetFileInformationByHandle(folder, &information) != 0;
-    if (!known)
+    // The 64-bit file index is not unique on ReFS and on some network and emulated file
+    // systems; the 128-bit id is, where the volume says it can open files by id.
+    // https://learn.microsoft.com/en-us/windows/win32/api/winbase/ns-winbase-file_id_info
+    identity = FolderIdentity();
+    FileIdInformation id{};
+    if (GetFileInformationByHandleEx(folder.get(), kFileIdInfo, &id, sizeof id)) {
+        identity.volume = id.VolumeSerialNumber;
+        std::memcpy(&identity.idLow, id.FileId.Identifier, 8);
+        std::memcpy(&identity.idHigh, id.FileId.Identifier + 8, 8);
+        DWORD flags = 0;
+        identity.idsUnique = GetVolumeInformationByHandleW(folder.get(), nullptr, 0, nullptr,
+                                                           nullptr, &flags, nullptr, 0) &&
+                             (flags & FILE_SUPPORTS_OPEN_BY_FILE_ID);
+    }
+    return true;
+}
+
+bool folderFinalPath(const std::string& path, std::string& finalPath) {
+    QuietDriveErrors quiet;
+    const HandleOwner folder = openFolderForQueries(path);
+    // The first call answers the room needed, its zero included.
+    const DWORD room = folder.valid() ? GetFinalPathNameByHandleW(folder.get(), nullptr, 0, 0) : 0;
+    std::wstring resolved(room, L'\0');
+    const DWORD length =
+        room > 0 ? GetFinalPathNameByHandleW(folder.get(), resolved.data(), room, 0) : 0;
+    if (length == 0 || length >= room) {
         noteLastError();
-    CloseHandle(folder);
-    if (!known)
         return false;
-    identity.volume = information.dwVolumeSerialNumber;
-    identity.index =
-        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+    }
+    resolved.resize(length);
+    finalPath = narrow(resolved);
     return true;
 }
 

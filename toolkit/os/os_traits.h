@@ -14,4 +14,8 @@ extern const bool kLoneLineFeedEndsLine;
 // Whether file names compare without regard to case, as the platform's file system does.
 extern const bool kFileNamesIgnoreCase;
 
+// Whether a path that begins with two separators names a network share ("\\server\share\..."),
+// whose root is the share itself.
+extern const bool kSharePathsStartWithTwoSeparators;
+
 }  // namespace os

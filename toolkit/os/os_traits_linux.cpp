@@ -3,5 +3,6 @@
 namespace os {
 extern const char kPathSeparator = '/';
 extern const bool kLoneLineFeedEndsLine = true;
+extern const bool kSharePathsStartWithTwoSeparators = false;
 extern const bool kFileNamesIgnoreCase = false;
 }  // namespace os

@@ -3,5 +3,6 @@
 namespace os {
 extern const char kPathSeparator = '\\';
 extern const bool kLoneLineFeedEndsLine = false;
+extern const bool kSharePathsStartWithTwoSeparators = true;
 extern const bool kFileNamesIgnoreCase = true;
 }  // namespace os

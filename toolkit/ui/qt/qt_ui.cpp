@@ -1,6 +1,8 @@
 #include "toolkit/ui/qt/qt_ui.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdlib>
@@ -48,13 +50,42 @@ QMessageBox::Icon iconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A Windows message box without a Cancel button cannot be dismissed: Esc and the close box do
+// nothing, except on a box with OK alone, where both answer OK. Left to itself, Qt would pick an
+// escape button (No, Abort) and answer it.
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-messagebox
+class MessageBoxWithoutCancel : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    // Whether Esc and the close box answer the box's one button.
+    void setDismissable(bool dismissable) { dismissable_ = dismissable; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!dismissable_ && event->matches(QKeySequence::Cancel))
+            return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (!dismissable_) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool dismissable_ = true;
+};
+
 }  // namespace
 
 MsgAnswer QtUi::showMessageBox(const MessageBoxRequest& request) {
-    QMessageBox box(iconOf(request.icon), QString::fromStdString(request.title),
-                    QString::fromStdString(request.text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    MessageBoxWithoutCancel box(iconOf(request.icon), QString::fromStdString(request.title),
+                                QString::fromStdString(request.text), QMessageBox::NoButton,
+                                QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    box.setDismissable(request.buttons == MsgButtons::OK);
     const std::vector<ButtonAnswer> buttons = buttonsOf(request.buttons);
     for (const ButtonAnswer& button : buttons)
         box.addButton(button.button);
