@@ -39,6 +39,7 @@ bool QtListItem::takeUserChange() {
 }
 
 void QtListItems::Clear() {
+    itemOfRow_.clear();
     items_.clear();
     tree_.clear();
 }
@@ -46,6 +47,7 @@ void QtListItems::Clear() {
 ListItem& QtListItems::Add(const std::string& text) {
     auto* row = new QTreeWidgetItem(&tree_);  // the tree owns its rows
     items_.push_back(std::make_unique<QtListItem>(*row));
+    itemOfRow_[row] = items_.back().get();
     items_.back()->setText(text);
     return *items_.back();
 }
@@ -57,10 +59,8 @@ ListItem& QtListItems::Item(int index) {
 }
 
 QtListItem* QtListItems::itemOf(QTreeWidgetItem& row) {
-    const int index = tree_.indexOfTopLevelItem(&row);
-    if (index < 0 || index >= Count())
-        return nullptr;
-    return items_[static_cast<size_t>(index)].get();
+    const auto found = itemOfRow_.find(&row);
+    return found == itemOfRow_.end() ? nullptr : found->second;
 }
 
 void QtColumnHeaders::Clear() {

@@ -70,8 +70,12 @@ MsgAnswer QtUi::showMessageBox(const MessageBoxRequest& request) {
     return MsgAnswer::Cancel;
 }
 
+// Input and posted events are handled at every yield. Timers run only when a redraw is due:
+// an item view lays out all its rows on a timer after each row added, so a walk that adds a
+// row between yields would otherwise lay out the whole growing list at every one.
 void QtUi::DoEvents() {
-    QApplication::processEvents();
+    QApplication::processEvents(pacer_.due() ? QEventLoop::AllEvents
+                                             : QEventLoop::X11ExcludeTimers);
 }
 
 // The hourglass stands for the whole program, over every window, until it is taken back.
