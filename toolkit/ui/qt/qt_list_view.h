@@ -54,6 +54,8 @@ public:
     QtListItem* itemOf(QTreeWidgetItem& row);
 
 private:
+    void holdDrawing();
+
     QTreeWidget& tree_;
     std::vector<std::unique_ptr<QtListItem>> items_;
     // Every change of a row asks for its item, so the lookup must not search the rows.

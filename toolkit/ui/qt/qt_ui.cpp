@@ -74,8 +74,12 @@ MsgAnswer QtUi::showMessageBox(const MessageBoxRequest& request) {
 // an item view lays out all its rows on a timer after each row added, so a walk that adds a
 // row between yields would otherwise lay out the whole growing list at every one.
 void QtUi::DoEvents() {
-    QApplication::processEvents(pacer_.due() ? QEventLoop::AllEvents
-                                             : QEventLoop::X11ExcludeTimers);
+    if (!pacer_.due()) {
+        QApplication::processEvents(QEventLoop::X11ExcludeTimers);
+        return;
+    }
+    QApplication::processEvents();
+    pacer_.drawn();
 }
 
 // The hourglass stands for the whole program, over every window, until it is taken back.
