@@ -50,25 +50,38 @@ frmReportConfiguration::frmReportConfiguration()
     wireEvents();
 }
 
+// The folder walk of start-up yields so that the window repaints, and a user's click then
+// arrives while the list is still being filled: it must neither start a report of the folders
+// listed so far nor change ticks that start-up is about to set. Exit and the close box always
+// work.
+template <typename... Args>
+std::function<void(Args...)> frmReportConfiguration::unlessLoading(
+    void (frmReportConfiguration::*handler)(Args...)) {
+    return [this, handler](Args... args) {
+        if (!loading_)
+            (this->*handler)(args...);
+    };
+}
+
 void frmReportConfiguration::wireEvents() {
-    cmdGather_.setOnClick([this] { cmdGather_Click(); });
-    cmdReset_.setOnClick([this] { cmdReset_Click(); });
-    cmdReset_.setOnMouseDown([this](int button, int shift, float x, float y) {
-        cmdReset_MouseDown(button, shift, x, y);
-    });
+    cmdGather_.setOnClick(unlessLoading(&frmReportConfiguration::cmdGather_Click));
+    cmdReset_.setOnClick(unlessLoading(&frmReportConfiguration::cmdReset_Click));
+    cmdReset_.setOnMouseDown(unlessLoading(&frmReportConfiguration::cmdReset_MouseDown));
     cmdExit_.setOnClick([this] { cmdExit_Click(); });
-    lvFolders_.setOnItemCheck([this](ListItem& item) { lvFolders_ItemCheck(item); });
+    lvFolders_.setOnItemCheck(unlessLoading(&frmReportConfiguration::lvFolders_ItemCheck));
     window_->setOnResize([this] { Form_Resize(); });
     // Closing the only window ends the program, as Exit does.
     window_->setOnClose([this] { cmdExit_Click(); });
 }
 
 void frmReportConfiguration::Form_Load() {
+    loading_ = true;
     gLog().init();
     cmdReset_Click();
     gApp().init();
     FillFolderList(lvFolders_);
     window_->setCaption("Configuration Report - " + gLog().getAppVersionString());
+    loading_ = false;
 }
 
 void frmReportConfiguration::Form_Resize() {

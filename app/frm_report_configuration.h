@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "toolkit/ui/controls.h"
@@ -34,6 +35,9 @@ public:
 
 private:
     void wireEvents();
+    // The handler to run for a user's action; it does nothing while start-up is running.
+    template <typename... Args>
+    std::function<void(Args...)> unlessLoading(void (frmReportConfiguration::*handler)(Args...));
 
     std::unique_ptr<Window> window_;
     Button& cmdGather_;
@@ -47,4 +51,5 @@ private:
     ListView& lvFolders_;
     bool opensReport_ = true;
     bool reportRunning_ = false;
+    bool loading_ = false;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -128,25 +129,54 @@ TEST_F(MainWindowStartTest, RunOpensTheReportResetRestoresAndASecondRunListsEach
     EXPECT_EQ(lines, drives);
 }
 
-// A backend whose first yield lets the user press "Create Report" once more.
-class ImpatientUi : public HeadlessUi {
-public:
-    explicit ImpatientUi(HeadlessButton& button) : button_(button) {}
-    void DoEvents() override {
-        if (yields_++ == 0)
-            button_.click();
-    }
-
-private:
-    HeadlessButton& button_;
-    int yields_ = 0;
-};
+// The user acts at the first yield only: later yields would repeat the action.
+void actAtFirstYield(HeadlessUi& ui, std::function<void()> action) {
+    ui.onDoEvents = [&ui, action] {
+        const std::function<void()> act = action;  // the hook ends with the next line
+        ui.onDoEvents = nullptr;
+        act();
+    };
+}
 
 TEST_F(MainWindowStartTest, ClickDuringTheRunStartsNoSecondRun) {
     loadWithThreeFolders();
-    installUi(std::make_unique<ImpatientUi>(cmdGather()));
+    actAtFirstYield(headless(), [this] { cmdGather().click(); });
     cmdGather().click();
     EXPECT_EQ(launched.size(), 1u);
+}
+
+// Regression: a click while start-up was still listing folders wrote a report of the folders
+// listed so far, and a "No" to the tick question was overridden by start-up's final tick-all.
+TEST_F(MainWindowStartTest, UserActionsDuringTheStartUpWalkReachNoHandlerButExitEndsAtOnce) {
+    // At the first yield only the candidate itself is listed, not yet ticked.
+    const struct {
+        const char* action;
+        std::function<void()> act;
+        bool ticked;  // the user's own click turns the box over; nothing else happens
+    } cases[] = {
+        {"Create Report", [this] { cmdGather().click(); }, false},
+        {"tick", [this] { lvFolders().userSetChecked(1, true); }, true},
+        {"right button on Reset", [this] { cmdReset().mouseDown(kRightButton); }, false},
+        {"Reset", [this] { cmdReset().click(); }, false},
+    };
+    folder.makeFolder("product/a/b");
+    setProductFoldersForTesting(std::vector<std::string>{folder.file("product")});
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.action);
+        headless().answers = {MsgAnswer::No};
+        actAtFirstYield(headless(), [this, &row] {
+            row.act();
+            EXPECT_EQ(ticks(), std::vector<bool>{row.ticked});
+            EXPECT_EQ(view(), kIntroductionView);
+        });
+        form().Form_Load();
+        EXPECT_EQ(view(), kIntroductionView);
+        EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
+        EXPECT_TRUE(headless().shown.empty());
+        EXPECT_TRUE(launched.empty());
+    }
+    actAtFirstYield(headless(), [this] { control<HeadlessButton>("cmdExit").click(); });
+    EXPECT_THROW(form().Form_Load(), ProgramEnded);
 }
 
 }  // namespace

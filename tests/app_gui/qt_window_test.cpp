@@ -12,8 +12,11 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/batch_run.h"
@@ -65,6 +68,35 @@ void clickCheckBox(QTreeWidget& tree, int row) {
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, indicator.center());
 }
 
+// A Qt backend whose first yield runs what the user does then, and whose clock stands still,
+// so that only the first yield may redraw.
+class StillClockQtUi : public QtUi {
+public:
+    explicit StillClockQtUi(std::function<void()> atFirstYield = nullptr)
+        : QtUi(RedrawPacer([] { return std::chrono::steady_clock::time_point{}; })),
+          atFirstYield_(std::move(atFirstYield)) {}
+    void DoEvents() override {
+        if (auto act = std::exchange(atFirstYield_, nullptr))
+            act();
+        QtUi::DoEvents();
+    }
+
+private:
+    std::function<void()> atFirstYield_;
+};
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 std::vector<bool> checks(const QTreeWidget& tree) {
     std::vector<bool> states;
     for (int row = 0; row < tree.topLevelItemCount(); ++row)
@@ -86,8 +118,12 @@ private slots:
     void createReportShowsReportViewAndWritesReport();
     void msgBoxFollowsItsWindowSize();
     void escAndCloseBoxAnswerOnlyABoxWithOkAlone();
+    void userActionsDuringStartUpReachNoHandler();
+    void startUpRedrawsTheFolderListABoundedNumberOfTimes();
 
 private:
+    // A new window, shown before it loads as the tool starts it, on `ui`.
+    void startShownOn(std::unique_ptr<QtUi> ui);
     template <typename T>
     T& control(const char* name) {
         T* found = widgetOf(form_->window()).findChild<T*>(name);
@@ -270,6 +306,44 @@ void QtWindowTest::escAndCloseBoxAnswerOnlyABoxWithOkAlone() {
         }
     }
     QCOMPARE(answerer_->seen().size(), size_t{6});
+}
+
+void QtWindowTest::startShownOn(std::unique_ptr<QtUi> ui) {
+    form_.reset();
+    installUi(std::move(ui));
+    form_ = std::make_unique<frmReportConfiguration>();
+    form_->window().show();
+    form_->Form_Load();
+}
+
+// Regression: a click while start-up was still listing folders wrote a report of the folders
+// listed so far.
+void QtWindowTest::userActionsDuringStartUpReachNoHandler() {
+    startShownOn(std::make_unique<StillClockQtUi>([this] {
+        QTest::mouseClick(&control<QPushButton>("cmdGather"), Qt::LeftButton);
+        QTest::mouseClick(&control<QPushButton>("cmdReset"), Qt::RightButton);
+        QTest::mouseClick(&control<QPushButton>("cmdReset"), Qt::LeftButton);
+        clickCheckBox(control<QTreeWidget>("lvFolders"), 0);
+    }));
+    QVERIFY(control<QTreeWidget>("lvFolders").isVisible());
+    QVERIFY(control<QPushButton>("cmdGather").isEnabled());
+    QCOMPARE(checks(control<QTreeWidget>("lvFolders")), std::vector<bool>(3, true));
+    QVERIFY(launched_.empty());
+    QVERIFY(answerer_->seen().empty());
+}
+
+// The walk yields before every folder; were the list drawn at each yield, start-up would grow
+// with the square of the folders.
+void QtWindowTest::startUpRedrawsTheFolderListABoundedNumberOfTimes() {
+    const int kFolders = 400;
+    for (int i = 0; i < kFolders; ++i)
+        folder_->makeFolder("many/" + std::to_string(i));
+    setProductFoldersForTesting(std::vector<std::string>{folder_->file("many")});
+    auto counter = std::make_unique<PaintCounter>();
+    startShownOn(std::make_unique<StillClockQtUi>(
+        [&] { control<QTreeWidget>("lvFolders").viewport()->installEventFilter(counter.get()); }));
+    QCOMPARE(control<QTreeWidget>("lvFolders").topLevelItemCount(), kFolders + 1);
+    QVERIFY2(counter->paints <= 3, qPrintable(QString::number(counter->paints)));
 }
 
 QTEST_MAIN(QtWindowTest)

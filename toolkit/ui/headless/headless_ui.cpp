@@ -45,6 +45,12 @@ MsgAnswer HeadlessUi::showMessageBox(const MessageBoxRequest& request) {
     return answer;
 }
 
+void HeadlessUi::DoEvents() {
+    ++doEventsCount;
+    if (onDoEvents)
+        onDoEvents();
+}
+
 void HeadlessUi::setMousePointer(int pointer) {
     pointer_ = pointer;
     pointerHistory.push_back(pointer);

@@ -12,7 +12,7 @@
 class HeadlessUi : public Ui {
 public:
     MsgAnswer showMessageBox(const MessageBoxRequest& request) override;
-    void DoEvents() override { ++doEventsCount; }
+    void DoEvents() override;
     int MousePointer() const override { return pointer_; }
     void setMousePointer(int pointer) override;
     std::unique_ptr<Window> createWindow() override;
@@ -23,6 +23,7 @@ public:
     std::deque<MsgAnswer> answers;                               // answers to give, first one first
     std::function<void(const MessageBoxRequest&)> onMessageBox;  // told of each box shown
     std::function<void(int)> onEndProgram;  // replaces the real exit (tests throw from here)
+    std::function<void()> onDoEvents;       // what the user does at a yield
     int doEventsCount = 0;
     std::vector<int> pointerHistory;  // every pointer set, in order
 

@@ -1,7 +1,10 @@
 #include "toolkit/ui/qt/qt_list_view.h"
 
 #include <QHeaderView>
+#include <QTimer>
 #include <stdexcept>
+
+#include "toolkit/ui/redraw_pacer.h"
 
 namespace {
 
@@ -39,13 +42,28 @@ bool QtListItem::takeUserChange() {
 }
 
 void QtListItems::Clear() {
+    itemOfRow_.clear();
     items_.clear();
     tree_.clear();
 }
 
+// A painted view lays out all its rows first, and the layout changes its scroll bar, which
+// asks for the next paint: with a row added between yields, every yield would lay out and
+// paint the whole growing list. While rows are being added the list is drawn again at most
+// every 50 ms instead.
+void QtListItems::holdDrawing() {
+    if (!tree_.updatesEnabled())
+        return;
+    tree_.setUpdatesEnabled(false);
+    QTimer::singleShot(RedrawPacer::kInterval, &tree_,
+                       [tree = &tree_] { tree->setUpdatesEnabled(true); });
+}
+
 ListItem& QtListItems::Add(const std::string& text) {
+    holdDrawing();
     auto* row = new QTreeWidgetItem(&tree_);  // the tree owns its rows
     items_.push_back(std::make_unique<QtListItem>(*row));
+    itemOfRow_[row] = items_.back().get();
     items_.back()->setText(text);
     return *items_.back();
 }
@@ -57,10 +75,8 @@ ListItem& QtListItems::Item(int index) {
 }
 
 QtListItem* QtListItems::itemOf(QTreeWidgetItem& row) {
-    const int index = tree_.indexOfTopLevelItem(&row);
-    if (index < 0 || index >= Count())
-        return nullptr;
-    return items_[static_cast<size_t>(index)].get();
+    const auto found = itemOfRow_.find(&row);
+    return found == itemOfRow_.end() ? nullptr : found->second;
 }
 
 void QtColumnHeaders::Clear() {

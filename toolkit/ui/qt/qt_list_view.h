@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "toolkit/ui/controls.h"
@@ -53,8 +54,12 @@ public:
     QtListItem* itemOf(QTreeWidgetItem& row);
 
 private:
+    void holdDrawing();
+
     QTreeWidget& tree_;
     std::vector<std::unique_ptr<QtListItem>> items_;
+    // Every change of a row asks for its item, so the lookup must not search the rows.
+    std::unordered_map<const QTreeWidgetItem*, QtListItem*> itemOfRow_;
 };
 
 class QtColumnHeaders : public ColumnHeaderCollection {

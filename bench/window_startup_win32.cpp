@@ -1,0 +1,15 @@
+#include <windows.h>
+
+#include <objbase.h>
+
+#include <memory>
+
+#include "bench/window_startup.h"
+#include "toolkit/ui/win32/message_pump_win32.h"
+#include "toolkit/ui/win32/native_ui_win32.h"
+
+int main(int argc, char** argv) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    installUi(std::make_unique<NativeUi>());
+    return runWindowStartup(argc, argv, pumpPendingMessages);
+}
