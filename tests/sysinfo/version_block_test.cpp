@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/sysinfo/version_image_builder.h"
+#include "bench/pe_image.h"
 
 namespace {
 
