@@ -2,6 +2,8 @@
 // starts the tool's window on a temporary tool folder with a small product tree, and saves a
 // picture of each state it reaches into $CR_SCREENSHOTS when that is set.
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +13,10 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,6 +81,7 @@ class QtWindowTest : public QObject {
 private slots:
     void init();
     void cleanup();
+    void exitAndTheCloseBoxEndTheProgram();
     void startUpShowsIntroductionWithEveryFolderTicked();
     void userTickAsksToKeepEveryFolderTicked();
     void rightButtonOnResetTogglesAllWithoutAsking();
@@ -233,6 +240,30 @@ void QtWindowTest::msgBoxFollowsItsWindowSize() {
 
     QTest::mouseClick(window.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     QVERIFY(!window.isVisible());
+}
+
+// Each way out ends the process, so each is taken in a child of this one. A forked child lacks
+// the threads that painting and the exit handlers wait for: it paints nothing, and the exit
+// handler registered last runs first and ends it at once.
+void QtWindowTest::exitAndTheCloseBoxEndTheProgram() {
+    const std::function<void()> waysOut[] = {
+        [this] { QTest::mouseClick(&control<QPushButton>("cmdExit"), Qt::LeftButton); },
+        [this] { widgetOf(form_->window()).close(); },
+    };
+    for (const auto& wayOut : waysOut) {
+        std::fflush(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            std::atexit([] { _exit(0); });
+            widgetOf(form_->window()).setUpdatesEnabled(false);
+            wayOut();
+            _exit(3);
+        }
+        int status = -1;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
 }
 
 QTEST_MAIN(QtWindowTest)
