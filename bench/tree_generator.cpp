@@ -95,21 +95,19 @@ LineEnd pickLineEnd(SeededRandom& random, int crLfChance, int lfChance) {
 }
 
 std::string programImage(SeededRandom& random) {
-    const unsigned version[4] = {static_cast<unsigned>(random.between(1, 12)),
-                                 static_cast<unsigned>(random.between(0, 9)),
-                                 static_cast<unsigned>(random.between(0, 99)),
-                                 static_cast<unsigned>(random.between(0, 9999))};
+    const std::array<unsigned, 4> version = {static_cast<unsigned>(random.between(1, 12)),
+                                             static_cast<unsigned>(random.between(0, 9)),
+                                             static_cast<unsigned>(random.between(0, 99)),
+                                             static_cast<unsigned>(random.between(0, 9999))};
     std::string text;
     for (unsigned part : version)
         text += (text.empty() ? "" : ".") + std::to_string(part);
-    VersionStrings strings;
-    strings.entries = {{"CompanyName", "Morva Software"},
-                       {"FileDescription", "Morva tool"},
-                       {"FileVersion", text},
-                       {"ProductName", "Morva"},
-                       {"ProductVersion", text}};
     // Real programs carry code and data after their headers; the reader must not care.
-    return buildProgramImage(strings, version) +
+    return programWithVersion(text,
+                              {{"CompanyName", u"Morva Software"},
+                               {"FileDescription", u"Morva tool"},
+                               {"ProductName", u"Morva"}},
+                              version) +
            binaryContent(random, random.logBetween(1024, 256 * 1024));
 }
 

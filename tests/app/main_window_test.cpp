@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/app/app_fixture.h"
+#include "tests/sysinfo/fake_sys_platform.h"
 #include "toolkit/ui/application.h"
 #include "toolkit/ui/headless/headless_ui.h"
 
@@ -92,41 +93,90 @@ TEST_F(MainWindowStartTest, RightButtonOnResetTogglesAllByTheFirstFolderAndNothi
     loadWithThreeFolders();
     cmdGather().click();
     headless().shown.clear();
-    cmdReset().mouseDown(kRightButton);
-    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
-    cmdReset().mouseDown(kRightButton, 1);
-    cmdReset().mouseDown(kMiddleButton);
-    cmdReset().mouseDown(kLeftButton);
-    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
+    const struct {
+        std::vector<bool> before;
+        int button;
+        std::vector<bool> after;
+    } cases[] = {
+        {{true, false, true}, kRightButton, {false, false, false}},
+        {{false, true, true}, kRightButton, {true, true, true}},
+        {{false, true, false}, kMiddleButton, {false, true, false}},
+        {{true, false, false}, kLeftButton, {true, false, false}},
+    };
+    for (const auto& c : cases) {
+        for (int i = 1; i <= 3; ++i)
+            lvFolders().ListItems().Item(i).setChecked(c.before[i - 1]);
+        cmdReset().mouseDown(c.button);
+        EXPECT_EQ(ticks(), c.after) << c.button;
+    }
     EXPECT_EQ(view(), kReportView);
     EXPECT_TRUE(headless().shown.empty());
+}
+
+TEST_F(MainWindowStartTest, ExitAndTheCloseBoxEndTheProgram) {
+    loadWithThreeFolders();
+    std::vector<int> exitCodes;
+    headless().onEndProgram = [&](int code) {
+        exitCodes.push_back(code);
+        throw ProgramEnded{code};
+    };
+    EXPECT_THROW(control<HeadlessButton>("cmdExit").click(), ProgramEnded);
+    EXPECT_THROW(window().userClose(), ProgramEnded);
+    EXPECT_EQ(exitCodes, (std::vector<int>{0, 0}));
 }
 
 TEST_F(MainWindowStartTest, RunOpensTheReportResetRestoresAndASecondRunListsEachDriveOnce) {
     loadWithThreeFolders();
     headless().answers = {MsgAnswer::No};
-    lvFolders().userSetChecked(3, false);
+    lvFolders().userSetChecked(2, false);
+    auto recorder = std::make_unique<RecordingUi>();
+    const std::vector<std::string>& events = recorder->events;
+    installUi(std::move(recorder));
     cmdGather().click();
+    // The hourglass, one yield to show it and three to paint the report view, before the work.
+    EXPECT_EQ(events, (std::vector<std::string>{"hourglass", "yield", "yield", "yield", "yield",
+                                                "default"}));
     EXPECT_EQ(view(), kReportView);
-    EXPECT_EQ(headless().pointerHistory.back(), kPointerDefault);
     EXPECT_EQ(launched, std::vector<std::string>{folder.file("morvasoftware_bug_report.htm")});
     EXPECT_EQ(folder.read("_tmpApps.txt").rfind(lstApps().List(0) + "\r\n", 0), 0u);
     const int drives = lstDrives().ListCount();
     const std::string files = lstFiles().List(0);
     cmdReset().click();
     EXPECT_EQ(view(), kIntroductionView);
-    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, false, true}));
     EXPECT_EQ(lstApps().ListCount(), 0);
     EXPECT_EQ(lstFiles().List(0), files);
 
     cmdGather().click();
     EXPECT_EQ(lstDrives().ListCount(), drives);
     const std::string text = folder.read("morvasoftware_bug_report.htm");
+    // A cleared folder is listed in grey, gets no block, and the others keep their numbers.
+    for (const std::string& part :
+         {">" + folder.file("product") + "</a><BR>\r\n<font color=#C0C0C0>" +
+              folder.file("product/a") + "</font><BR>\r\n<a href=#files003>",
+          std::string("<a name=files001>"), std::string("<a name=files003>")})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+    EXPECT_EQ(text.find("files002"), std::string::npos);
     int lines = 0;
     for (auto at = text.find("\nFree Space on "); at != std::string::npos;
          at = text.find("\nFree Space on ", at + 1))
         ++lines;
     EXPECT_EQ(lines, drives);
+}
+
+// The golden report masks the drives; here their block is pinned on a machine of two disks.
+TEST_F(MainWindowStartTest, DriveBlockGivesTheFreeMegabytesOfEachFixedDrive) {
+    FakeSysPlatform& fake = installFakeSysPlatform();
+    fake.driveList = {{"C:", DriveKind::Fixed}, {"E:", DriveKind::CdRom}, {"D:", DriveKind::Fixed}};
+    fake.space = {0, 0, 1234567890123};
+    loadWithThreeFolders();
+    cmdGather().click();
+    setSysPlatformForTesting(nullptr);
+    EXPECT_NE(folder.read("morvasoftware_bug_report.htm")
+                  .find("<H2>List of Free Space on Hard Drives</h2>\r\n"
+                        "Free Space on C: = 1,234,568 MB<BR>\r\n"
+                        "Free Space on D: = 1,234,568 MB<BR>\r\n<a href=#top>"),
+              std::string::npos);
 }
 
 // The user acts at the first yield only: later yields would repeat the action.

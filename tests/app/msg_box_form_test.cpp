@@ -44,4 +44,17 @@ TEST_F(MsgBoxFormTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmall) {
     }
 }
 
+TEST_F(MsgBoxFormTest, EveryButtonClosesTheWindowOfDesignColours) {
+    const auto rgb = [](Rgb c) { return std::vector<int>{c.red, c.green, c.blue}; };
+    EXPECT_EQ(rgb(window().BackColor()), (std::vector<int>{250, 247, 231}));
+    EXPECT_EQ(rgb(window().findAs<HeadlessLabel>("lblText")->BackColor()),
+              (std::vector<int>{192, 192, 192}));
+    for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"}) {
+        form.show();
+        ASSERT_TRUE(window().isShown());
+        window().findAs<HeadlessButton>(name)->click();
+        EXPECT_FALSE(window().isShown()) << name;
+    }
+}
+
 }  // namespace

@@ -223,6 +223,17 @@ TEST_F(NativeWindowTest, CreateReportShowsReportViewAndWritesReport) {
     EXPECT_GT(SendMessageW(control(lstDrives), LB_GETCOUNT, 0, 0), 0);
 }
 
+// Nothing but Exit and the close box stops the tool's message loop.
+TEST_F(NativeWindowTest, ExitAndTheCloseBoxEndTheProgram) {
+    PostMessageW(control(cmdExit), BM_CLICK, 0, 0);
+    EXPECT_EQ(program_->waitForExit(10000), 0u);
+    DrivenProgram second(L"" CR_TOOL_PROGRAM, temporaryFolder());
+    HWND window = second.window(L"Configuration Report - ");
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(second.waitForExit(10000), 0u);
+}
+
 TEST(NativeMsgBoxTest, FollowsItsWindowSizeAndClosesWithAnyButton) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     DrivenProgram program(L"" CR_MSG_BOX_PROGRAM, temporaryFolder());

@@ -3,6 +3,8 @@
 // tool folder with a small product tree, and saves a picture of each state it reaches into
 // $CR_SCREENSHOTS when that is set.
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -13,6 +15,8 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -112,6 +116,7 @@ class QtWindowTest : public QObject {
 private slots:
     void init();
     void cleanup();
+    void exitAndTheCloseBoxEndTheProgram();
     void startUpShowsIntroductionWithEveryFolderTicked();
     void userTickAsksToKeepEveryFolderTicked();
     void rightButtonOnResetTogglesAllWithoutAsking();
@@ -344,6 +349,30 @@ void QtWindowTest::startUpRedrawsTheFolderListABoundedNumberOfTimes() {
         [&] { control<QTreeWidget>("lvFolders").viewport()->installEventFilter(counter.get()); }));
     QCOMPARE(control<QTreeWidget>("lvFolders").topLevelItemCount(), kFolders + 1);
     QVERIFY2(counter->paints <= 3, qPrintable(QString::number(counter->paints)));
+}
+
+// Each way out ends the process, so each is taken in a child of this one. A forked child lacks
+// the threads that painting and the exit handlers wait for: it paints nothing, and the exit
+// handler registered last runs first and ends it at once.
+void QtWindowTest::exitAndTheCloseBoxEndTheProgram() {
+    const std::function<void()> waysOut[] = {
+        [this] { QTest::mouseClick(&control<QPushButton>("cmdExit"), Qt::LeftButton); },
+        [this] { widgetOf(form_->window()).close(); },
+    };
+    for (const auto& wayOut : waysOut) {
+        std::fflush(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            std::atexit([] { _exit(0); });
+            widgetOf(form_->window()).setUpdatesEnabled(false);
+            wayOut();
+            _exit(3);
+        }
+        int status = -1;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
 }
 
 QTEST_MAIN(QtWindowTest)

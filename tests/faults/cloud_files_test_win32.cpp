@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "bench/pe_image.h"
 #include "tests/faults/fault_fixture.h"
-#include "tests/report/support/program_image.h"
 #include "toolkit/os/wide_text_win32.h"
 
 namespace {

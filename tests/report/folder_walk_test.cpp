@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "report/candidate_folders.h"
 #include "tests/report/support/report_fixture.h"
+#include "tests/sysinfo/fake_sys_platform.h"
 #include "toolkit/os/os_traits.h"
 #include "toolkit/ui/headless/headless_controls.h"
 
@@ -74,8 +77,14 @@ TEST_F(FolderWalkTest, WalksDepthFirstAndEndsOnLoopsUnreadableAndVanishedFolders
         {join("R", "Locked"), {3, {"Inside"}, false}},
         {join("R", "Twin"), {2, {"back"}}},  // a second way into A
     };
+    auto recorder = std::make_unique<RecordingUi>();
+    const std::vector<std::string>& events = recorder->events;
+    installUi(std::move(recorder));
     EXPECT_EQ(walk("R"), (std::vector<std::string>{"R", a, join(a, "back"), join("R", "Locked"),
                                                    join("R", "Twin")}));
+    // The hourglass shows for the whole walk, which yields before each subfolder.
+    EXPECT_EQ(events, (std::vector<std::string>{"hourglass", "yield", "yield", "yield", "yield",
+                                                "yield", "default"}));
     // A candidate that does not exist adds nothing; the same last folder is not repeated.
     tree.folders = {{"R", {1}}};
     EXPECT_EQ(walk("missing").size(), 5u);
@@ -125,6 +134,19 @@ TEST_F(FolderWalkTest, DeepTreeIsWalkedWithoutRecursion) {
     }
     tree.folders[expected.back()] = {5000};
     EXPECT_EQ(walk("R"), expected);
+}
+
+TEST(CandidateFoldersTest, FixedPlacesInOrderThenTheDocumentsFolder) {
+    installHeadlessUi();
+    installFakeSysPlatform().folderPath = "DOCS";
+    const std::vector<std::string> expected =
+        os::kPathSeparator == '/'
+            ? std::vector<std::string>{"/opt/morva", "/usr/local/morva", "/var/lib/velldata",
+                                       "/srv/velldata", "DOCS/morvasoftware"}
+            : std::vector<std::string>{"C:\\Program Files\\morva", "D:\\Program Files\\morva",
+                                       "C:\\velldata", "D:\\velldata", "DOCS\\morvasoftware"};
+    EXPECT_EQ(productFolderCandidates(), expected);
+    setSysPlatformForTesting(nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -63,6 +64,23 @@ std::string TempFolder::makeFolder(const std::string& relative) const {
     const std::string full = file(relative);
     stdfs::create_directories(fromUtf8(full));
     return full;
+}
+
+void setLastWrite(const std::string& path, const DateTime& when) {
+    std::tm local{};
+    local.tm_year = when.year - 1900;
+    local.tm_mon = when.month - 1;
+    local.tm_mday = when.day;
+    local.tm_hour = when.hour;
+    local.tm_min = when.minute;
+    local.tm_sec = when.second;
+    local.tm_isdst = -1;
+    // The file clock's epoch differs between libraries; the distance from now carries over.
+    const auto shift = std::chrono::system_clock::from_time_t(std::mktime(&local)) -
+                       std::chrono::system_clock::now();
+    stdfs::last_write_time(fromUtf8(path),
+                           stdfs::file_time_type::clock::now() +
+                               std::chrono::duration_cast<stdfs::file_time_type::duration>(shift));
 }
 
 std::string TempFolder::read(const std::string& relative) const {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "toolkit/date_time.h"
+
 // A fresh folder for one test, removed with everything in it when the test ends. Paths are
 // UTF-8 with the platform's separator.
 class TempFolder {
@@ -25,3 +27,6 @@ public:
 private:
     std::string path_;
 };
+
+// Sets the file's last change to `when`, local time.
+void setLastWrite(const std::string& path, const DateTime& when);

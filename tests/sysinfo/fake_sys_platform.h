@@ -38,6 +38,9 @@ public:
     std::vector<Process> processes;
     std::vector<std::size_t> idRoomsGiven;                  // the room of every id buffer, in ids
     std::optional<std::vector<std::string>> snapshotNames;  // none: no snapshot
+    std::map<std::string, std::intptr_t> windows;           // top-level windows by title
+    std::map<std::intptr_t, std::string> captions;
+    std::vector<std::string> closes;  // "send 7", "post 7": each close request, in order
 
     std::uint32_t specialFolder(int folderId, std::string& path) override {
         folderIdsAsked.push_back(folderId);
@@ -97,10 +100,16 @@ public:
     std::unique_ptr<ProcessSnapshot> processSnapshot() override {
         return snapshotNames ? std::make_unique<FakeSnapshot>(*snapshotNames) : nullptr;
     }
-    std::intptr_t findTopLevelWindow(const std::string&) override { return 0; }
-    void sendCloseCommand(std::intptr_t) override {}
-    void postCloseMessage(std::intptr_t) override {}
-    std::string windowCaption(std::intptr_t) override { return ""; }
+    std::intptr_t findTopLevelWindow(const std::string& title) override {
+        return windows.count(title) ? windows[title] : 0;
+    }
+    void sendCloseCommand(std::intptr_t window) override {
+        closes.push_back("send " + std::to_string(window));
+    }
+    void postCloseMessage(std::intptr_t window) override {
+        closes.push_back("post " + std::to_string(window));
+    }
+    std::string windowCaption(std::intptr_t window) override { return captions[window]; }
 
 private:
     struct FakeProcess : ProcessHandle {

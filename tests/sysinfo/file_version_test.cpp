@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "bench/pe_image.h"
 #include "sysinfo/version_record.h"
 #include "tests/sysinfo/fake_sys_platform.h"
-#include "tests/sysinfo/version_image_builder.h"
 #include "toolkit/ui/headless/headless_ui.h"
 
 namespace {

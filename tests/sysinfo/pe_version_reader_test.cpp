@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "bench/pe_image.h"
 #include "sysinfo/version_block.h"
 #include "tests/support/temp_folder.h"
-#include "tests/sysinfo/version_image_builder.h"
 
 namespace {
 

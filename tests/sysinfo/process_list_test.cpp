@@ -4,10 +4,12 @@
 
 #include <algorithm>
 
+#include "sysinfo/tool_windows.h"
 #include "tests/sysinfo/fake_sys_platform.h"
 #include "toolkit/os/os_traits.h"
 #include "toolkit/ui/headless/headless_controls.h"
 #include "toolkit/ui/headless/headless_ui.h"
+#include "toolkit/ui/headless/headless_window.h"
 
 namespace {
 
@@ -59,6 +61,39 @@ TEST_F(ProcessListTest, Windows9xFamilyWalksTheSnapshot) {
     app.TEST_getAndListApps(list);
     EXPECT_EQ(lines(), (std::vector<std::string>{"KERNEL32.DLL", "EXPLORER.EXE"}));
     EXPECT_TRUE(fake.idRoomsGiven.empty());
+    fake.family = 3;  // neither family: nothing is listed
+    app.TEST_getAndListApps(list);
+    EXPECT_EQ(list.ListCount(), 0);
+}
+
+TEST_F(ProcessListTest, WindowHelpersSendTwiceWithAYieldPostOnceAndTrimTheCaption) {
+    fake.windows = {{"Editor", 7}};
+    fake.captions = {{7, "  Editor - a.txt  "}};
+    app.killAppByName("Editor");
+    EXPECT_EQ(headless.doEventsCount, 1);
+    app.killAppByNameAbsolutely("Editor");
+    app.killApp(9);
+    EXPECT_EQ(fake.closes, (std::vector<std::string>{"send 7", "send 7", "post 7", "send 9"}));
+    EXPECT_EQ(app.getIdByName("Editor"), 7);
+    EXPECT_EQ(app.getIdByName("Edit"), 0);
+    EXPECT_EQ(app.getCaptionbyId(7), "Editor - a.txt");
+}
+
+TEST(ToolWindowsTest, FoundByTheirWholeCaptionAndClosedAsByTheUser) {
+    installHeadlessUi();
+    HeadlessWindow editor, other;
+    editor.setCaption("Editor");
+    other.setCaption("Editor 2");
+    bool asked = false;
+    editor.setOnClose([&] { asked = true; });
+    const std::intptr_t found = findToolWindow("Editor");
+    EXPECT_EQ(toolWindowCaption(found), "Editor");
+    EXPECT_EQ(findToolWindow("Edit"), 0);
+    EXPECT_EQ(toolWindowCaption(found + 1), "");
+    closeToolWindow(found);
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(editor.isClosed());
+    EXPECT_FALSE(other.isClosed());
 }
 
 TEST_F(ProcessListTest, ListViewLeavesOutProgramsOfTheWindowsFolder) {
@@ -73,7 +108,11 @@ TEST_F(ProcessListTest, ListViewLeavesOutProgramsOfTheWindowsFolder) {
     app.listAppsToListView(view, true);
     ASSERT_EQ(view.ListItems().Count(), 2);
     EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(1), "edit.exe");
+    EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(2), path("C:|Program Files|Editor|"));
     EXPECT_EQ(view.ListItems().Item(2).Text(), path("C:|windows|notepad.exe"));
+    fake.windowsFolderLength = 0;  // no Windows folder known: every entry is left out
+    app.listAppsToListView(view, true);
+    EXPECT_EQ(view.ListItems().Count(), 0);
 }
 
 }  // namespace

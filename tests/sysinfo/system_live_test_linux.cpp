@@ -7,13 +7,13 @@
 
 #include <climits>
 
+#include "bench/pe_image.h"
 #include "sysinfo/file_properties.h"
 #include "sysinfo/file_version.h"
 #include "sysinfo/process_list.h"
 #include "sysinfo/sys_platform.h"
 #include "sysinfo/system_facts.h"
 #include "tests/support/temp_folder.h"
-#include "tests/sysinfo/version_image_builder.h"
 #include "toolkit/program_state.h"
 #include "toolkit/ui/headless/headless_controls.h"
 #include "toolkit/ui/headless/headless_ui.h"
@@ -44,6 +44,8 @@ TEST_F(LinuxLiveTest, MachineFactsComeFromTheSystem) {
     listFixedDrives(drives);
     EXPECT_TRUE(listHolds(drives, "/"));
     EXPECT_EQ(getWindowsDir(), "/usr/");
+    EXPECT_GT(getFreeSpaceMB("/"), 0);
+    EXPECT_EQ(getFreeSpaceMB("/no/such/folder"), 0);
 
     const MemoryStatus memory = sysPlatform().memoryStatus();
     EXPECT_GT(memory.totalPhys, 0u);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "bench/pe_image.h"
 #include "tests/sysinfo/damaged_version_blocks.h"
 
 namespace {

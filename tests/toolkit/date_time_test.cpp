@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+
+#include "toolkit/local_clock.h"
+
 namespace {
 
 TEST(DateTimeTest, CalendarArithmeticCrossesLeapDaysMonthsYearsAndEpochs) {
@@ -17,6 +22,16 @@ TEST(DateTimeTest, CalendarArithmeticCrossesLeapDaysMonthsYearsAndEpochs) {
     EXPECT_EQ((DateTime{2004, 2, 28, 23, 59, 59}.plusSeconds(1)), (DateTime{2004, 2, 29, 0, 0, 0}));
     EXPECT_EQ((DateTime{2005, 12, 31, 23, 59, 58}.plusSeconds(5)), (DateTime{2006, 1, 1, 0, 0, 3}));
     EXPECT_EQ((DateTime{2005, 3, 1, 0, 0, 0}.plusSeconds(-1)), (DateTime{2005, 2, 28, 23, 59, 59}));
+}
+
+// The report's date line comes from this clock, which every report test replaces.
+TEST(DateTimeTest, MachineClockGivesTheLocalTimeOfTheCLibrary) {
+    const std::time_t moment = 1116770709;  // 22 May 2005, 14:05:09 UTC
+    const std::tm local = *std::localtime(&moment);
+    EXPECT_EQ(localTimeOf(moment), (DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                             local.tm_hour, local.tm_min, local.tm_sec}));
+    const DateTime now = localTimeOf(std::time(nullptr));
+    EXPECT_LE(std::abs(machineNowLocal().toCalendarSeconds() - now.toCalendarSeconds()), 2);
 }
 
 }  // namespace

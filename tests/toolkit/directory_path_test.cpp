@@ -80,6 +80,10 @@ TEST_F(DirectoryPathTest, ListsFilesAndSubfolders) {
     EXPECT_EQ(path.GetListOFiles(arr), 2);
     EXPECT_EQ(path.GetListOFiles(arr, "*.exe"), 0);
     EXPECT_EQ(arr.Count(), 0);
+    EXPECT_FALSE(path.deleteAllFiles("*.*"));
+    EXPECT_EQ(path.GetListOFiles(arr), 2);
+    setLastWrite(folder.path(), {2005, 5, 22, 14, 5, 9});
+    EXPECT_EQ(path.DateCreated(), (DateTime{2005, 5, 22, 14, 5, 9}));
 }
 
 }  // namespace

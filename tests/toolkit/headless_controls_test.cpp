@@ -10,6 +10,7 @@
 #include "toolkit/ui/application.h"
 #include "toolkit/ui/headless/headless_controls.h"
 #include "toolkit/ui/headless/headless_ui.h"
+#include "toolkit/ui/headless/headless_window.h"
 
 namespace {
 
@@ -47,6 +48,22 @@ TEST(HeadlessListViewTest, OnlyTheUsersChecksRaiseTheItemCheckEvent) {
 
     EXPECT_EQ(events, (std::vector<std::string>{"b+", "a-"}));
     EXPECT_THROW(view.ListItems().Item(3), std::out_of_range);
+}
+
+TEST(HeadlessWindowTest, FirstShowAndEachNewSizeRaiseResizeAndCloseHides) {
+    HeadlessWindow window;
+    int resizes = 0;
+    window.setOnResize([&] { ++resizes; });
+    window.show();
+    window.setClientSize(100, 50);
+    window.setClientSize(100, 50);  // the same size again
+    window.close();
+    EXPECT_FALSE(window.isShown());
+    EXPECT_TRUE(window.isClosed());
+    window.show();
+    EXPECT_TRUE(window.isShown());
+    EXPECT_FALSE(window.isClosed());
+    EXPECT_EQ(resizes, 2);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "tests/toolkit/program_folder_fixture.h"
-#include "toolkit/format_value.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/os/os_traits.h"
 #include "toolkit/ui/headless/headless_controls.h"
@@ -96,6 +95,7 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
     folder.write(".hidden", "h");
     folder.write("sub/inner.txt", "i");
     const std::string readOnly = folder.write("locked.log", "twelve bytes");
+    setLastWrite(readOnly, {2005, 5, 22, 14, 5, 9});
     std::filesystem::permissions(std::filesystem::u8path(readOnly),
                                  std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
@@ -109,15 +109,15 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
     EXPECT_EQ(GetFileLength(missing), -1);
     EXPECT_EQ(GetFileLength(folder.path()), -1);
     EXPECT_EQ(GetFileInfoString(readOnly, "</td><td>"),
-              "locked.log</td><td>12</td><td>" +
-                  FormatValue(facts.lastWrite, "yyyy/mm/dd hh:mm:ss") + "</td><td>");
+              "locked.log</td><td>12</td><td>2005/05/22 14:05:09</td><td>");
     EXPECT_THROW(GetFileInfoString(missing, ","), std::runtime_error);
     EXPECT_TRUE(FileDateInRange(readOnly, day, day));
     EXPECT_FALSE(FileDateInRange(readOnly, day.plusSeconds(-1), day.plusSeconds(-1)));
     EXPECT_FALSE(FileDateInRange(missing, day, day));
 
-    // Days around the file's, so that the other files count even if written before midnight.
     const DateTime from = day.plusSeconds(-kDay), to = day.plusSeconds(kDay);
+    for (const char* name : {"plain.txt", ".hidden", "sub/inner.txt"})
+        setLastWrite(folder.file(name), {2005, 5, 22, 0, 0, 0});
     HeadlessListBox list;
     ListFiles(folder.path(), from, to, "*.*", list);
     EXPECT_EQ(sortedLinesOf(list), (std::vector<std::string>{folder.file(".hidden"), readOnly,

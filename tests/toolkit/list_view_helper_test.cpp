@@ -37,6 +37,14 @@ TEST_F(ListViewHelperTest, SaveListThenLoadListGivesBackTheTexts) {
     helper.LoadList("");
     EXPECT_EQ(itemTexts(), (std::vector<std::string>{"a.exe", "b.txt"}));
     EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Count(), 0);
+
+    clsArray arr;
+    arr.Add("x");
+    arr.Add("y");
+    helper.LoadArray(arr);
+    EXPECT_EQ(itemTexts(), (std::vector<std::string>{"x", "y"}));
+    helper.LoadAsDatabase(",", folder.file("gaps.txt"));
+    EXPECT_EQ(itemTexts(), (std::vector<std::string>{"one", "two"}));
 }
 
 TEST_F(ListViewHelperTest, SaveAsDatabaseWritesATitleHeadersAndOneLinePerItem) {

@@ -6,6 +6,9 @@
 #include "toolkit/picture.h"
 #include "toolkit/ui/headless/headless_picture.h"
 #include "toolkit/ui/headless/headless_ui.h"
+#include "toolkit/ui/headless/image_size.h"
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -75,6 +78,31 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
     }
     picture.BlankOutput();
     EXPECT_TRUE(box.layers().layers().empty());
+}
+
+TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
+    const std::string bmpStart = "BM"s + std::string(12, '\0');
+    const struct {
+        std::string bytes;
+        bool read;
+    } cases[] = {
+        {pngHeader(300, 20), true},
+        {"GIF89a\x2c\x01\x14\x00"s, true},
+        {bmpStart + "\x0c\0\0\0\x2c\x01\x14\x00"s + std::string(4, '\0'), true},  // OS/2
+        {bmpStart + "\x28\0\0\0\x2c\x01\0\0\xec\xff\xff\xff"s, true},             // drawn top down
+        {"\xff\xd8\xff\xe0\x00\x04xx\xff\xff\xc0\x00\x11\x08\x00\x14\x01\x2c\x03"s, true},
+        {"\xff\xd8\xff\xc4\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s, false},  // a table
+        {pngHeader(300, 20).substr(0, 23), false},
+        {"plain text", false},
+    };
+    for (const auto& c : cases) {
+        PixelSize size{};
+        EXPECT_EQ(readImageSize(c.bytes, size), c.read) << c.bytes.substr(0, 4);
+        if (c.read) {
+            EXPECT_EQ(size.width, 300) << c.bytes.substr(0, 4);
+            EXPECT_EQ(size.height, 20) << c.bytes.substr(0, 4);
+        }
+    }
 }
 
 }  // namespace

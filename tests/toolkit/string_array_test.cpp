@@ -80,6 +80,8 @@ TEST_F(StringArrayFileTest, LoadFromDiskAppendsOneEmptyItemAfterTheLastLine) {
     EXPECT_EQ(arr.LoadFromDisk(file, true), 3);
     EXPECT_EQ(itemsOf(arr), (std::vector<std::string>{"one", "two", ""}));
     EXPECT_EQ(headless().shown.at(0).text, "Read in 3 lines \r\n from file " + file);
+    arr.SaveToDisk(folder.file("saved.txt"));
+    EXPECT_EQ(folder.read("saved.txt"), "one\r\ntwo\r\n\r\n");
 
     clsArray missing;
     EXPECT_EQ(missing.LoadFromDisk(folder.file("none.txt"), true), 0);

@@ -7,6 +7,7 @@
 #include "report/document_launcher.h"
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/program_state.h"
+#include "toolkit/ui/headless/headless_ui.h"
 
 // A program-folder test for the report: the shell's launch is replaced by a recorder that
 // answers `launchResult`, and the product folders and the report path are restored after.
@@ -29,4 +30,15 @@ protected:
 
     std::vector<std::string> launched;
     int launchResult = 33;
+};
+
+// A headless backend that records, in order, each change of the mouse pointer ("hourglass",
+// "default") and each yield ("yield").
+class RecordingUi : public HeadlessUi {
+public:
+    void DoEvents() override { events.push_back("yield"); }
+    void setMousePointer(int pointer) override {
+        events.push_back(pointer == kPointerHourglass ? "hourglass" : "default");
+    }
+    std::vector<std::string> events;
 };

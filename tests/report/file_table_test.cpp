@@ -1,0 +1,71 @@
+#include "report/file_table.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "tests/report/support/hidden_file.h"
+#include "tests/report/support/report_fixture.h"
+#include "toolkit/list_file_helpers.h"
+#include "toolkit/ui/headless/headless_window.h"
+
+namespace {
+
+// A listing that fails, as one on a drive that cannot be read does.
+class FailingListBox : public HeadlessListBox {
+public:
+    void AddItem(const std::string&) override { throw std::runtime_error("Device unavailable"); }
+};
+
+class FileTableWindow : public HeadlessWindow {
+public:
+    ListBox& addListBox(const std::string& name, const TwipsRect&) override {
+        remember(name, failing);
+        return failing;
+    }
+    FailingListBox failing;
+};
+
+class FileTableTest : public ReportTest {};
+
+TEST_F(FileTableTest, RowsFollowTheListingHiddenFilesGetNoRowAndTheLastDayIsTheTwelfth) {
+    HeadlessWindow window;
+    ListBox& lstFiles = window.addListBox("lstFiles", {});
+    const DateTime noon{2005, 5, 22, 12, 0, 0};
+    for (const char* name : {"b.txt", "a.ini", "c.log", ".hidden"})
+        setLastWrite(folder.write(std::string("product/") + name, "x"), noon);
+    hideFile(folder.file("product/.hidden"));
+    setLastWrite(folder.write("product/last.txt", "x"), {2099, 12, 12, 12, 0, 0});
+    setLastWrite(folder.write("product/beyond.txt", "x"), {2099, 12, 13, 12, 0, 0});
+
+    WriteFileTable(folder.file("product"), window);
+
+    std::string rows, names;
+    for (int i = 0; i < lstFiles.ListCount(); ++i) {
+        const std::string name = GetFileNameFromPath(lstFiles.List(i));
+        names += name + " ";
+        if (name != ".hidden") {
+            rows += "<TR><TD>" + name + "</td><td>1</td><td>" +
+                    (name == "last.txt" ? "2099/12/12" : "2005/05/22") +
+                    " 12:00:00</td><td></td></tr>\r\n";
+        }
+    }
+    EXPECT_EQ(lstFiles.ListCount(), 5) << names;
+    EXPECT_EQ(names.find("beyond"), std::string::npos);
+    EXPECT_NE(names.find(".hidden"), std::string::npos);
+    EXPECT_EQ(
+        folder.read("_tmpFiles.txt"),
+        "<TABLE border=2 valign=top align=center bgcolor=#CCFFFF>\r\n" + rows + "</TABLE>\r\n");
+}
+
+TEST_F(FileTableTest, ListingFailureGoesToTheCallerBeforeTheTableIsTouched) {
+    FileTableWindow window;
+    window.addListBox("lstFiles", {});
+    folder.write("product/a.ini", "x");
+    folder.write("_tmpFiles.txt", "earlier table\r\n");
+    EXPECT_THROW(WriteFileTable(folder.file("product"), window), std::runtime_error);
+    EXPECT_EQ(folder.read("_tmpFiles.txt"), "earlier table\r\n");
+}
+
+}  // namespace
