@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/sysinfo/version_image_builder.h"
+#include "bench/pe_image.h"
 
 // Version blocks whose declared value lengths lie, as a damaged or crafted program file holds
 // them, with the value each query must give: never a byte past the block. Shared by the tests
