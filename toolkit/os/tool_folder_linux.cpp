@@ -21,7 +21,7 @@ bool isSystemFolder(const std::string& folder) {
     return folder == "/usr" || folder.rfind("/usr/", 0) == 0;
 }
 
-// The base directory specification ignores a relative XDG_STATE_HOME.
+// XDG_STATE_HOME counts only when it is absolute, as the XDG base directories define it.
 std::string userStateFolder() {
     const std::string state = environment("XDG_STATE_HOME");
     if (!state.empty() && state[0] == '/')
@@ -33,7 +33,7 @@ std::string userStateFolder() {
 }
 
 // Creates the folder and the missing folders above it, private to the user as the base
-// directory specification asks.
+// directory rules ask.
 bool makeFolders(const std::string& folder) {
     for (std::size_t cut = folder.find('/', 1);; cut = folder.find('/', cut + 1)) {
         const std::string level = folder.substr(0, cut);
