@@ -234,6 +234,41 @@ TEST_F(NativeWindowTest, ExitAndTheCloseBoxEndTheProgram) {
     EXPECT_EQ(second.waitForExit(10000), 0u);
 }
 
+// Regression: a click while start-up was still listing folders wrote a report of the folders
+// listed so far. A few hundred more folders keep the walk going while the user acts.
+TEST(NativeStartUpTest, UserActionsDuringTheWalkReachNoHandler) {
+    const std::filesystem::path many = L"C:\\velldata\\Many";
+    struct RemovedAfter {
+        std::filesystem::path folder;
+        ~RemovedAfter() { std::filesystem::remove_all(folder); }
+    } removedAfter{many};
+    const int kExtraFolders = 500;
+    for (int i = 0; i < kExtraFolders; ++i)
+        std::filesystem::create_directories(many / std::to_wstring(i));
+    const std::wstring folder = temporaryFolder();
+    DrivenProgram program(L"" CR_TOOL_PROGRAM, folder);
+    HWND window = program.window(L"Configuration Report");
+    ASSERT_NE(window, nullptr);
+    const std::vector<HWND> controls = controlsOf(window);
+    ASSERT_EQ(controls.size(), std::size(kControls));
+    PostMessageW(controls[cmdGather], BM_CLICK, 0, 0);
+    click(controls[cmdReset], centreOf(controls[cmdReset]), true);
+    PostMessageW(controls[cmdReset], BM_CLICK, 0, 0);
+    const auto loaded = [&] { return textOf(window).rfind(L"Configuration Report - ", 0) == 0; };
+    if (loaded())
+        GTEST_SKIP() << "start-up ended before the user could act";
+    ASSERT_TRUE(waitUntil(loaded, 120000));
+    HWND list = controls[lvFolders];
+    EXPECT_EQ(rowCount(list), 4 + 1 + kExtraFolders);
+    for (int row = 0; row < rowCount(list); ++row)
+        ASSERT_TRUE(isTicked(list, row)) << row;
+    EXPECT_TRUE(IsWindowVisible(list));
+    EXPECT_TRUE(IsWindowEnabled(controls[cmdGather]));
+    EXPECT_FALSE(std::filesystem::exists(folder + L"\\morvasoftware_bug_report.htm"));
+    PostMessageW(controls[cmdExit], BM_CLICK, 0, 0);
+    EXPECT_EQ(program.waitForExit(10000), 0u);
+}
+
 TEST(NativeMsgBoxTest, FollowsItsWindowSizeAndClosesWithAnyButton) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     DrivenProgram program(L"" CR_MSG_BOX_PROGRAM, temporaryFolder());
