@@ -60,19 +60,23 @@ std::size_t wholeCharacters(const std::string& text, std::size_t from, std::size
 
 }  // namespace
 
-LineReader::LineReader(osfs::File& file) : file_(file) {}
+LineReader::LineReader(osfs::File& file) : file_(file), buffer_(ownBuffer_) {}
+
+LineReader::LineReader(osfs::File& file, std::string& buffer) : file_(file), buffer_(buffer) {}
 
 bool LineReader::fill() {
     if (eof_)
         return false;
-    // Only the unread text moves to the front; the buffers keep their room between reads.
-    buffer_.erase(0, pos_);
+    // Only the unread text moves to the front. The file is read straight into the room after
+    // it and turned into UTF-8 where it lies.
+    std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+    end_ -= pos_;
     pos_ = 0;
-    raw_.resize(kChunkBytes);
-    const long long count = file_.read(raw_.data(), kChunkBytes);
+    if (buffer_.size() < end_ + kChunkBytes)
+        buffer_.resize(end_ + kChunkBytes);
+    const long long count = file_.read(buffer_.data() + end_, kChunkBytes);
     if (count > 0)
-        os::appendFromCodePage(buffer_,
-                               std::string_view(raw_.data(), static_cast<std::size_t>(count)));
+        end_ += os::fromCodePageInPlace(buffer_, end_, static_cast<std::size_t>(count));
     // A failed read may succeed when tried again, so the failure is not kept past the next try.
     failed_ = count < 0;
     eof_ = count == 0;
@@ -80,7 +84,7 @@ bool LineReader::fill() {
 }
 
 bool LineReader::atEnd() {
-    if (pos_ < buffer_.size() || fill())
+    if (pos_ < end_ || fill())
         return false;
     return !failed_;
 }
@@ -96,9 +100,9 @@ bool LineReader::appendLine(std::string& text, std::size_t maxBytes, bool* cut) 
     // A cap of 0 would return the same empty piece forever; every read keeps at least one byte.
     std::size_t room = std::max<std::size_t>(maxBytes, 1);
     for (;;) {
-        if (pos_ == buffer_.size() && !fill())
+        if (pos_ == end_ && !fill())
             return !failed_;
-        const std::size_t end = lineEndFrom(buffer_, pos_, buffer_.size());
+        const std::size_t end = lineEndFrom(buffer_, pos_, end_);
         if (end - pos_ > room) {
             const std::size_t piece = wholeCharacters(buffer_, pos_, room);
             text.append(buffer_, pos_, piece);
@@ -110,12 +114,11 @@ bool LineReader::appendLine(std::string& text, std::size_t maxBytes, bool* cut) 
         text.append(buffer_, pos_, end - pos_);
         room -= end - pos_;
         pos_ = end;
-        if (end == buffer_.size())
+        if (end == end_)
             continue;
         const char ending = buffer_[pos_++];
         // The LF of a CR LF may arrive with the next chunk.
-        if (ending == kCarriageReturn && (pos_ < buffer_.size() || fill()) &&
-            buffer_[pos_] == kLineFeed) {
+        if (ending == kCarriageReturn && (pos_ < end_ || fill()) && buffer_[pos_] == kLineFeed) {
             ++pos_;
         }
         return true;

@@ -13,6 +13,12 @@
 class LineReader {
 public:
     explicit LineReader(osfs::File& file);
+    // Reads through `buffer`, whose content is of no account, instead of a buffer of its own: a
+    // caller that reads many files keeps one buffer for all of them, so that its 64 KiB are not
+    // taken and zeroed again for every file.
+    LineReader(osfs::File& file, std::string& buffer);
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
 
     // True when no byte is left to read; false also when the next read would fail.
     bool atEnd();
@@ -33,9 +39,12 @@ public:
 private:
     bool fill();
     osfs::File& file_;
-    std::string raw_;     // one piece as the file holds it
-    std::string buffer_;  // the text read and not yet handed out is buffer_[pos_, end)
+    // The text read and not yet handed out is buffer_[pos_, end_). The buffer keeps its size
+    // between reads, so its room is neither freed nor zeroed again.
+    std::string ownBuffer_;
+    std::string& buffer_;
     std::size_t pos_ = 0;
+    std::size_t end_ = 0;
     bool eof_ = false;
     bool failed_ = false;
 };

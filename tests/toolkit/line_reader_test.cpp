@@ -13,11 +13,14 @@ namespace {
 
 using Piece = std::pair<std::string, bool>;  // the text read, and whether the line was cut
 
-std::vector<Piece> readAll(const std::string& bytes, std::size_t maxBytes = 1 << 30) {
+// Reads through `buffer` when one is given, else through the reader's own.
+std::vector<Piece> readAll(const std::string& bytes, std::size_t maxBytes = 1 << 30,
+                           std::string* buffer = nullptr) {
     TempFolder folder;
     osfs::File file;
     EXPECT_TRUE(file.open(folder.write("lines.txt", bytes), osfs::OpenMode::Read));
-    LineReader reader(file);
+    std::string own;
+    LineReader reader(file, buffer ? *buffer : own);
     std::vector<Piece> pieces;
     while (!reader.atEnd()) {
         Piece piece;
@@ -31,6 +34,10 @@ TEST(LineReaderTest, LineEndsFollowTheOneRule) {
     // The reader takes 64 KiB at a time; some cases put the line end across that boundary.
     const std::string justShort(64 * 1024 - 1, 'x');
     const std::string full(64 * 1024, 'x');
+    const std::string manyE(70000, '\xE9');
+    std::string manyEInUtf8;
+    for (std::size_t i = 0; i < manyE.size(); ++i)
+        manyEInUtf8 += "\xC3\xA9";
     const struct {
         std::string bytes;
         std::vector<std::string> onLinux;    // a lone LF ends a line
@@ -50,6 +57,10 @@ TEST(LineReaderTest, LineEndsFollowTheOneRule) {
         {justShort + "\r\ny", {justShort, "y"}, {justShort, "y"}},
         {justShort + "\rz", {justShort, "z"}, {justShort, "z"}},
         {full + "\r\ny", {full, "y"}, {full, "y"}},
+        // Windows reads the code page, 1252 under Wine: each such byte takes two in UTF-8, so a
+        // whole read of them outgrows the room it was read into.
+        {"caf\xE9\r\n", {"caf\xE9"}, {"caf\xC3\xA9"}},
+        {manyE + "\rz", {manyE, "z"}, {manyEInUtf8, "z"}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> lines;
@@ -67,6 +78,14 @@ TEST(LineReaderTest, LongLinesAreCutAtTheCapAndContinueInTheNextRead) {
     // A file without line ends is handed out piece by piece, never as one huge line.
     const std::string half(100 * 1024, 'q');
     EXPECT_EQ(readAll(half + half, half.size()), (std::vector<Piece>{{half, true}, {half, false}}));
+}
+
+// A buffer kept from file to file holds the last file's bytes, and more room than was read.
+TEST(LineReaderTest, ABufferKeptFromAnotherFileGivesNothingOfIt) {
+    std::string buffer;
+    EXPECT_EQ(readAll(std::string(70000, 'x') + "\r\nlast", 1 << 30, &buffer).size(), 2u);
+    EXPECT_EQ(readAll("a\r", 1 << 30, &buffer), (std::vector<Piece>{{"a", false}}));
+    EXPECT_EQ(readAll("", 1 << 30, &buffer), std::vector<Piece>{});
 }
 
 TEST(LineReaderTest, UnreadableFileIsNeitherAtItsEndNorReadable) {

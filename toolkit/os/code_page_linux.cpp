@@ -10,4 +10,8 @@ void appendFromCodePage(std::string& out, std::string_view bytes) {
     out.append(bytes);
 }
 
+std::size_t fromCodePageInPlace(std::string&, std::size_t, std::size_t count) {
+    return count;
+}
+
 }  // namespace os

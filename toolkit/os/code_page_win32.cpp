@@ -23,21 +23,25 @@ std::wstring toWide(UINT codePage, std::string_view text) {
     return wide;
 }
 
-// WC_NO_BEST_FIT_CHARS keeps a character the code page lacks from turning into a look-alike
-// ("L" for "Ł"): it becomes the default character "?", which tells the reader that something
-// stood there. A UTF-8 code page takes neither the flag nor a default character.
+// Writes `wide` into `out` in the code page, from `at` on, and returns the length written; `out`
+// grows when it is too short for it. WC_NO_BEST_FIT_CHARS keeps a character the code page lacks
+// from turning into a look-alike ("L" for "Ł"): it becomes the default character "?", which
+// tells the reader that something stood there. A UTF-8 code page takes neither the flag nor a
+// default character.
 // https://learn.microsoft.com/en-us/windows/win32/api/stringapiset/nf-stringapiset-widechartomultibyte
-void appendFromWide(std::string& out, UINT codePage, const std::wstring& wide) {
+std::size_t writeFromWide(std::string& out, std::size_t at, UINT codePage,
+                          const std::wstring& wide) {
     const bool utf8 = codePage == CP_UTF8;
     const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     const char* defaultChar = utf8 ? nullptr : "?";
     const int size = static_cast<int>(wide.size());
     const int length =
         WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, defaultChar, nullptr);
-    const size_t at = out.size();
-    out.resize(at + static_cast<size_t>(length));
+    if (out.size() < at + static_cast<std::size_t>(length))
+        out.resize(at + static_cast<std::size_t>(length));
     WideCharToMultiByte(codePage, flags, wide.data(), size, out.data() + at, length, defaultChar,
                         nullptr);
+    return static_cast<std::size_t>(length);
 }
 
 }  // namespace
@@ -47,7 +51,7 @@ void appendInCodePage(std::string& out, std::string_view utf8) {
         out.append(utf8);
         return;
     }
-    appendFromWide(out, GetACP(), toWide(CP_UTF8, utf8));
+    writeFromWide(out, out.size(), GetACP(), toWide(CP_UTF8, utf8));
 }
 
 void appendFromCodePage(std::string& out, std::string_view bytes) {
@@ -55,7 +59,15 @@ void appendFromCodePage(std::string& out, std::string_view bytes) {
         out.append(bytes);
         return;
     }
-    appendFromWide(out, CP_UTF8, toWide(GetACP(), bytes));
+    writeFromWide(out, out.size(), CP_UTF8, toWide(GetACP(), bytes));
+}
+
+std::size_t fromCodePageInPlace(std::string& buffer, std::size_t from, std::size_t count) {
+    const std::string_view bytes(buffer.data() + from, count);
+    if (isAscii(bytes) || GetACP() == CP_UTF8)
+        return count;
+    // The wide copy is taken before any byte is overwritten.
+    return writeFromWide(buffer, from, CP_UTF8, toWide(GetACP(), bytes));
 }
 
 }  // namespace os
