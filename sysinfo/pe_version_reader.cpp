@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <vector>
+
+#include "toolkit/os/file_system.h"
 
 namespace {
 
@@ -250,14 +250,11 @@ VersionBlock PeFile::versionResource() const {
 
 class FileByteSource : public ByteSource {
 public:
-    explicit FileByteSource(const std::filesystem::path& path)
-        : stream_(path, std::ios::binary | std::ios::ate) {
-        const auto end = stream_.tellg();
-        size_ = stream_ && end > 0 ? static_cast<std::uint64_t>(end) : 0;
-    }
+    explicit FileByteSource(osfs::File& file)
+        : file_(file), size_(static_cast<std::uint64_t>(std::max<std::int64_t>(file.size(), 0))) {}
     std::uint64_t size() const override { return size_; }
     // The reader asks for many small pieces that lie close together (headers, section table,
-    // resource directory); serving them from one window saves a seek and a read for each.
+    // resource directory); serving them from one window saves a read for each.
     bool read(std::uint64_t offset, std::size_t count, unsigned char* out) const override {
         if (count > size_ || offset > size_ - count)
             return false;
@@ -266,11 +263,10 @@ public:
                 std::max<std::uint64_t>(count, kWindowBytes), size_ - offset);
             window_.resize(static_cast<std::size_t>(length));
             windowStart_ = offset;
-            stream_.clear();
-            stream_.seekg(static_cast<std::streamoff>(offset));
-            stream_.read(reinterpret_cast<char*>(window_.data()),
-                         static_cast<std::streamsize>(length));
-            if (stream_.gcount() != static_cast<std::streamsize>(length)) {
+            // A file that shrank after it was opened gives fewer bytes: there it ends.
+            if (file_.readAt(static_cast<std::int64_t>(offset),
+                             reinterpret_cast<char*>(window_.data()),
+                             window_.size()) != static_cast<long long>(length)) {
                 window_.clear();
                 return false;
             }
@@ -282,8 +278,8 @@ public:
 
 private:
     static constexpr std::uint64_t kWindowBytes = 64 * 1024;
-    mutable std::ifstream stream_;
-    std::uint64_t size_ = 0;
+    osfs::File& file_;
+    std::uint64_t size_;
     mutable std::vector<unsigned char> window_;
     mutable std::uint64_t windowStart_ = 0;
 };
@@ -304,10 +300,12 @@ VersionBlock readPeVersionResource(const ByteSource& source) {
 }
 
 VersionBlock readPeVersionResourceFromFile(const std::string& path) {
-    const std::filesystem::path file = std::filesystem::u8path(path);
-    std::error_code error;
-    // Only ordinary files: opening a pipe or a device could wait forever.
-    if (!std::filesystem::is_regular_file(file, error))
+    osfs::File file;
+    if (!file.open(path, osfs::OpenMode::Read))
         return {};
+    return readPeVersionResourceFromFile(file);
+}
+
+VersionBlock readPeVersionResourceFromFile(osfs::File& file) {
     return readPeVersionResource(FileByteSource(file));
 }

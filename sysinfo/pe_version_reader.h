@@ -6,6 +6,10 @@
 
 #include "sysinfo/version_source.h"
 
+namespace osfs {
+class File;
+}
+
 // Random access to the bytes of a file or of a buffer.
 class ByteSource {
 public:
@@ -35,3 +39,5 @@ VersionBlock readPeVersionResource(const ByteSource& source);
 
 // The same for a file on disk; only ordinary files are opened.
 VersionBlock readPeVersionResourceFromFile(const std::string& path);
+// The same for a file open for reading; one that has shrunk since it was opened gives nothing.
+VersionBlock readPeVersionResourceFromFile(osfs::File& file);

@@ -9,6 +9,7 @@
 #include "bench/pe_image.h"
 #include "sysinfo/version_block.h"
 #include "tests/support/temp_folder.h"
+#include "toolkit/os/file_system.h"
 
 namespace {
 
@@ -58,6 +59,13 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
     EXPECT_EQ(readPeVersionResourceFromFile(program), blockNamed(u"2.5"));
     EXPECT_TRUE(readPeVersionResourceFromFile(folder.path()).empty()) << "a folder";
     EXPECT_TRUE(readPeVersionResourceFromFile(folder.file("missing.exe")).empty());
+
+    // A program cut after it was opened holds fewer bytes than its size said: the reader stops
+    // there rather than take bytes that are not in the file.
+    osfs::File file;
+    ASSERT_TRUE(file.open(program, osfs::OpenMode::Read));
+    std::filesystem::resize_file(std::filesystem::u8path(program), file.size() - 16);
+    EXPECT_TRUE(readPeVersionResourceFromFile(file).empty());
 }
 
 // A cut at any length, or any one byte of the headers and the resource directory changed to

@@ -83,6 +83,38 @@ TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
     EXPECT_EQ(file.errorDescription(), "Path/File access error");
 }
 
+// The report looks up and opens each file of a folder relative to the held folder: the answers
+// must be those of the full path, and a folder that cannot be held finds nothing.
+TEST(FileSystemTest, HeldFolderAnswersAsTheFullPathsDoAndReadsAnywhereInAFile) {
+    TempFolder folder;
+    folder.write("product/a.txt", "0123456789");
+    const osfs::HeldFolder held(folder.file("product"));
+    osfs::FileFacts viaHeld, viaPath;
+    ASSERT_TRUE(held.lookUp("a.txt", viaHeld));
+    ASSERT_TRUE(osfs::lookUp(folder.file("product/a.txt"), viaPath));
+    EXPECT_EQ(std::tie(viaHeld.name, viaHeld.size, viaHeld.attributes),
+              std::tie(viaPath.name, viaPath.size, viaPath.attributes));
+    EXPECT_FALSE(held.lookUp("missing.txt", viaHeld));
+    EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
+
+    osfs::File file;
+    ASSERT_TRUE(file.open(held, "a.txt", osfs::OpenMode::Read));
+    EXPECT_EQ(file.size(), 10);
+    char bytes[8] = {};
+    EXPECT_EQ(file.readAt(6, bytes, sizeof bytes), 4) << "a short read at the end";
+    EXPECT_EQ(std::string(bytes, 4), "6789");
+    EXPECT_EQ(file.readAt(10, bytes, sizeof bytes), 0);
+    file.close();
+    EXPECT_EQ(file.size(), -1);
+    EXPECT_EQ(file.readAt(0, bytes, 1), -1);
+    EXPECT_FALSE(file.open(held, "missing.txt", osfs::OpenMode::Read));
+    EXPECT_EQ(file.size(), -1);
+
+    const osfs::HeldFolder gone(folder.file("gone"));
+    EXPECT_FALSE(gone.lookUp("a.txt", viaHeld));
+    EXPECT_FALSE(file.open(gone, "a.txt", osfs::OpenMode::Read));
+}
+
 TEST(FileSystemTest, FolderPathAndIdentity) {
     TempFolder folder;
     const std::string sub = folder.makeFolder("sub");

@@ -31,10 +31,16 @@ enum class Failure {
 void noteFailure(Failure failure);
 const char* describe(Failure failure);
 
-// kNoHandle, with the failure noted, when the file cannot be opened.
-std::intptr_t openHandle(const std::string& path, OpenMode mode);
+// kNoHandle, with the failure noted, when the file cannot be opened; `size` receives the file's
+// size in bytes.
+std::intptr_t openHandle(const std::string& path, OpenMode mode, std::int64_t& size);
+// The same for the entry `name` of a held folder.
+std::intptr_t openHandleIn(const HeldFolder::Impl& folder, const std::string& name, OpenMode mode,
+                           std::int64_t& size);
 // The count read, 0 at the end, -1 (failure noted) on failure.
 long long readHandle(std::intptr_t handle, char* buffer, std::size_t size);
+// The same from `offset` on.
+long long readHandleAt(std::intptr_t handle, std::int64_t offset, char* buffer, std::size_t size);
 // Writes every byte or notes the failure and answers false.
 bool writeHandle(std::intptr_t handle, const char* data, std::size_t size);
 bool closeHandle(std::intptr_t handle);

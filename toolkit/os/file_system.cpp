@@ -138,8 +138,18 @@ File::~File() {
 
 bool File::open(const std::string& path, OpenMode mode) {
     close();
-    handle_ = detail::openHandle(path, mode);
+    return opened(detail::openHandle(path, mode, size_));
+}
+
+bool File::open(const HeldFolder& folder, const std::string& name, OpenMode mode) {
+    close();
+    return opened(detail::openHandleIn(folder.impl(), name, mode, size_));
+}
+
+bool File::opened(std::intptr_t handle) {
+    handle_ = handle;
     if (handle_ == detail::kNoHandle) {
+        size_ = -1;
         error_ = lastErrorDescription();
         return false;
     }
@@ -151,13 +161,22 @@ bool File::isOpen() const {
 }
 
 long long File::read(char* buffer, std::size_t size) {
+    return readable() ? counted(detail::readHandle(handle_, buffer, size)) : -1;
+}
+
+long long File::readAt(std::int64_t offset, char* buffer, std::size_t size) {
+    return readable() ? counted(detail::readHandleAt(handle_, offset, buffer, size)) : -1;
+}
+
+bool File::readable() {
     if (!isOpen()) {
         error_ = detail::describe(detail::Failure::BadFileName);
-        return -1;
+        return false;
     }
-    if (!flush())
-        return -1;
-    const long long count = detail::readHandle(handle_, buffer, size);
+    return flush();
+}
+
+long long File::counted(long long count) {
     if (count < 0)
         error_ = lastErrorDescription();
     return count;
@@ -196,6 +215,7 @@ bool File::close() {
     if (!closed && flushed)
         error_ = lastErrorDescription();
     handle_ = detail::kNoHandle;
+    size_ = -1;
     return flushed && closed;
 }
 

@@ -102,16 +102,37 @@ bool createFolder(const std::string& path);
 std::string currentFolder();
 bool setCurrentFolder(const std::string& path);
 
-// A short, plain description of the last failure of a call in this namespace, in the words the
-// tool shows after "Err = " ("File not found", "Path not found", "Permission denied",
-// "Disk full", ...). The same words on both platforms.
-std::string lastErrorDescription();
-
 enum class OpenMode {
     Read,    // from the start; the file must exist
     Write,   // created, or emptied when it exists
     Append,  // at the end; created when it does not exist
 };
+
+// A folder held for the look-ups and opens of the files in it, so that the system does not walk
+// the folder's whole path again for each of them: on Linux a descriptor of the folder that the
+// calls take relative names to, on Windows the folder's path, which its calls take whole. When
+// the folder cannot be held, every look-up and open in it fails.
+class HeldFolder {
+public:
+    explicit HeldFolder(const std::string& folder);
+    ~HeldFolder();
+    HeldFolder(const HeldFolder&) = delete;
+    HeldFolder& operator=(const HeldFolder&) = delete;
+
+    // The facts of the folder's entry `name`, as lookUp gives them for its full path.
+    bool lookUp(const std::string& name, FileFacts& facts) const;
+
+    struct Impl;  // each platform's own
+    const Impl& impl() const { return *impl_; }
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+// A short, plain description of the last failure of a call in this namespace, in the words the
+// tool shows after "Err = " ("File not found", "Path not found", "Permission denied",
+// "Disk full", ...). The same words on both platforms.
+std::string lastErrorDescription();
 
 // An open file, read or written byte for byte, or written as text (writeText). Writes are
 // buffered and reach the disk at the latest when the file is closed.
@@ -123,9 +144,16 @@ public:
     File& operator=(const File&) = delete;
 
     bool open(const std::string& path, OpenMode mode);
+    // Opens the entry `name` of `folder`.
+    bool open(const HeldFolder& folder, const std::string& name, OpenMode mode);
     bool isOpen() const;
+    // The file's size in bytes when it was opened; -1 when it is not open.
+    std::int64_t size() const { return size_; }
     // Reads up to `size` bytes: the count read, 0 at the end, -1 on failure.
     long long read(char* buffer, std::size_t size);
+    // Reads up to `size` bytes from `offset` on, as read does, for a reader that jumps about
+    // the file. Where read goes on afterwards differs between the systems.
+    long long readAt(std::int64_t offset, char* buffer, std::size_t size);
     bool write(const char* data, std::size_t size);
     // Writes `text`, UTF-8, in the system's code page (toolkit/os/code_page.h).
     bool writeText(std::string_view text);
@@ -134,12 +162,19 @@ public:
     const std::string& errorDescription() const { return error_; }
 
 private:
+    // False, with the failure kept, when the file is not open; reading first writes what waits.
+    bool readable();
+    // A read's count, with the failure kept when it is one.
+    long long counted(long long count);
     // False, with the failure kept, when the file is not open.
     bool writable();
     // Hands the buffer to the disk once it has grown to a whole piece.
     bool flushWhenFull();
     bool flush();
+    // Keeps the handle of an open, or the failure of one that did not open.
+    bool opened(std::intptr_t handle);
     std::intptr_t handle_;
+    std::int64_t size_ = -1;
     std::string pending_;
     std::string error_;
 };

@@ -117,10 +117,8 @@ bool statPath(const std::string& path, const std::string& name, FileFacts& facts
 
 // The same for an entry of an open folder, asked relative to the folder: the kernel then does
 // not walk the whole path again for every entry of a deep folder.
-bool statEntry(DIR* directory, const std::string& folder, const std::string& name,
-               FileFacts& facts) {
+bool statEntry(int fd, const std::string& folder, const std::string& name, FileFacts& facts) {
     struct stat raw {};
-    const int fd = dirfd(directory);
     if (fstatat(fd, name.c_str(), &raw, 0) != 0 &&
         fstatat(fd, name.c_str(), &raw, AT_SYMLINK_NOFOLLOW) != 0) {
         noteFailureOn(joinPath(folder, name), errno);
@@ -179,11 +177,31 @@ bool DirectorySearch::next(FileFacts& entry) {
         const std::string name = found->d_name;
         if (name == "." || name == ".." || !matchesPattern(name, search.pattern, false))
             continue;
-        if (statEntry(search.directory, search.folder, name, entry))
+        if (statEntry(dirfd(search.directory), search.folder, name, entry))
             return true;
     }
     search.done = true;
     return false;
+}
+
+struct HeldFolder::Impl {
+    std::string path;
+    int descriptor = -1;
+};
+
+// O_PATH asks for no access to the folder itself, only for a place to start names from.
+HeldFolder::HeldFolder(const std::string& folder) : impl_(std::make_unique<Impl>()) {
+    impl_->path = folder;
+    impl_->descriptor = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+HeldFolder::~HeldFolder() {
+    if (impl_->descriptor >= 0)
+        ::close(impl_->descriptor);
+}
+
+bool HeldFolder::lookUp(const std::string& name, FileFacts& facts) const {
+    return statEntry(impl_->descriptor, impl_->path, name, facts);
 }
 
 std::vector<std::string> subfolderNames(const std::string& folder) {
@@ -281,7 +299,11 @@ bool setCurrentFolder(const std::string& path) {
 
 namespace detail {
 
-std::intptr_t openHandle(const std::string& path, OpenMode mode) {
+namespace {
+
+int openFlags(OpenMode mode) {
+    // O_NONBLOCK keeps the open of a pipe from waiting for its other end; openedRegular then
+    // refuses everything but regular files, as a text file of the tool must be one.
     int flags = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
         case OpenMode::Read:
@@ -294,9 +316,12 @@ std::intptr_t openHandle(const std::string& path, OpenMode mode) {
             flags |= O_WRONLY | O_CREAT | O_APPEND;
             break;
     }
-    // O_NONBLOCK keeps the open of a pipe from waiting for its other end; the check below then
-    // refuses everything but regular files, as a text file of the tool must be one.
-    const int descriptor = ::open(path.c_str(), flags, 0666);
+    return flags;
+}
+
+// The descriptor of an open that gave one, when it is a regular file; its size from the same
+// look.
+std::intptr_t openedRegular(int descriptor, const std::string& path, std::int64_t& size) {
     if (descriptor < 0) {
         noteFailureOn(path, errno);
         return kNoHandle;
@@ -307,12 +332,16 @@ std::intptr_t openHandle(const std::string& path, OpenMode mode) {
         noteFailure(Failure::AccessError);
         return kNoHandle;
     }
+    size = static_cast<std::int64_t>(facts.st_size);
     return descriptor;
 }
 
-long long readHandle(std::intptr_t handle, char* buffer, std::size_t size) {
+// The count of a read, tried again when a signal interrupted it; -1, with the failure noted,
+// when it failed.
+template <typename Read>
+long long countOf(Read read) {
     for (;;) {
-        const ssize_t count = ::read(static_cast<int>(handle), buffer, size);
+        const ssize_t count = read();
         if (count >= 0)
             return count;
         if (errno != EINTR) {
@@ -320,6 +349,26 @@ long long readHandle(std::intptr_t handle, char* buffer, std::size_t size) {
             return -1;
         }
     }
+}
+
+}  // namespace
+
+std::intptr_t openHandle(const std::string& path, OpenMode mode, std::int64_t& size) {
+    return openedRegular(::open(path.c_str(), openFlags(mode), 0666), path, size);
+}
+
+std::intptr_t openHandleIn(const HeldFolder::Impl& folder, const std::string& name, OpenMode mode,
+                           std::int64_t& size) {
+    return openedRegular(::openat(folder.descriptor, name.c_str(), openFlags(mode), 0666),
+                         joinPath(folder.path, name), size);
+}
+
+long long readHandle(std::intptr_t handle, char* buffer, std::size_t size) {
+    return countOf([&] { return ::read(static_cast<int>(handle), buffer, size); });
+}
+
+long long readHandleAt(std::intptr_t handle, std::int64_t offset, char* buffer, std::size_t size) {
+    return countOf([&] { return ::pread(static_cast<int>(handle), buffer, size, offset); });
 }
 
 bool writeHandle(std::intptr_t handle, const char* data, std::size_t size) {

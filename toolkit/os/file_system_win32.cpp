@@ -206,6 +206,25 @@ bool lookUp(const std::string& path, FileFacts& facts) {
     return true;
 }
 
+// The system's calls take a path whole; holding the folder's path saves nothing there but keeps
+// the report's code the same on both systems.
+struct HeldFolder::Impl {
+    std::string path;
+    std::string pathOf(const std::string& name) const {
+        return !path.empty() && isSeparator(path.back()) ? path + name : path + "\\" + name;
+    }
+};
+
+HeldFolder::HeldFolder(const std::string& folder) : impl_(std::make_unique<Impl>()) {
+    impl_->path = folder;
+}
+
+HeldFolder::~HeldFolder() = default;
+
+bool HeldFolder::lookUp(const std::string& name, FileFacts& facts) const {
+    return osfs::lookUp(impl_->pathOf(name), facts);
+}
+
 bool folderFullPath(const std::string& path, std::string& fullPath) {
     QuietDriveErrors quiet;
     const std::wstring wide = widen(path);
@@ -306,7 +325,7 @@ bool setCurrentFolder(const std::string& path) {
 
 namespace detail {
 
-std::intptr_t openHandle(const std::string& path, OpenMode mode) {
+std::intptr_t openHandle(const std::string& path, OpenMode mode, std::int64_t& size) {
     QuietDriveErrors quiet;
     const std::wstring wide = widen(path);
     const DWORD access = mode == OpenMode::Read ? GENERIC_READ : GENERIC_WRITE;
@@ -330,18 +349,45 @@ std::intptr_t openHandle(const std::string& path, OpenMode mode) {
             return kNoHandle;
         }
     }
+    LARGE_INTEGER bytes{};
+    size = GetFileSizeEx(file, &bytes) ? static_cast<std::int64_t>(bytes.QuadPart) : -1;
     return reinterpret_cast<std::intptr_t>(file);
 }
 
-long long readHandle(std::intptr_t handle, char* buffer, std::size_t size) {
+std::intptr_t openHandleIn(const HeldFolder::Impl& folder, const std::string& name, OpenMode mode,
+                           std::int64_t& size) {
+    return openHandle(folder.pathOf(name), mode, size);
+}
+
+namespace {
+
+// ReadFile from the file's position, or from the offset that `at` gives; a read at or past the
+// end gives 0 bytes.
+// https://learn.microsoft.com/en-us/windows/win32/api/fileapi/nf-fileapi-readfile
+long long readFile(std::intptr_t handle, char* buffer, std::size_t size, OVERLAPPED* at) {
     constexpr std::size_t kLargestRead = 1u << 30;
     DWORD count = 0;
     if (!ReadFile(reinterpret_cast<HANDLE>(handle), buffer,
-                  static_cast<DWORD>(size < kLargestRead ? size : kLargestRead), &count, nullptr)) {
+                  static_cast<DWORD>(size < kLargestRead ? size : kLargestRead), &count, at)) {
+        if (GetLastError() == ERROR_HANDLE_EOF)
+            return 0;
         noteLastError();
         return -1;
     }
     return count;
+}
+
+}  // namespace
+
+long long readHandle(std::intptr_t handle, char* buffer, std::size_t size) {
+    return readFile(handle, buffer, size, nullptr);
+}
+
+long long readHandleAt(std::intptr_t handle, std::int64_t offset, char* buffer, std::size_t size) {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(offset));
+    at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(offset) >> 32);
+    return readFile(handle, buffer, size, &at);
 }
 
 bool writeHandle(std::intptr_t handle, const char* data, std::size_t size) {
