@@ -7,8 +7,8 @@ bool isOrdinaryFileNamed(const std::string& fileName) {
     return osfs::lookUp(fileName, facts) && osfs::isOrdinaryFile(facts.attributes);
 }
 
-bool isEmbeddableFile(const std::string& fileName) {
+bool isEmbeddableFile(const osfs::HeldFolder& folder, const std::string& name) {
     osfs::FileFacts facts;
-    return osfs::lookUp(fileName, facts) && osfs::isOrdinaryFile(facts.attributes) &&
+    return folder.lookUp(name, facts) && osfs::isOrdinaryFile(facts.attributes) &&
            !osfs::isCloudOnly(facts.attributes);
 }

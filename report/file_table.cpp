@@ -21,13 +21,14 @@ const DateTime kLastListedDay{2099, 12, 12};
 std::string fileRow(const std::string& fileName, const osfs::FileFacts& facts) {
     const std::string cells = GetFileInfoString(fileName, facts, kCellSeparator);
     if (isProgramFile(fileName))
-        return "<TR><TD><B> " + cells + "  VERSION " + GetExeVersion(fileName) + " </td></tr>";
+        return "<TR><TD><B> " + cells + "  VERSION " + GetExeVersion(fileName, facts) +
+               " </td></tr>";
     return "<TR><TD>" + cells + "</td></tr>";
 }
 
 }  // namespace
 
-void WriteFileTable(const std::string& folder, Window& mainWindow) {
+void WriteFileTable(const std::string& folder, Window& mainWindow, const osfs::HeldFolder& held) {
     ListBox& lstFiles = controlNamed<ListBox>(mainWindow, "lstFiles");
     lstFiles.Clear();
     ListFiles(folder, kFirstListedDay, kLastListedDay, "*.*", lstFiles);
@@ -42,17 +43,17 @@ void WriteFileTable(const std::string& folder, Window& mainWindow) {
         // A file that vanished, is hidden, or whose facts cannot be read gets no row. One
         // look-up serves both the check and the row.
         osfs::FileFacts facts;
-        if (osfs::lookUp(fileName, facts) && osfs::isOrdinaryFile(facts.attributes))
+        if (held.lookUp(GetFileNameFromPath(fileName), facts) &&
+            osfs::isOrdinaryFile(facts.attributes))
             skipOnFailure([&] { table.appendLine(fileRow(fileName, facts)); });
     }
     table.appendLine("</TABLE>");
     table.closeFile();
 }
 
-std::string GetExeVersion(const std::string& fileName) {
+std::string GetExeVersion(const std::string& fileName, const osfs::FileFacts& facts) {
     // Reading the version would fetch a cloud-only file's data; it keeps an empty version.
-    osfs::FileFacts facts;
-    if (osfs::lookUp(fileName, facts) && osfs::isCloudOnly(facts.attributes))
+    if (osfs::isCloudOnly(facts.attributes))
         return std::string();
     return getFileVersion(fileName);
 }

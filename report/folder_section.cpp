@@ -11,6 +11,8 @@
 #include "toolkit/date_time.h"
 #include "toolkit/file_io.h"
 #include "toolkit/format_value.h"
+#include "toolkit/list_file_helpers.h"
+#include "toolkit/os/file_system.h"
 #include "toolkit/ui/controls.h"
 
 namespace {
@@ -39,9 +41,18 @@ std::string& embeddedText() {
 }
 
 // Writes the file's text as one line of the report.
-void embedFile(const std::string& fileName, bool addBreaks, int maxLines, cFileIO& writer) {
+void embedFile(const osfs::HeldFolder& folder, const std::string& name, const std::string& fileName,
+               int maxLines, cFileIO& writer) {
     std::string& text = embeddedText();
-    ReadTextFileInto(text, fileName, true, addBreaks, maxLines);
+    ReadTextFileInto(text, folder, name, fileName, true, true, maxLines);
+    writer.appendLine(text);
+}
+
+// Writes the inventory file's text, as it is, as one line of the report.
+void embedInventory(cFileIO& writer) {
+    std::string& text = embeddedText();
+    int maxLines = 0;
+    ReadTextFileInto(text, inventoryFileForReading(), true, false, maxLines);
     writer.appendLine(text);
 }
 
@@ -57,17 +68,20 @@ void writeLinks(const std::string& key, cFileIO& writer) {
 // kind; the year of a data file's name is compared with the clock at that moment. The kind
 // comes from the name alone, so it is checked first: each file is then looked up on disk in
 // its own section only, not in all three.
-void writeFileBlocks(ListBox& lstFiles, const Section& section, cFileIO& writer) {
+void writeFileBlocks(ListBox& lstFiles, const osfs::HeldFolder& folder, const Section& section,
+                     cFileIO& writer) {
     for (int index = 0; index < lstFiles.ListCount(); ++index) {
         const std::string fileName = lstFiles.List(index);
-        if (classifyFile(fileName, nowLocal().year) != section.fileClass ||
-            !isEmbeddableFile(fileName))
+        if (classifyFile(fileName, nowLocal().year) != section.fileClass)
+            continue;
+        const std::string name = GetFileNameFromPath(fileName);
+        if (!isEmbeddableFile(folder, name))
             continue;
         writer.appendLine("<H3>" + fileName + "</H3>");
         writer.appendLine(
             std::string("<TABLE width=100% border=2 valign=top align=center><tr><td bgcolor=") +
             section.cellColour + ">");
-        embedFile(fileName, true, section.maxLines, writer);
+        embedFile(folder, name, fileName, section.maxLines, writer);
         writer.appendLine("</td></tr></TABLE>");
     }
 }
@@ -85,8 +99,11 @@ void writeFolderSection(Window& mainWindow, int itemNumber, const std::string& f
     writer.appendLine("<a name=" + key + "><H1>" + folder + "</H1>");
     writeLinks(key, writer);
 
-    WriteFileTable(folder, mainWindow);
-    embedFile(inventoryFileForReading(), false, 0, writer);
+    // The block's files are all in this one folder: each is looked up and opened relative to
+    // it rather than by its full path.
+    const osfs::HeldFolder held(folder);
+    WriteFileTable(folder, mainWindow, held);
+    embedInventory(writer);
     writer.appendLine("<BR>");
 
     ListBox& lstFiles = controlNamed<ListBox>(mainWindow, "lstFiles");
@@ -94,7 +111,7 @@ void writeFolderSection(Window& mainWindow, int itemNumber, const std::string& f
         writer.appendLine(std::string("<a href=#top>back to Top</a><a name=") + section.anchor +
                           key + ">");
         writer.appendLine(std::string("<H2>") + section.heading + "</H2>");
-        writeFileBlocks(lstFiles, section, writer);
+        writeFileBlocks(lstFiles, held, section, writer);
         // The data section is the block's last; the next folder's rule follows it directly.
         if (section.fileClass != FileClass::Data) {
             writer.appendLine("<a href=#top>back to Top</a>");

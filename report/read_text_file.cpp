@@ -15,8 +15,14 @@ std::string truncationWarning(int maxLines) {
     return "WARNING - FILE NOT FULLY LOADED (maxLines = " + FormatValue(maxLines, "###,###");
 }
 
+// The line reader's buffer, kept from one file to the next (see LineReader).
+std::string& readBuffer() {
+    static std::string buffer;
+    return buffer;
+}
+
 bool readLines(osfs::File& file, bool addBreaks, int maxLines, std::string& text) {
-    LineReader reader(file);
+    LineReader reader(file, readBuffer());
     std::size_t budget = kMaxEmbeddedBytes;
     for (int count = 0; !reader.atEnd(); ++count) {
         if (count == maxLines || budget == 0) {
@@ -54,21 +60,34 @@ bool readWhole(osfs::File& file, int maxLines, std::string& text) {
     }
 }
 
-}  // namespace
-
-void ReadTextFileInto(std::string& text, const std::string& fileName, bool byLines, bool addBreaks,
-                      int& maxLines) {
+// Reads the file just opened, or not, into `text`, as ReadTextFileInto tells.
+void readOpened(std::string& text, osfs::File& file, bool opened, const std::string& fileName,
+                bool byLines, bool addBreaks, int& maxLines) {
     if (maxLines == 0)
         maxLines = kDefaultMaxLines;
     text.clear();
-    osfs::File file;
-    const bool read =
-        file.open(fileName, osfs::OpenMode::Read) &&
-        (byLines ? readLines(file, addBreaks, maxLines, text) : readWhole(file, maxLines, text));
+    const bool read = opened && (byLines ? readLines(file, addBreaks, maxLines, text)
+                                         : readWhole(file, maxLines, text));
     if (!read) {
         gLog().log("Cant load the file " + fileName, 0);
         text.clear();
     }
+}
+
+}  // namespace
+
+void ReadTextFileInto(std::string& text, const std::string& fileName, bool byLines, bool addBreaks,
+                      int& maxLines) {
+    osfs::File file;
+    const bool opened = file.open(fileName, osfs::OpenMode::Read);
+    readOpened(text, file, opened, fileName, byLines, addBreaks, maxLines);
+}
+
+void ReadTextFileInto(std::string& text, const osfs::HeldFolder& folder, const std::string& name,
+                      const std::string& fileName, bool byLines, bool addBreaks, int& maxLines) {
+    osfs::File file;
+    const bool opened = file.open(folder, name, osfs::OpenMode::Read);
+    readOpened(text, file, opened, fileName, byLines, addBreaks, maxLines);
 }
 
 std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks, int& maxLines) {

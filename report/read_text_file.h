@@ -3,6 +3,10 @@
 #include <cstddef>
 #include <string>
 
+namespace osfs {
+class HeldFolder;
+}
+
 // The line cap that a cap of 0 stands for.
 constexpr int kDefaultMaxLines = 400;
 
@@ -24,6 +28,9 @@ std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBrea
 // each would be grown, copied and paged in again every time.
 void ReadTextFileInto(std::string& text, const std::string& fileName, bool byLines, bool addBreaks,
                       int& maxLines);
+// The same for the file `name` of `folder`, opened relative to it; `fileName` is its full name.
+void ReadTextFileInto(std::string& text, const osfs::HeldFolder& folder, const std::string& name,
+                      const std::string& fileName, bool byLines, bool addBreaks, int& maxLines);
 
 // The same for a cap the caller does not need back.
 inline std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks,

@@ -8,6 +8,7 @@
 #include "tests/report/support/hidden_file.h"
 #include "tests/report/support/report_fixture.h"
 #include "toolkit/list_file_helpers.h"
+#include "toolkit/os/file_system.h"
 #include "toolkit/ui/headless/headless_window.h"
 
 namespace {
@@ -39,7 +40,7 @@ TEST_F(FileTableTest, RowsFollowTheListingHiddenFilesGetNoRowAndTheLastDayIsTheT
     setLastWrite(folder.write("product/last.txt", "x"), {2099, 12, 12, 12, 0, 0});
     setLastWrite(folder.write("product/beyond.txt", "x"), {2099, 12, 13, 12, 0, 0});
 
-    WriteFileTable(folder.file("product"), window);
+    WriteFileTable(folder.file("product"), window, osfs::HeldFolder(folder.file("product")));
 
     std::string rows, names;
     for (int i = 0; i < lstFiles.ListCount(); ++i) {
@@ -64,7 +65,9 @@ TEST_F(FileTableTest, ListingFailureGoesToTheCallerBeforeTheTableIsTouched) {
     window.addListBox("lstFiles", {});
     folder.write("product/a.ini", "x");
     folder.write("_tmpFiles.txt", "earlier table\r\n");
-    EXPECT_THROW(WriteFileTable(folder.file("product"), window), std::runtime_error);
+    EXPECT_THROW(
+        WriteFileTable(folder.file("product"), window, osfs::HeldFolder(folder.file("product"))),
+        std::runtime_error);
     EXPECT_EQ(folder.read("_tmpFiles.txt"), "earlier table\r\n");
 }
 
