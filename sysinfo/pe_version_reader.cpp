@@ -254,7 +254,9 @@ public:
         : file_(file), size_(static_cast<std::uint64_t>(std::max<std::int64_t>(file.size(), 0))) {}
     std::uint64_t size() const override { return size_; }
     // The reader asks for many small pieces that lie close together (headers, section table,
-    // resource directory); serving them from one window saves a read for each.
+    // resource directory); serving them from one window saves a read for each. The window is
+    // small, as those pieces are: most of a program's bytes are never looked at, and copying
+    // them cost more than the few extra reads a large program needs.
     bool read(std::uint64_t offset, std::size_t count, unsigned char* out) const override {
         if (count > size_ || offset > size_ - count)
             return false;
@@ -277,7 +279,7 @@ public:
     }
 
 private:
-    static constexpr std::uint64_t kWindowBytes = 64 * 1024;
+    static constexpr std::uint64_t kWindowBytes = 4 * 1024;
     osfs::File& file_;
     std::uint64_t size_;
     mutable std::vector<unsigned char> window_;

@@ -57,6 +57,11 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
     TempFolder folder;
     const std::string program = folder.write("tool.exe", imageOf({{0x409, blockNamed(u"2.5")}}));
     EXPECT_EQ(readPeVersionResourceFromFile(program), blockNamed(u"2.5"));
+    // A block larger than the reader's window of the file is read past it.
+    const std::u16string longValue(5000, u'x');
+    EXPECT_EQ(readPeVersionResourceFromFile(
+                  folder.write("large.exe", imageOf({{0x409, blockNamed(longValue)}}))),
+              blockNamed(longValue));
     EXPECT_TRUE(readPeVersionResourceFromFile(folder.path()).empty()) << "a folder";
     EXPECT_TRUE(readPeVersionResourceFromFile(folder.file("missing.exe")).empty());
 
