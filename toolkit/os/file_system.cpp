@@ -149,7 +149,6 @@ bool File::open(const HeldFolder& folder, const std::string& name, OpenMode mode
 bool File::opened(std::intptr_t handle) {
     handle_ = handle;
     if (handle_ == detail::kNoHandle) {
-        size_ = -1;
         error_ = lastErrorDescription();
         return false;
     }
