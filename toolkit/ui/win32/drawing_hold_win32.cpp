@@ -33,7 +33,7 @@ void release(HWND control) {
 }  // namespace
 
 void holdDrawing(HWND control) {
-    if (drawingHeld(control) || !IsWindowVisible(control))
+    if (drawingHeld(control) || !(GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE))
         return;
     SendMessageW(control, WM_SETREDRAW, FALSE, 0);
     heldControls().push_back(control);

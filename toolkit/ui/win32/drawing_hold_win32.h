@@ -9,8 +9,9 @@
 // handled), so that a control draws its last rows once they stop coming.
 // https://learn.microsoft.com/en-us/windows/win32/gdi/wm-setredraw
 
-// Holds the control's drawing, unless it is held already or is not on screen: a hidden
-// control paints nothing anyway.
+// Holds the control's drawing, unless it is held already or its own style hides it: the end
+// of a hold sets WS_VISIBLE again. A control in a hidden window is held too, since the list
+// view lays out and scrolls its rows whether or not its window is shown.
 void holdDrawing(HWND control);
 
 // Whether the control's drawing is held. Windows clears a held control's WS_VISIBLE style, so
