@@ -19,9 +19,6 @@ public:
     bool identity(const std::string& folder, osfs::FolderIdentity& id) override {
         return osfs::folderIdentity(folder, id);
     }
-    bool finalPath(const std::string& folder, std::string& path) override {
-        return osfs::folderFinalPath(folder, path);
-    }
     std::vector<std::string> subfolders(const std::string& folder) override {
         return osfs::subfolderNames(folder);
     }
@@ -39,20 +36,16 @@ struct OpenFolder {
 // whole subtree from the report, so such a folder is known by its final path instead.
 class VisitedFolders {
 public:
-    explicit VisitedFolders(FolderTree& tree) : tree_(tree) {}
-
     // True the first time the folder is met, and for a folder that cannot be told apart.
-    bool firstVisit(const std::string& folder, const osfs::FolderIdentity& id) {
-        if (id.idsUnique && (id.idHigh != 0 || id.idLow != 0))
+    bool firstVisit(const osfs::FolderIdentity& id) {
+        if (id.vouched())
             return ids_.insert({id.volume, id.idHigh, id.idLow}).second;
-        std::string finalPath;
-        if (tree_.finalPath(folder, finalPath))
-            return paths_.insert(finalPath).second;
+        if (!id.finalPath.empty())
+            return paths_.insert(id.finalPath).second;
         return true;
     }
 
 private:
-    FolderTree& tree_;
     std::set<std::tuple<std::uint64_t, std::uint64_t, std::uint64_t>> ids_;
     std::set<std::string> paths_;
 };
@@ -85,7 +78,7 @@ void AddFolderTree(ListView& listView, const std::string& folder, FolderTree& tr
 }
 
 void WalkFolderTree(ListView& listView, const std::string& folder, FolderTree& tree) {
-    VisitedFolders visited(tree);
+    VisitedFolders visited;
     std::vector<OpenFolder> stack;
     // Lists the folder and, unless it was visited before, opens it for its subfolders.
     auto enter = [&](const std::string& path) {
@@ -93,7 +86,7 @@ void WalkFolderTree(ListView& listView, const std::string& folder, FolderTree& t
         if (!tree.identity(path, id))
             return;
         addFolderItem(listView, path);
-        if (visited.firstVisit(path, id))
+        if (visited.firstVisit(id))
             stack.push_back({path, tree.subfolders(path)});
     };
 

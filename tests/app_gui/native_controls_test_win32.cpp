@@ -1,5 +1,5 @@
 // The native list view inside the test's own process: only a user's tick raises the
-// item-check event.
+// item-check event, and rows added between yields do not repaint the list at every yield.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -7,7 +7,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <chrono>
 #include <memory>
+#include <string>
 
 #include "toolkit/ui/win32/message_pump_win32.h"
 #include "toolkit/ui/win32/native_controls_win32.h"
@@ -20,9 +22,16 @@ protected:
     NativeControlsTest() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
     ~NativeControlsTest() override { CoUninitialize(); }
 
-    NativeUi ui;
+    // Its clock stands still, so that only the first yield may redraw.
+    NativeUi ui{RedrawPacer([] { return std::chrono::steady_clock::time_point{}; })};
     std::unique_ptr<Window> window = ui.createWindow();
 };
+
+LRESULT CALLBACK countPaints(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR paints) {
+    *reinterpret_cast<int*>(paints) += message == WM_PAINT;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
 
 TEST_F(NativeControlsTest, OnlyTheUsersTickRaisesTheItemCheckEvent) {
     ListView& view = window->addListView("lv", {180, 1890, 5145, 3525});
@@ -52,6 +61,31 @@ TEST_F(NativeControlsTest, OnlyTheUsersTickRaisesTheItemCheckEvent) {
     EXPECT_EQ(raised, 1);
     EXPECT_FALSE(view.ListItems().Item(1).Checked());
     EXPECT_TRUE(view.ListItems().Item(2).Checked());
+}
+
+// Regression: the start-up walk yields before each folder it adds, and each yield painted the
+// whole growing list, 20 ms a folder under Wine.
+TEST_F(NativeControlsTest, RowsAddedBetweenYieldsPaintTheListABoundedNumberOfTimes) {
+    ListView& view = window->addListView("lv", {180, 1890, 5145, 3525});
+    view.ColumnHeaders().Add("List of Folders to Examine");
+    window->show();
+    pumpPendingMessages();
+    HWND list = dynamic_cast<NativeControl&>(view).hwnd();
+    int paints = 0;
+    SetWindowSubclass(list, countPaints, 1, reinterpret_cast<DWORD_PTR>(&paints));
+    for (int row = 0; row < 400; ++row) {
+        ui.DoEvents();
+        view.ListItems().Add("C:\\folder\\" + std::to_string(row));
+        ASSERT_TRUE(view.Visible());
+    }
+    EXPECT_LE(paints, 3);
+
+    // Once rows stop coming, the list draws them by itself, without another yield.
+    const int paintsDuringRows = paints;
+    Sleep(2 * static_cast<DWORD>(RedrawPacer::kInterval.count()));
+    pumpPendingMessages();
+    EXPECT_GT(paints, paintsDuringRows);
+    RemoveWindowSubclass(list, countPaints, 1);
 }
 
 }  // namespace

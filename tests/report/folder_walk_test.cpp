@@ -38,12 +38,13 @@ public:
         return folders.count(folder) != 0;
     }
     bool identity(const std::string& folder, osfs::FolderIdentity& id) override {
-        id = {1, 0, folders.count(folder) ? folders[folder].id : 0, idsUnique};
-        return folders.count(folder) != 0;
-    }
-    bool finalPath(const std::string& folder, std::string& path) override {
-        path = folders[folder].linkTo.empty() ? folder : folders[folder].linkTo;
-        return resolves;
+        const auto found = folders.find(folder);
+        if (found == folders.end())
+            return false;
+        id = {1, 0, found->second.id, idsUnique, {}};
+        if (!id.vouched() && resolves)
+            id.finalPath = found->second.linkTo.empty() ? folder : found->second.linkTo;
+        return true;
     }
     std::vector<std::string> subfolders(const std::string& folder) override {
         return folders[folder].readable ? folders[folder].subfolders : std::vector<std::string>{};

@@ -81,21 +81,24 @@ bool lookUp(const std::string& path, FileFacts& facts);
 // false when it is not a folder that can be opened.
 bool folderFullPath(const std::string& path, std::string& fullPath);
 
-// Identity of a folder on its volume, so that a walk can tell a folder it has already visited
-// through a symbolic link or junction. The id is the file system's own (128 bits on Windows,
-// the inode on Linux); it tells folders apart only where the file system guarantees it unique
-// on the volume, and 0 means the system gave none.
+// Identity of a folder, so that a walk can tell a folder it has already visited through a
+// symbolic link or junction. The id is the file system's own (128 bits on Windows, the inode on
+// Linux); it tells folders apart only where the file system guarantees it unique on the volume,
+// and 0 means the system gave none. Where the id does not tell, the final path does: every
+// link, junction and mount point on the way resolved, one path per folder however it was
+// reached (empty when the system cannot give it). Both come from one opening of the folder.
 struct FolderIdentity {
     std::uint64_t volume = 0;
     std::uint64_t idHigh = 0;
     std::uint64_t idLow = 0;
     bool idsUnique = false;  // the volume guarantees each file its own id
-};
-bool folderIdentity(const std::string& path, FolderIdentity& identity);
+    std::string finalPath;   // only where the id is not vouched for
 
-// The folder's final path, every link and junction on the way resolved, as the system names
-// it; false when it cannot be had.
-bool folderFinalPath(const std::string& path, std::string& finalPath);
+    // Whether the id alone tells the folder apart.
+    bool vouched() const { return idsUnique && (idHigh != 0 || idLow != 0); }
+};
+// False when the folder cannot be opened.
+bool folderIdentity(const std::string& path, FolderIdentity& identity);
 
 bool removeFile(const std::string& path);
 bool createFolder(const std::string& path);

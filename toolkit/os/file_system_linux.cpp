@@ -255,16 +255,9 @@ bool folderIdentity(const std::string& path, FolderIdentity& identity) {
     identity.volume = static_cast<std::uint64_t>(facts.st_dev);
     identity.idLow = static_cast<std::uint64_t>(facts.st_ino);
     identity.idsUnique = true;
-    return true;
-}
-
-bool folderFinalPath(const std::string& path, std::string& finalPath) {
     char resolved[PATH_MAX];
-    if (realpath(path.c_str(), resolved) == nullptr) {
-        noteFailureOn(path, errno);
-        return false;
-    }
-    finalPath = resolved;
+    if (!identity.vouched() && realpath(path.c_str(), resolved) != nullptr)
+        identity.finalPath = resolved;
     return true;
 }
 

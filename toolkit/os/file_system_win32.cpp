@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <set>
 
 #include "toolkit/local_clock.h"
 #include "toolkit/os/file_handle.h"
@@ -137,6 +138,57 @@ struct FileIdInformation {
 };
 constexpr auto kFileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
 
+// The folder's final path in the system's own form, every link, junction and mount point
+// resolved: "\Device\HarddiskVolume2\a\b". The same folder has one such path however it
+// was reached. Empty when the system cannot give it.
+// https://learn.microsoft.com/en-us/windows/win32/api/fileapi/nf-fileapi-getfinalpathnamebyhandlew
+std::wstring finalNtPathOf(HANDLE folder) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD room = static_cast<DWORD>(path.size());
+        const DWORD length = GetFinalPathNameByHandleW(folder, path.data(), room, VOLUME_NAME_NT);
+        if (length == 0)
+            return std::wstring();
+        // Too small a buffer answers the room needed, its zero included.
+        if (length < room) {
+            path.resize(length);
+            return path;
+        }
+        path.assign(length, L'\0');
+    }
+}
+
+// The devices ("\Device\HarddiskVolume2") whose volume did not vouch for unique ids. Asking
+// a volume for its flags costs a round trip to the mount manager under Wine, for every folder;
+// the answer "no" is kept, since at worst it makes a folder known by its final path. A "yes"
+// is asked again each time, because one device (the network redirector) serves many shares.
+std::set<std::wstring>& devicesWithoutUniqueIds() {
+    static std::set<std::wstring> devices;
+    return devices;
+}
+
+std::wstring deviceOf(const std::wstring& ntPath) {
+    const std::size_t deviceEnd = ntPath.find(L'\\', ntPath.find(L'\\', 1) + 1);
+    return deviceEnd == std::wstring::npos ? std::wstring() : ntPath.substr(0, deviceEnd);
+}
+
+// The 64-bit file index is not unique on ReFS and on some network and emulated file systems;
+// the 128-bit id is, where the volume says it can open files by id.
+// https://learn.microsoft.com/en-us/windows/win32/api/winbase/ns-winbase-file_id_info
+bool volumeIdsUnique(HANDLE folder, const std::wstring& finalPath) {
+    const std::wstring device = deviceOf(finalPath);
+    std::set<std::wstring>& without = devicesWithoutUniqueIds();
+    if (!device.empty() && without.count(device) != 0)
+        return false;
+    DWORD flags = 0;
+    if (GetVolumeInformationByHandleW(folder, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) &&
+        (flags & FILE_SUPPORTS_OPEN_BY_FILE_ID))
+        return true;
+    if (!device.empty())
+        without.insert(device);
+    return false;
+}
+
 }  // namespace
 
 struct DirectorySearch::Impl {
@@ -253,37 +305,19 @@ bool folderIdentity(const std::string& path, FolderIdentity& identity) {
         noteLastError();
         return false;
     }
-    // The 64-bit file index is not unique on ReFS and on some network and emulated file
-    // systems; the 128-bit id is, where the volume says it can open files by id.
-    // https://learn.microsoft.com/en-us/windows/win32/api/winbase/ns-winbase-file_id_info
     identity = FolderIdentity();
-    FileIdInformation id{};
-    if (GetFileInformationByHandleEx(folder.get(), kFileIdInfo, &id, sizeof id)) {
-        identity.volume = id.VolumeSerialNumber;
-        std::memcpy(&identity.idLow, id.FileId.Identifier, 8);
-        std::memcpy(&identity.idHigh, id.FileId.Identifier + 8, 8);
-        DWORD flags = 0;
-        identity.idsUnique = GetVolumeInformationByHandleW(folder.get(), nullptr, 0, nullptr,
-                                                           nullptr, &flags, nullptr, 0) &&
-                             (flags & FILE_SUPPORTS_OPEN_BY_FILE_ID);
+    const std::wstring finalPath = finalNtPathOf(folder.get());
+    if (volumeIdsUnique(folder.get(), finalPath)) {
+        FileIdInformation id{};
+        if (GetFileInformationByHandleEx(folder.get(), kFileIdInfo, &id, sizeof id)) {
+            identity.volume = id.VolumeSerialNumber;
+            std::memcpy(&identity.idLow, id.FileId.Identifier, 8);
+            std::memcpy(&identity.idHigh, id.FileId.Identifier + 8, 8);
+            identity.idsUnique = true;
+        }
     }
-    return true;
-}
-
-bool folderFinalPath(const std::string& path, std::string& finalPath) {
-    QuietDriveErrors quiet;
-    const HandleOwner folder = openFolderForQueries(path);
-    // The first call answers the room needed, its zero included.
-    const DWORD room = folder.valid() ? GetFinalPathNameByHandleW(folder.get(), nullptr, 0, 0) : 0;
-    std::wstring resolved(room, L'\0');
-    const DWORD length =
-        room > 0 ? GetFinalPathNameByHandleW(folder.get(), resolved.data(), room, 0) : 0;
-    if (length == 0 || length >= room) {
-        noteLastError();
-        return false;
-    }
-    resolved.resize(length);
-    finalPath = narrow(resolved);
+    if (!identity.vouched())
+        identity.finalPath = narrow(finalPath);
     return true;
 }
 

@@ -101,16 +101,12 @@ MsgAnswer QtUi::showMessageBox(const MessageBoxRequest& request) {
     return MsgAnswer::Cancel;
 }
 
-// Input and posted events are handled at every yield. Timers run only when a redraw is due:
-// an item view lays out all its rows on a timer after each row added, so a walk that adds a
-// row between yields would otherwise lay out the whole growing list at every one.
+// The pacer decides which yields handle events (redraw_pacer.h). Timers run only when a redraw
+// is due: an item view lays out all its rows on a timer after each row added, so a walk that
+// adds a row between yields would otherwise lay out the whole growing list at every one.
 void QtUi::DoEvents() {
-    if (!pacer_.due()) {
-        QApplication::processEvents(QEventLoop::X11ExcludeTimers);
-        return;
-    }
-    QApplication::processEvents();
-    pacer_.drawn();
+    pacer_.yield([] { QApplication::processEvents(QEventLoop::X11ExcludeTimers); },
+                 [] { QApplication::processEvents(); });
 }
 
 // The hourglass stands for the whole program, over every window, until it is taken back.

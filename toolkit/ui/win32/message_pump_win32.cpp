@@ -20,6 +20,21 @@ void dispatch(MSG& message) {
     DispatchMessageW(&message);
 }
 
+// Handles the waiting messages of the kinds in `filter` (PM_QS_*; 0 for all of them). The
+// program is busy, not idle, so the look does not yield its time slice: under Wine an empty
+// look otherwise gives the processor away, which on a busy machine costs milliseconds.
+// https://learn.microsoft.com/en-us/windows/win32/api/winuser/nf-winuser-peekmessagew
+void pump(UINT filter) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD | filter)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        dispatch(message);
+    }
+}
+
 }  // namespace
 
 int runMessageLoop() {
@@ -30,12 +45,11 @@ int runMessageLoop() {
 }
 
 void pumpPendingMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        dispatch(message);
-    }
+    pump(0);
+}
+
+// PM_QS_POSTMESSAGE would take timers too, and a timer may end a hold of drawing
+// (drawing_hold_win32.h), which lays out and scrolls the list; that waits for the next redraw.
+void pumpInputMessages() {
+    pump(PM_QS_INPUT | PM_QS_SENDMESSAGE | ((QS_POSTMESSAGE | QS_HOTKEY) << 16));
 }

@@ -10,3 +10,8 @@ int runMessageLoop();
 // Handles the messages waiting now and returns. A WM_QUIT met on the way is posted again,
 // so that the main loop still ends.
 void pumpPendingMessages();
+
+// Handles the input, sent and posted messages waiting now, and returns without timers and
+// painting: WM_TIMER and WM_PAINT wait for the next pumpPendingMessages. A WM_QUIT met on the
+// way is posted again.
+void pumpInputMessages();

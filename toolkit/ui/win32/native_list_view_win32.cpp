@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "toolkit/os/wide_text_win32.h"
+#include "toolkit/ui/win32/drawing_hold_win32.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ void NativeListItems::Clear() {
 }
 
 ListItem& NativeListItems::Add(const std::string& text) {
+    holdDrawing(list_);
     std::wstring wide = widen(text);
     LVITEMW row{};
     row.mask = LVIF_TEXT;
@@ -122,6 +124,21 @@ NativeListView::NativeListView(HWND hwnd) : Win32Control(hwnd), items_(hwnd), co
     SetWindowTheme(hwnd, L"Explorer", nullptr);
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
     SendMessageW(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+}
+
+NativeListView::~NativeListView() {
+    endDrawingHold(hwnd());
+}
+
+bool NativeListView::Visible() const {
+    return drawingHeld(hwnd()) || Win32Control::Visible();
+}
+
+// A hold would show the list again when it ends, so hiding ends it first.
+void NativeListView::setVisible(bool visible) {
+    if (!visible)
+        endDrawingHold(hwnd());
+    Win32Control::setVisible(visible);
 }
 
 void NativeListView::place(int dpi) {

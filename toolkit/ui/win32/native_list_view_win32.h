@@ -77,10 +77,14 @@ private:
 
 // A report-style common-controls list view with a check box on every row. A user's tick is
 // reported after the list view's own notification has returned, so that the handler may open
-// a modal box without the list view in the middle of a click.
+// a modal box without the list view in the middle of a click. While rows are added its
+// drawing is held (drawing_hold_win32.h) until the next due yield.
 class NativeListView : public Win32Control<ListView> {
 public:
     explicit NativeListView(HWND hwnd);
+    ~NativeListView() override;
+    bool Visible() const override;
+    void setVisible(bool visible) override;
     ListItemCollection& ListItems() override { return items_; }
     ColumnHeaderCollection& ColumnHeaders() override { return columns_; }
     void place(int dpi) override;

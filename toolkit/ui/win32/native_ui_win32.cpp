@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "toolkit/os/wide_text_win32.h"
+#include "toolkit/ui/win32/drawing_hold_win32.h"
 #include "toolkit/ui/win32/message_pump_win32.h"
 #include "toolkit/ui/win32/native_picture_win32.h"
 #include "toolkit/ui/win32/native_window_win32.h"
@@ -54,7 +55,7 @@ UINT defaultButtonFlag(int position) {
 
 }  // namespace
 
-NativeUi::NativeUi() {
+NativeUi::NativeUi(RedrawPacer pacer) : pacer_(std::move(pacer)) {
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
                                        ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
@@ -73,8 +74,14 @@ MsgAnswer NativeUi::showMessageBox(const MessageBoxRequest& request) {
     return pressed == 0 ? MsgAnswer::Cancel : static_cast<MsgAnswer>(pressed);
 }
 
+// The pacer decides which yields handle messages (redraw_pacer.h). Painting waits for a due
+// redraw: then the lists whose drawing was held while rows were added are drawn once, with all
+// their new rows.
 void NativeUi::DoEvents() {
-    pumpPendingMessages();
+    pacer_.yield(pumpInputMessages, [] {
+        endDrawingHolds();
+        pumpPendingMessages();
+    });
 }
 
 // Windows ask for their pointer whenever the mouse moves; until then it changes here.

@@ -2,7 +2,9 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "toolkit/ui/redraw_pacer.h"
 #include "toolkit/ui/ui.h"
 
 // The native Win32 backend: common controls 6 (the executable's manifest asks for them), a
@@ -10,7 +12,7 @@
 // on the user-interface thread for pictures.
 class NativeUi : public Ui {
 public:
-    NativeUi();
+    explicit NativeUi(RedrawPacer pacer = RedrawPacer());
     MsgAnswer showMessageBox(const MessageBoxRequest& request) override;
     void DoEvents() override;
     int MousePointer() const override { return pointer_; }
@@ -20,5 +22,6 @@ public:
     void endProgram(int exitCode) override;
 
 private:
+    RedrawPacer pacer_;
     int pointer_ = kPointerDefault;
 };

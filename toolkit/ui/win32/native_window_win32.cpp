@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "toolkit/os/wide_text_win32.h"
+#include "toolkit/ui/win32/drawing_hold_win32.h"
 #include "toolkit/ui/win32/native_controls_win32.h"
 #include "toolkit/ui/win32/native_list_view_win32.h"
 #include "toolkit/ui/win32/native_picture_win32.h"
@@ -200,9 +201,11 @@ void NativeWindow::close() {
 void NativeWindow::moveFocus(bool backwards) {
     std::vector<HWND> reachable;
     for (const auto& control : controls_) {
-        if (control->takesFocus() && IsWindowVisible(control->hwnd()) &&
-            IsWindowEnabled(control->hwnd()))
-            reachable.push_back(control->hwnd());
+        const HWND hwnd = control->hwnd();
+        // A list whose drawing is held has lost its WS_VISIBLE style but is still on screen.
+        if (control->takesFocus() && (IsWindowVisible(hwnd) || drawingHeld(hwnd)) &&
+            IsWindowEnabled(hwnd))
+            reachable.push_back(hwnd);
     }
     if (reachable.empty())
         return;
