@@ -26,6 +26,22 @@ TEST(FileSystemLinuxTest, DotFilesAreHiddenUnwritableFilesReadOnlyAndPipesDoNotO
     EXPECT_FALSE(osfs::isOrdinaryFile(facts.attributes));
     osfs::File file;
     EXPECT_FALSE(file.open(pipe, osfs::OpenMode::Read));
+
+    // A new file gets what the user's umask allows, as any other program's would.
+    const mode_t userMask = umask(022);
+    ASSERT_TRUE(file.open(folder.file("new.txt"), osfs::OpenMode::Write));
+    file.close();
+    umask(userMask);
+    struct stat made {};
+    ASSERT_EQ(stat(folder.file("new.txt").c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, 0644u);
+
+    // A file where a folder is wanted is told as a path not found.
+    std::string full;
+    EXPECT_FALSE(osfs::folderFullPath(folder.file("missing"), full));
+    EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
+    EXPECT_FALSE(osfs::folderFullPath(locked, full));
+    EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
 }
 
 }  // namespace
