@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-TEST(FileSystemLinuxTest, DotFilesAreHiddenUnwritableFilesReadOnlyAndPipesDoNotOpen) {
+TEST(FileSystemLinuxTest, DotFilesHiddenPipesRefusedNewFilesByUmaskAndDescriptorZeroUsable) {
     TempFolder folder;
     osfs::FileFacts facts;
     ASSERT_TRUE(osfs::lookUp(folder.write(".profile", ""), facts));
@@ -35,6 +36,15 @@ TEST(FileSystemLinuxTest, DotFilesAreHiddenUnwritableFilesReadOnlyAndPipesDoNotO
     struct stat made {};
     ASSERT_EQ(stat(folder.file("new.txt").c_str(), &made), 0);
     EXPECT_EQ(made.st_mode & 07777, 0644u);
+
+    // Started with its standard input closed, the tool gets descriptor 0 for its first file.
+    const int input = dup(0);
+    close(0);
+    const bool opened = file.open(folder.file("new.txt"), osfs::OpenMode::Read);
+    file.close();
+    dup2(input, 0);
+    close(input);
+    EXPECT_TRUE(opened);
 
     // A file where a folder is wanted is told as a path not found.
     std::string full;
