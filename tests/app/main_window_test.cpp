@@ -66,6 +66,21 @@ TEST_F(MainWindowStartTest, StartShowsIntroductionWithEveryFolderTickedAndTheVer
     EXPECT_EQ(lvFolders().ListItems().Item(3).Text(), folder.file("product/a/b"));
     EXPECT_EQ(window().Caption(), "Configuration Report - v1.2   (build 37)");
     EXPECT_TRUE(headless().shown.empty());
+
+    // The design's places, in twips.
+    EXPECT_EQ(std::make_pair(window().ScaleWidth(), window().ScaleHeight()),
+              std::make_pair(7350, 5820));
+    const std::pair<const char*, std::vector<int>> places[] = {
+        {"cmdGather", {5310, 90, 1815, 375}},    {"txtInfo", {90, 90, 5145, 1995}},
+        {"cmdExit", {6300, 630, 825, 375}},      {"lstApps", {180, 3330, 7035, 1035}},
+        {"cmdReset", {5310, 630, 825, 375}},     {"Label1(0)", {180, 3150, 7035, 195}},
+        {"lstFiles", {180, 4680, 7035, 1035}},   {"Label1(1)", {180, 4500, 7035, 195}},
+        {"lstDrives", {5400, 1530, 1725, 1425}}, {"lvFolders", {180, 1890, 5145, 3525}},
+    };
+    for (const auto& [name, place] : places) {
+        const TwipsRect b = window().find(name)->Bounds();
+        EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), place) << name;
+    }
 }
 
 TEST_F(MainWindowStartTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {

@@ -12,11 +12,20 @@ protected:
 
     HeadlessWindow& window() { return dynamic_cast<HeadlessWindow&>(form.window()); }
     TwipsRect bounds(const char* name) { return window().find(name)->Bounds(); }
-    std::vector<int> buttonTops() {
-        std::vector<int> tops;
-        for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"})
-            tops.push_back(bounds(name).top);
-        return tops;
+    // Left, top, width and height of Yes, No, OK and Cancel.
+    std::vector<std::vector<int>> buttonPlaces() {
+        std::vector<std::vector<int>> places;
+        for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"}) {
+            const TwipsRect b = bounds(name);
+            places.push_back({b.left, b.top, b.width, b.height});
+        }
+        return places;
+    }
+    static std::vector<std::vector<int>> buttonsAt(int top) {
+        return {{240, top, 1000, 315},
+                {1440, top, 1000, 315},
+                {2640, top, 1000, 315},
+                {3840, top, 1000, 315}};
     }
 
     frmMsgBox form;
@@ -40,7 +49,8 @@ TEST_F(MsgBoxFormTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmall) {
         const TwipsRect label = bounds("lblText");
         EXPECT_EQ(label.width, c.labelWidth) << c.width << " x " << c.height;
         EXPECT_EQ(label.height, c.labelHeight) << c.width << " x " << c.height;
-        EXPECT_EQ(buttonTops(), std::vector<int>(4, c.buttonTop)) << c.width << " x " << c.height;
+        EXPECT_EQ(label.left + label.top, 240) << c.width << " x " << c.height;
+        EXPECT_EQ(buttonPlaces(), buttonsAt(c.buttonTop)) << c.width << " x " << c.height;
     }
 }
 

@@ -39,6 +39,16 @@ TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFi
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}, {0, neutral}})), neutral);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}})), english);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x40C, blockNamed(u"french")}})), german);
+
+    // Data may start right at the start of its section (RVA 0x1000, file offset 0x200): the
+    // data entry is turned to point there.
+    std::string image = imageOf({{0x409, english}});
+    const std::string text(english.begin(), english.end());
+    const auto dataRva = static_cast<std::uint32_t>(0x1000 + image.find(text) - 0x200);
+    const std::string entry(reinterpret_cast<const char*>(&dataRva), 4);
+    image.replace(image.find(entry, 0x200), 4, std::string("\0\x10\0\0", 4));
+    EXPECT_EQ(readImage(image),
+              VersionBlock(image.begin() + 0x200, image.begin() + 0x200 + text.size()));
 }
 
 TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {

@@ -1,10 +1,14 @@
 // Checks against this machine of what always holds on Linux.
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "bench/pe_image.h"
@@ -52,6 +56,12 @@ TEST_F(LinuxLiveTest, MachineFactsComeFromTheSystem) {
     EXPECT_LE(memory.availPhys, memory.totalPhys);
     EXPECT_LE(memory.memoryLoad, 100u);
     EXPECT_LT(memory.availVirtual, memory.totalVirtual);
+    // 47 bits less one page, or the smaller limit this process runs under.
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &limit), 0);
+    if (sizeof(void*) == 8) {
+        EXPECT_EQ(memory.totalVirtual, std::min<std::uint64_t>(0x7FFFFFFFF000u, limit.rlim_cur));
+    }
 }
 
 TEST_F(LinuxLiveTest, TheProcessListHoldsThisTestProgram) {
@@ -79,6 +89,12 @@ TEST_F(LinuxLiveTest, FilePropertiesAndVersionsComeFromTheFiles) {
     EXPECT_EQ(props.ByteSize(), "5 bytes");
     EXPECT_EQ(props.FileType(), "TXT File");
     EXPECT_FALSE(props.LastWriteTime().empty());
+    // The file's own times, in UTC: 2021-06-15 12:34:56.
+    const timespec stamps[2] = {{1623760496, 0}, {1623760496, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, text.c_str(), stamps, 0), 0);
+    props.FindFileInfo(text, false);
+    EXPECT_EQ(props.LastAccessTime(), "2021-6-15 at 12:34:56");
+    EXPECT_EQ(props.LastWriteTime(), "2021-6-15 at 12:34:56");
     EXPECT_EQ(getFileVersion(program), "1.2");
     EXPECT_EQ(getFileVersion(text), "");
 

@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-TEST(FileSystemLinuxTest, DotFilesAreHiddenUnwritableFilesReadOnlyAndPipesDoNotOpen) {
+TEST(FileSystemLinuxTest, DotFilesHiddenPipesRefusedNewFilesByUmaskAndDescriptorZeroUsable) {
     TempFolder folder;
     osfs::FileFacts facts;
     ASSERT_TRUE(osfs::lookUp(folder.write(".profile", ""), facts));
@@ -26,6 +27,31 @@ TEST(FileSystemLinuxTest, DotFilesAreHiddenUnwritableFilesReadOnlyAndPipesDoNotO
     EXPECT_FALSE(osfs::isOrdinaryFile(facts.attributes));
     osfs::File file;
     EXPECT_FALSE(file.open(pipe, osfs::OpenMode::Read));
+
+    // A new file gets what the user's umask allows, as any other program's would.
+    const mode_t userMask = umask(022);
+    ASSERT_TRUE(file.open(folder.file("new.txt"), osfs::OpenMode::Write));
+    file.close();
+    umask(userMask);
+    struct stat made {};
+    ASSERT_EQ(stat(folder.file("new.txt").c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, 0644u);
+
+    // Started with its standard input closed, the tool gets descriptor 0 for its first file.
+    const int input = dup(0);
+    close(0);
+    const bool opened = file.open(folder.file("new.txt"), osfs::OpenMode::Read);
+    file.close();
+    dup2(input, 0);
+    close(input);
+    EXPECT_TRUE(opened);
+
+    // A file where a folder is wanted is told as a path not found.
+    std::string full;
+    EXPECT_FALSE(osfs::folderFullPath(folder.file("missing"), full));
+    EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
+    EXPECT_FALSE(osfs::folderFullPath(locked, full));
+    EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
 }
 
 }  // namespace

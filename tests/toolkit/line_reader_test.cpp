@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/temp_folder.h"
+#include "toolkit/os/code_page.h"
 #include "toolkit/os/os_traits.h"
 
 namespace {
@@ -28,6 +29,12 @@ std::vector<Piece> readAll(const std::string& bytes, std::size_t maxBytes = 1 <<
         pieces.push_back(piece);
     }
     return pieces;
+}
+
+std::string inCodePage(const std::string& utf8) {
+    std::string bytes;
+    os::appendInCodePage(bytes, utf8);
+    return bytes;
 }
 
 TEST(LineReaderTest, LineEndsFollowTheOneRule) {
@@ -78,6 +85,19 @@ TEST(LineReaderTest, LongLinesAreCutAtTheCapAndContinueInTheNextRead) {
     // A file without line ends is handed out piece by piece, never as one huge line.
     const std::string half(100 * 1024, 'q');
     EXPECT_EQ(readAll(half + half, half.size()), (std::vector<Piece>{{half, true}, {half, false}}));
+    // A piece never ends inside a character, which would be written back as "?".
+    EXPECT_EQ(readAll(inCodePage("a\u20ac"), 3),
+              (std::vector<Piece>{{"a", true}, {"\u20ac", false}}));
+    EXPECT_EQ(readAll(inCodePage("a\u00e9\u20acb"), 4),
+              (std::vector<Piece>{{"a\u00e9", true}, {"\u20acb", false}}));
+    // Where text files are UTF-8, four-byte characters too; a piece backs off at most three
+    // bytes, however many stray continuation bytes there are.
+    if (inCodePage("\U0001F600").size() == 4) {
+        EXPECT_EQ(readAll("a\U0001F600b", 4),
+                  (std::vector<Piece>{{"a", true}, {"\U0001F600", true}, {"b", false}}));
+        EXPECT_EQ(readAll("ab\x80\x80\x80\x80", 5),
+                  (std::vector<Piece>{{"ab", true}, {"\x80\x80\x80\x80", false}}));
+    }
 }
 
 // A buffer kept from file to file holds the last file's bytes, and more room than was read.

@@ -76,6 +76,10 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
         EXPECT_EQ(bounds.width, c.width * kTwipsPerPixel + kBorderTwips);
         EXPECT_EQ(bounds.height, c.height * kTwipsPerPixel + kBorderTwips);
     }
+    // A new size replaces what was painted before.
+    picture.resizeAbsolute(10, 20);
+    ASSERT_EQ(box.layers().layers().size(), 1u);
+    EXPECT_NEAR(box.layers().layers().back().width, 10, 0.01);
     picture.BlankOutput();
     EXPECT_TRUE(box.layers().layers().empty());
 }
