@@ -181,6 +181,7 @@ void QtWindowTest::startUpShowsIntroductionWithEveryFolderTicked() {
                                        .arg(app.Minor)
                                        .arg(app.Revision));
     QCOMPARE(window.size(), QSize(490, 388));
+    QCOMPARE(control<QPushButton>("cmdGather").font().pointSizeF(), 8.0);  // as laid out
     QVERIFY(window.windowIcon().availableSizes().contains(QSize(16, 16)));
 
     auto& folders = control<QTreeWidget>("lvFolders");

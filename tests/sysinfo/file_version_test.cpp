@@ -54,9 +54,12 @@ TEST_F(FileVersionTest, NeedsANonBlankProductVersion) {
                           {{"040904B0", {{"FileVersion", u"1.0"}, {"ProductVersion", u"  "}}}}});
     addFile("none.exe", {{{0x0409, 0x04B0}}, {{"040904B0", {{"FileVersion", u"1.0"}}}}});
     addFile("untranslated.exe", {{}, {{"040904B0", {{"FileVersion", u"1.0"}}}}});
-    EXPECT_FALSE(loadVersionInfo("blank.exe"));
-    for (const char* file : {"blank.exe", "none.exe", "untranslated.exe", "missing.exe"})
+    fake.versionBlocks["bare.exe"] = versionNode("VS_VERSION_INFO", 0, 0, {}, {});  // no Var
+    for (const char* file :
+         {"blank.exe", "none.exe", "untranslated.exe", "bare.exe", "missing.exe"}) {
+        EXPECT_FALSE(loadVersionInfo(file)) << file;
         EXPECT_EQ(getFileVersion(file), "") << file;
+    }
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/file_io.h"
+#include "toolkit/list_file_helpers.h"
+#include "toolkit/ui/headless/headless_controls.h"
 
 namespace {
 
@@ -35,6 +37,11 @@ TEST_F(FileIoLinuxTest, AFailedWriteIsToldOnceWhereverItShows) {
     closed.openFile("APPEND");
     closed.appendLine(std::string(8000, 'z'));  // stays in the buffer until the close
     closed.closeFile();
+    HeadlessListBox list;
+    list.AddItem(std::string(70000, 'l'));  // fills the buffer, which fails to reach the disk
+    list.AddItem("never written");
+    int linesSaved = -1;
+    SaveListboxToFile(list, folder.file("list.txt"), linesSaved);
     const std::string log = logText();
 
     setrlimit(RLIMIT_FSIZE, &saved);
@@ -48,7 +55,10 @@ TEST_F(FileIoLinuxTest, AFailedWriteIsToldOnceWhereverItShows) {
                            "\r\nErr = Disk full");
         EXPECT_NE(log.find(expected.back()), std::string::npos) << name;
     }
+    expected.push_back("An Error occurred in SaveListboxToFile: 61 = Disk full while saving '" +
+                       folder.file("list.txt") + "'");
     EXPECT_EQ(told, expected);
+    EXPECT_EQ(linesSaved, 0);
 }
 
 }  // namespace
