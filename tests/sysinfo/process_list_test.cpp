@@ -96,7 +96,7 @@ TEST(ToolWindowsTest, FoundByTheirWholeCaptionAndClosedAsByTheUser) {
     EXPECT_FALSE(other.isClosed());
 }
 
-TEST_F(ProcessListTest, ListViewLeavesOutProgramsOfTheWindowsFolder) {
+TEST_F(ProcessListTest, ListViewLeavesOutProgramsOfTheWindowsFolderAListBoxNone) {
     fake.windowsFolderText = path("C:|WINDOWS|");
     fake.windowsFolderLength = 11;
     fake.processes = {{1, true, true, path("C:|WINDOWS|system32|svchost.exe")},
@@ -110,6 +110,13 @@ TEST_F(ProcessListTest, ListViewLeavesOutProgramsOfTheWindowsFolder) {
     EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(1), "edit.exe");
     EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(2), path("C:|Program Files|Editor|"));
     EXPECT_EQ(view.ListItems().Item(2).Text(), path("C:|windows|notepad.exe"));
+    HeadlessListBox box;  // a plain list takes every program, after what it held or alone
+    box.AddItem("earlier");
+    app.listApps(box);
+    EXPECT_EQ(box.ListCount(), 4);
+    EXPECT_EQ(box.List(3), path("C:|windows|notepad.exe"));
+    app.listApps(box, true);
+    EXPECT_EQ(box.ListCount(), 3);
     fake.windowsFolderLength = 0;  // no Windows folder known: every entry is left out
     app.listAppsToListView(view, true);
     EXPECT_EQ(view.ListItems().Count(), 0);
