@@ -1,7 +1,7 @@
 #include "tests/app/product_tree.h"
 
 #include "bench/pe_image.h"
-#include "tests/report/support/hidden_file.h"
+#include "tests/support/hidden_file.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "tests/report/support/hidden_file.h"
+#include "tests/support/hidden_file.h"
 #include "tests/report/support/report_fixture.h"
 #include "toolkit/list_file_helpers.h"
 #include "toolkit/os/file_system.h"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/hidden_file.h"
 #include "tests/support/temp_folder.h"
 #include "toolkit/os/os_traits.h"
 #include "toolkit/string_array.h"
@@ -71,6 +72,8 @@ TEST_F(DirectoryPathTest, ListsFilesAndSubfolders) {
     folder.makeFolder("b");
     folder.write("c.txt", "c");
     folder.write("d.log", "d");
+    hideFile(folder.makeFolder(".e"));  // hidden entries are in neither list
+    hideFile(folder.write(".f.txt", "f"));
     std::string name = folder.path();
     path.initFull(name);
     clsArray arr;

@@ -63,6 +63,14 @@ TEST(StringArrayTest, StorageGrowsByOneSlotPerItem) {
     EXPECT_EQ(itemsOf(arr), (std::vector<std::string>{"x", "y"}));
     EXPECT_EQ(arr.Item(99), "");  // the first Add shrank the storage
     EXPECT_THROW(arr.setItem(3, "z"), std::out_of_range);
+    clsArray belowZero;  // a count set below zero gives the platform's subscript error
+    belowZero.setCount(-1);
+    try {
+        belowZero.Add("w");
+        ADD_FAILURE() << "no error";
+    } catch (const std::out_of_range& error) {
+        EXPECT_STREQ(error.what(), "Subscript out of range");
+    }
     ASSERT_EQ(headless.shown.size(), 1u);
     EXPECT_EQ(headless.shown[0].text, "ndx isnt setup to add at specific point yet");
 

@@ -1,4 +1,4 @@
-#include "tests/report/support/hidden_file.h"
+#include "tests/support/hidden_file.h"
 
 #include <windows.h>
 

@@ -1,3 +1,3 @@
-#include "tests/report/support/hidden_file.h"
+#include "tests/support/hidden_file.h"
 
 void hideFile(const std::string& /*path*/) {}
