@@ -88,6 +88,7 @@ TEST_F(LinuxLiveTest, FilePropertiesAndVersionsComeFromTheFiles) {
     props.FindFileInfo(text, false);
     EXPECT_EQ(props.ByteSize(), "5 bytes");
     EXPECT_EQ(props.FileType(), "TXT File");
+    EXPECT_EQ(props.IconIndex(), 0);  // Linux gives no icons
     EXPECT_FALSE(props.LastWriteTime().empty());
     // The file's own times, in UTC: 2021-06-15 12:34:56.
     const timespec stamps[2] = {{1623760496, 0}, {1623760496, 0}};
