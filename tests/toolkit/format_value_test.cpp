@@ -54,6 +54,13 @@ TEST(FormatValueTest, DatesFollowTheirPattern) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatValue(c.value, c.pattern), c.expected) << c.pattern;
+    std::string months, days;
+    for (int month = 1; month <= 12; ++month)
+        months += FormatValue(DateTime{2005, month, 1, 0, 0, 0}, "MMM ");
+    for (int day = 22; day <= 28; ++day)  // Sunday to Saturday
+        days += FormatValue(DateTime{2005, 5, day, 0, 0, 0}, "DDD ");
+    EXPECT_EQ(months, "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec ");
+    EXPECT_EQ(days, "Sun Mon Tue Wed Thu Fri Sat ");
 }
 
 }  // namespace

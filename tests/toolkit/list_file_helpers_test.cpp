@@ -128,6 +128,8 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
     list.Clear();
     ListFiles(folder.path(), to.plusSeconds(kDay), to.plusSeconds(2 * kDay), "*.*", list);
     ListFiles(folder.file("no such folder"), from, to, "*.*", list);
+    const std::string sep(1, os::kPathSeparator);  // on the root's volume, which is there
+    ListFiles(sep + "no such folder" + sep + "below", from, to, "*.*", list);
     EXPECT_EQ(list.ListCount(), 0);
 
     // Regression: the root of "\\server\share" was taken as "\", the current drive, so a
