@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "tests/support/hidden_file.h"
 #include "tests/report/support/report_fixture.h"
+#include "tests/support/hidden_file.h"
 #include "toolkit/list_file_helpers.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/ui/headless/headless_window.h"

@@ -7,8 +7,8 @@
 
 #include "app/batch_run.h"
 #include "app/frm_report_configuration.h"
-#include "tests/support/hidden_file.h"
 #include "tests/report/support/report_fixture.h"
+#include "tests/support/hidden_file.h"
 #include "toolkit/list_file_helpers.h"
 #include "toolkit/os/file_system.h"
 
