@@ -76,6 +76,11 @@ bool isSeparator(char c) {
     return c == '\\' || c == '/' || c == ':';
 }
 
+// `name` inside `folder`, with one separator between them.
+std::string joinPath(const std::string& folder, const std::string& name) {
+    return !folder.empty() && isSeparator(folder.back()) ? folder + name : folder + "\\" + name;
+}
+
 std::string nameOf(const std::string& path) {
     std::size_t cut = path.size();
     while (cut > 0 && !isSeparator(path[cut - 1]))
@@ -236,8 +241,7 @@ bool DirectorySearch::next(FileFacts& entry) {
 std::vector<std::string> subfolderNames(const std::string& folder) {
     // The directory listing already carries each entry's attributes.
     std::vector<std::string> names;
-    const bool endsWithSeparator = !folder.empty() && folder.back() == '\\';
-    DirectorySearch search(endsWithSeparator ? folder + "*" : folder + "\\*");
+    DirectorySearch search(joinPath(folder, "*"));
     FileFacts entry;
     while (search.next(entry)) {
         if (entry.attributes & kAttrDirectory)
@@ -262,9 +266,7 @@ bool lookUp(const std::string& path, FileFacts& facts) {
 // the report's code the same on both systems.
 struct HeldFolder::Impl {
     std::string path;
-    std::string pathOf(const std::string& name) const {
-        return !path.empty() && isSeparator(path.back()) ? path + name : path + "\\" + name;
-    }
+    std::string pathOf(const std::string& name) const { return joinPath(path, name); }
 };
 
 HeldFolder::HeldFolder(const std::string& folder) : impl_(std::make_unique<Impl>()) {
