@@ -60,7 +60,7 @@ std::string masked(std::string report, const std::string& tempFolder) {
     return report;
 }
 
-class ReportGoldenTest : public MainWindowTest {};
+using ReportGoldenTest = MainWindowTest;
 
 // To accept a changed report, run the test with CR_UPDATE_GOLDEN=1 (see golden/README.md)
 // and read the difference of the golden files before committing it.
@@ -74,13 +74,13 @@ TEST_F(ReportGoldenTest, ReportOfAProductTreeMatchesTheGoldenFile) {
     setProductFoldersForTesting(std::vector<std::string>{tree.morva, folder.file("install/missing"),
                                                          tree.vell, tree.skipped});
 
-    form().Form_Load();
+    start();
     // The user clears "skipped" and insists: it is listed in grey and gets no block.
-    headless().answers = {MsgAnswer::No};
-    form().window().findAs<HeadlessListView>("lvFolders")->userSetChecked(12, false);
-    form().cmdGather_Click();
+    planAnswer(MsgAnswer::No);
+    clickCheckBox(lvFolders(), 12);
+    clickButton(cmdGather());
 
-    EXPECT_EQ(headless().shown.size(), 1u);
+    EXPECT_EQ(boxesSeen().size(), 1u);
     const std::string actual =
         masked(folder.read("tool/morvasoftware_bug_report.htm"), folder.path());
     if (const char* update = std::getenv("CR_UPDATE_GOLDEN");

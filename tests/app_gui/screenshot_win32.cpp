@@ -1,59 +1,38 @@
 #include "tests/app_gui/screenshot_win32.h"
 
-#include <wincodec.h>
+#include <cstdlib>
+#include <fstream>
 
-namespace {
+#include "toolkit/ui/win32/dpi_win32.h"
 
-// A copy of the screen's pixels inside `area`.
-HBITMAP copyScreen(const RECT& area) {
+void saveScreenshot(HWND window, const std::string& state) {
+    const char* folder = std::getenv("CR_SCREENSHOTS");
+    RECT area;
+    if (folder == nullptr || !GetWindowRect(window, &area))
+        return;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right - area.left, area.bottom - area.top);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, area.right - area.left, area.bottom - area.top, screen, area.left,
-           area.top, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, previous);
+    BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::string pixels(static_cast<size_t>(width * height * 4), '\0');
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return bitmap;
-}
 
-template <typename T>
-void release(T*& pointer) {
-    if (pointer)
-        pointer->Release();
-    pointer = nullptr;
-}
-
-}  // namespace
-
-bool saveScreenshot(HWND window, const std::wstring& fileName) {
-    RECT area;
-    if (!GetWindowRect(window, &area))
-        return false;
-    HBITMAP bitmap = copyScreen(area);
-    IWICImagingFactory* factory = nullptr;
-    IWICBitmap* source = nullptr;
-    IWICStream* stream = nullptr;
-    IWICBitmapEncoder* encoder = nullptr;
-    IWICBitmapFrameEncode* frame = nullptr;
-    const bool saved =
-        SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
-        SUCCEEDED(
-            factory->CreateBitmapFromHBITMAP(bitmap, nullptr, WICBitmapIgnoreAlpha, &source)) &&
-        SUCCEEDED(factory->CreateStream(&stream)) &&
-        SUCCEEDED(stream->InitializeFromFilename(fileName.c_str(), GENERIC_WRITE)) &&
-        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
-        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
-        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
-        SUCCEEDED(frame->Initialize(nullptr)) && SUCCEEDED(frame->WriteSource(source, nullptr)) &&
-        SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-    release(frame);
-    release(encoder);
-    release(stream);
-    release(source);
-    release(factory);
-    DeleteObject(bitmap);
-    return saved;
+    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(headers + pixels.size()), 0, 0, headers};
+    CreateDirectoryA(folder, nullptr);
+    std::ofstream out(
+        std::string(folder) + "\\win32-" + state + "-" + std::to_string(dpiOf(window)) + "dpi.bmp",
+        std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out << pixels;
 }

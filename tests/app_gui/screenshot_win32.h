@@ -4,6 +4,6 @@
 
 #include <string>
 
-// Saves what the screen shows of `window`, frame included, as a PNG file. COM must be
-// initialised on the calling thread. False when it could not be saved.
-bool saveScreenshot(HWND window, const std::wstring& fileName);
+// Saves what the screen shows of `window`, frame included, as a bitmap file in
+// %CR_SCREENSHOTS%, named after the state and the window's DPI; nothing when that is not set.
+void saveScreenshot(HWND window, const std::string& state);

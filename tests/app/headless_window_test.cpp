@@ -1,0 +1,71 @@
+// The main window where only the headless backend can tell: the report run's yields, a fake
+// machine's drives, a click that arrives while the run goes on, and the end of the program.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/app/app_fixture.h"
+#include "tests/sysinfo/fake_sys_platform.h"
+#include "toolkit/ui/headless/headless_window.h"
+
+namespace {
+
+// Thrown by the headless backend where the program would end.
+struct ProgramEnded {
+    int exitCode;
+};
+
+using HeadlessWindowTest = MainWindowTest;
+
+TEST_F(HeadlessWindowTest, HourglassAndFourYieldsComeBeforeTheWork) {
+    startWithThreeFolders();
+    auto recorder = std::make_unique<RecordingUi>();
+    const std::vector<std::string>& events = recorder->events;
+    installUi(std::move(recorder));
+    clickButton(cmdGather());
+    // One yield to show the hourglass and three to paint the report view.
+    EXPECT_EQ(events, (std::vector<std::string>{"hourglass", "yield", "yield", "yield", "yield",
+                                                "default"}));
+}
+
+// The golden report masks the drives; here their block is pinned on a machine of two disks.
+TEST_F(HeadlessWindowTest, DriveBlockGivesTheFreeMegabytesOfEachFixedDrive) {
+    FakeSysPlatform& fake = installFakeSysPlatform();
+    fake.driveList = {{"C:", DriveKind::Fixed}, {"E:", DriveKind::CdRom}, {"D:", DriveKind::Fixed}};
+    fake.space = {0, 0, 1234567890123};
+    startWithThreeFolders();
+    clickButton(cmdGather());
+    setSysPlatformForTesting(nullptr);
+    EXPECT_NE(folder.read("morvasoftware_bug_report.htm")
+                  .find("<H2>List of Free Space on Hard Drives</h2>\r\n"
+                        "Free Space on C: = 1,234,568 MB<BR>\r\n"
+                        "Free Space on D: = 1,234,568 MB<BR>\r\n<a href=#top>"),
+              std::string::npos);
+}
+
+TEST_F(HeadlessWindowTest, ClickDuringTheRunStartsNoSecondRun) {
+    startWithThreeFolders();
+    installBackendUnderTest([this] { clickButton(cmdGather()); });
+    clickButton(cmdGather());
+    EXPECT_EQ(launched.size(), 1u);
+}
+
+// Nothing but Exit and the close box ends the program, and they do even while start-up walks
+// the folders.
+TEST_F(HeadlessWindowTest, ExitAndTheCloseBoxEndTheProgram) {
+    std::vector<int> exitCodes;
+    headless().onEndProgram = [&](int code) {
+        exitCodes.push_back(code);
+        throw ProgramEnded{code};
+    };
+    startWithThreeFolders();
+    EXPECT_THROW(clickButton(control<Button>("cmdExit")), ProgramEnded);
+    EXPECT_THROW(dynamic_cast<HeadlessWindow&>(window()).userClose(), ProgramEnded);
+    EXPECT_THROW(start([this] { clickButton(control<Button>("cmdExit")); }), ProgramEnded);
+    EXPECT_EQ(exitCodes, (std::vector<int>{0, 0, 0}));
+}
+
+}  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/ui/controls.h"
+#include "toolkit/ui/ui.h"
+
+// What a user does to the tool's windows and sees of them, on the backend under test. The
+// window tests are portable: app_tests runs them on the headless backend, the GUI tests on Qt
+// Widgets and on native Win32 controls, each linking its own implementation of these.
+
+// Installs the backend under test and forgets the message boxes seen so far. Its clock stands
+// still, so that only its first yield handles events, and there the user does `atFirstYield`.
+void installBackendUnderTest(std::function<void()> atFirstYield = nullptr);
+
+// The mouse on the check box of a row (rows count from 1), and whether the box shows a tick.
+void clickCheckBox(ListView& view, int row);
+bool tickShown(ListView& view, int row);
+// A click with the left, right or middle mouse button.
+void clickButton(Button& button, int mouseButton = kLeftButton);
+// The user drags the window's frame to make its client area `twips` taller.
+void makeTaller(Window& window, int twips);
+bool isShown(Window& window);
+// A picture of the window for the reviewer, where the backend draws one.
+void photograph(Window& window, const std::string& state);
+
+// A message box as the user saw it.
+struct BoxSeen {
+    std::string title;
+    std::string text;
+    std::vector<MsgAnswer> buttons;  // in the order of their values
+    MsgAnswer defaultButton;
+    bool hasIcon;
+};
+// The button the user presses on the next message box; a box without one gets its default.
+void planAnswer(MsgAnswer answer);
+std::vector<BoxSeen> boxesSeen();
