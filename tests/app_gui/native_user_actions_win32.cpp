@@ -2,118 +2,66 @@
 
 #include <commctrl.h>
 
-#include <atomic>
 #include <deque>
 #include <memory>
-#include <mutex>
 #include <stdexcept>
-#include <thread>
 #include <utility>
 
 #include "tests/app/user_actions.h"
 #include "tests/app_gui/backend_under_test.h"
 #include "tests/app_gui/screenshot_win32.h"
-#include "toolkit/os/wide_text_win32.h"
 #include "toolkit/ui/win32/dpi_win32.h"
 #include "toolkit/ui/win32/message_pump_win32.h"
 #include "toolkit/ui/win32/native_control_win32.h"
+#include "toolkit/ui/win32/native_controls_win32.h"
 #include "toolkit/ui/win32/native_ui_win32.h"
 #include "toolkit/ui/win32/native_window_win32.h"
 
 namespace {
 
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+// The message boxes' answers planned and what the boxes showed.
+std::deque<MsgAnswer> planned;
+std::vector<BoxSeen> seen;
+
+std::wstring classOf(HWND window) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    return name;
 }
 
-// Answers this process's message boxes from a thread of its own while the test's thread waits
-// in the box: notes what each shows and presses the planned button, or else the default one.
-class BoxAnswerer {
-public:
-    BoxAnswerer() : thread_([this] { watch(); }) {}
-    ~BoxAnswerer() {
-        stop_ = true;
-        thread_.join();
+// Notes what the box shows and posts a click on the planned button, or else on the default
+// one, for the box's own message loop to take. The ids of a box's buttons are the values of
+// their answers.
+void answer(HWND box, MsgAnswer defaultButton) {
+    BoxSeen shown{windowText(box), "", {}, defaultButton, false};
+    for (int id = IDOK; id <= IDNO; ++id) {
+        if (GetDlgItem(box, id) != nullptr)
+            shown.buttons.push_back(static_cast<MsgAnswer>(id));
     }
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-
-    void plan(MsgAnswer answer) {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        planned_.push_back(answer);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (_wcsicmp(classOf(child).c_str(), L"Static") != 0)
+            continue;
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            shown.hasIcon = shown.hasIcon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+        else if (GetWindowTextLengthW(child) > 0)
+            shown.text = windowText(child);
     }
-    std::vector<BoxSeen> seen() {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        return seen_;
+    seen.push_back(shown);
+    const MsgAnswer press = planned.empty() ? defaultButton : planned.front();
+    if (!planned.empty())
+        planned.pop_front();
+    PostMessageW(GetDlgItem(box, static_cast<int>(press)), BM_CLICK, 0, 0);
+}
+
+// A message box is ready once it gives the keyboard focus to its default button.
+LRESULT CALLBACK answerOpeningBox(int code, WPARAM wParam, LPARAM lParam) {
+    const auto focus = reinterpret_cast<HWND>(wParam);
+    const HWND box = code == HCBT_SETFOCUS ? GetParent(focus) : nullptr;
+    if (box != nullptr && classOf(box) == L"#32770" && GetPropW(box, L"answered") == nullptr) {
+        SetPropW(box, L"answered", box);
+        answer(box, static_cast<MsgAnswer>(GetDlgCtrlID(focus)));
     }
-
-private:
-    void watch() {
-        for (; !stop_; Sleep(20)) {
-            GUITHREADINFO thread{};
-            thread.cbSize = sizeof thread;
-            // A box is ready once it shows and holds the keyboard focus, which it gives its
-            // default button when it opens.
-            HWND box = nullptr;
-            while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr) {
-                DWORD process = 0;
-                const DWORD owner = GetWindowThreadProcessId(box, &process);
-                if (process == GetCurrentProcessId() && IsWindowVisible(box) &&
-                    GetGUIThreadInfo(owner, &thread) && IsChild(box, thread.hwndFocus))
-                    break;
-            }
-            if (box != nullptr)
-                answer(box, static_cast<MsgAnswer>(GetDlgCtrlID(thread.hwndFocus)));
-        }
-    }
-
-    // The ids of a box's buttons are the values of their answers.
-    void answer(HWND box, MsgAnswer defaultButton) {
-        BoxSeen seen{narrow(textOf(box)), "", {}, defaultButton, false};
-        for (int id = IDOK; id <= IDNO; ++id) {
-            if (GetDlgItem(box, id) != nullptr)
-                seen.buttons.push_back(static_cast<MsgAnswer>(id));
-        }
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t name[16] = {};
-            GetClassNameW(child, name, 16);
-            if (_wcsicmp(name, L"Static") != 0)
-                continue;
-            if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-                seen.hasIcon = seen.hasIcon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
-            else if (GetWindowTextLengthW(child) > 0)
-                seen.text = narrow(textOf(child));
-        }
-        MsgAnswer press = defaultButton;
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            seen_.push_back(seen);
-            if (!planned_.empty())
-                press = planned_.front();
-            if (!planned_.empty())
-                planned_.pop_front();
-        }
-        saveScreenshot(box, "message-box");
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(GetDlgItem(box, static_cast<int>(press)), BM_CLICK, 0, 0, SMTO_NORMAL,
-                            5000, &result);
-        for (int wait = 0; wait < 500 && IsWindow(box); ++wait)
-            Sleep(10);
-    }
-
-    std::mutex mutex_;
-    std::deque<MsgAnswer> planned_;
-    std::vector<BoxSeen> seen_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
-
-std::unique_ptr<BoxAnswerer>& answerer() {
-    static std::unique_ptr<BoxAnswerer> installed;
-    return installed;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 HWND handleOf(Control& control) {
@@ -152,9 +100,12 @@ void clickAt(HWND control, POINT at, int mouseButton) {
 }  // namespace
 
 void installBackendUnderTest(std::function<void()> atFirstYield) {
-    answerer().reset();
+    static const HHOOK hook =
+        SetWindowsHookExW(WH_CBT, answerOpeningBox, nullptr, GetCurrentThreadId());
+    (void)hook;
     installUi(std::make_unique<BackendUnderTest<NativeUi>>(std::move(atFirstYield)));
-    answerer() = std::make_unique<BoxAnswerer>();
+    planned.clear();
+    seen.clear();
 }
 
 // The check box is the first point of the row's middle line that the list view calls its
@@ -207,9 +158,9 @@ void photograph(Window& window, const std::string& state) {
 }
 
 void planAnswer(MsgAnswer answer) {
-    answerer()->plan(answer);
+    planned.push_back(answer);
 }
 
 std::vector<BoxSeen> boxesSeen() {
-    return answerer()->seen();
+    return seen;
 }

@@ -6,9 +6,12 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTimer>
+#include <deque>
 #include <memory>
 #include <utility>
 
+#include "tests/app/user_actions.h"
 #include "tests/app_gui/backend_under_test.h"
 #include "toolkit/ui/qt/qt_controls.h"
 #include "toolkit/ui/qt/qt_list_view.h"
@@ -25,28 +28,14 @@ const std::pair<QMessageBox::StandardButton, MsgAnswer> kButtons[] = {
     {QMessageBox::No, MsgAnswer::No},
 };
 
-std::unique_ptr<MessageBoxAnswerer>& answerer() {
-    static std::unique_ptr<MessageBoxAnswerer> installed;
-    return installed;
-}
+// The answers planned, what the boxes showed, and what runs before each answer.
+std::deque<MsgAnswer> planned;
+std::vector<BoxSeen> seen;
+std::function<void(QMessageBox&)> beforeAnswer;
 
-QTreeWidget& treeOf(ListView& view) {
-    return dynamic_cast<QtListView&>(view).widget();
-}
-
-QWidget& widgetOf(Window& window) {
-    return dynamic_cast<QtWindow&>(window).widget();
-}
-
-}  // namespace
-
-MessageBoxAnswerer::MessageBoxAnswerer() {
-    timer_.setInterval(20);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { answerOpenBox(); });
-    timer_.start();
-}
-
-void MessageBoxAnswerer::answerOpenBox() {
+// Answers the open modal message box as a user would: notes what it shows and presses the
+// button planned for it, or else its default button.
+void answerOpenBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible())
         return;
@@ -63,25 +52,35 @@ void MessageBoxAnswerer::answerOpenBox() {
         shown.buttons.push_back(answer);
         if (button == box->defaultButton())
             shown.defaultButton = answer;
-        if (!answers_.empty() && answers_.front() == answer)
+        if (!planned.empty() && planned.front() == answer)
             press = button;
     }
-    seen_.push_back(shown);
+    seen.push_back(shown);
     savePicture(*box, "message-box");
-    if (onBox)
-        onBox(*box);
+    if (beforeAnswer)
+        beforeAnswer(*box);
     if (!box->isVisible())
-        return;  // onBox has answered it already
-    if (!answers_.empty())
-        answers_.pop_front();
+        return;
+    if (!planned.empty())
+        planned.pop_front();
     if (press != nullptr)
         QTest::mouseClick(press, Qt::LeftButton);
     else
         box->reject();
 }
 
-MessageBoxAnswerer& messageBoxAnswerer() {
-    return *answerer();
+QTreeWidget& treeOf(ListView& view) {
+    return dynamic_cast<QtListView&>(view).widget();
+}
+
+QWidget& widgetOf(Window& window) {
+    return dynamic_cast<QtWindow&>(window).widget();
+}
+
+}  // namespace
+
+void beforeEachAnswer(std::function<void(QMessageBox&)> act) {
+    beforeAnswer = std::move(act);
 }
 
 void savePicture(QWidget& widget, const QString& name) {
@@ -94,9 +93,19 @@ void savePicture(QWidget& widget, const QString& name) {
     picture.save(QStringLiteral("%1/qt-%2-%3dpi.png").arg(folder, name).arg(dpi));
 }
 
+// A timer looks for a box while the box's own event loop runs.
 void installBackendUnderTest(std::function<void()> atFirstYield) {
+    static QTimer* const watch = [] {
+        auto* timer = new QTimer(QCoreApplication::instance());
+        QObject::connect(timer, &QTimer::timeout, answerOpenBox);
+        timer->start(20);
+        return timer;
+    }();
+    (void)watch;
     installUi(std::make_unique<BackendUnderTest<QtUi>>(std::move(atFirstYield)));
-    answerer() = std::make_unique<MessageBoxAnswerer>();
+    planned.clear();
+    seen.clear();
+    beforeAnswer = nullptr;
 }
 
 // Where a user clicks: on the row's check indicator.
@@ -136,9 +145,9 @@ void photograph(Window& window, const std::string& state) {
 }
 
 void planAnswer(MsgAnswer answer) {
-    answerer()->plan(answer);
+    planned.push_back(answer);
 }
 
 std::vector<BoxSeen> boxesSeen() {
-    return answerer()->seen();
+    return seen;
 }

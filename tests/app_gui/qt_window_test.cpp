@@ -5,15 +5,12 @@
 // Qt's offscreen platform and, through run_qt_on_display.sh, on X11 and Wayland.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
-#include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,12 +66,12 @@ TEST_F(QtWindowTest, EscAndTheCloseBoxAnswerOnlyABoxWithOkAlone) {
     };
     for (const auto& c : cases) {
         for (const bool byEsc : {true, false}) {
-            messageBoxAnswerer().onBox = [byEsc](QMessageBox& box) {
+            beforeEachAnswer([byEsc](QMessageBox& box) {
                 if (!byEsc)
                     box.close();
                 else
                     QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, Qt::Key_Escape);
-            };
+            });
             if (c.buttons != MsgButtons::OK)
                 planAnswer(c.pressedAfter);
             EXPECT_EQ(MsgBox("Go on?", c.buttons), c.pressedAfter);
@@ -113,28 +110,16 @@ TEST_F(QtWindowTest, StartUpRedrawsTheFolderListABoundedNumberOfTimes) {
     EXPECT_LE(counter.paints, 3);
 }
 
-// Each way out ends the process, so each is taken in a child of this one. A forked child lacks
-// the threads that painting and the exit handlers wait for: it paints nothing, and the exit
-// handler registered last runs first and ends it at once.
+// Each way out ends the process, so each is taken in a death test's forked child. That child
+// lacks the threads that painting and the exit handlers wait for: it paints nothing, and the
+// exit handler registered last runs first and ends it at once.
 TEST_F(QtWindowTest, ExitAndTheCloseBoxEndTheProgram) {
     start();
-    const std::function<void()> waysOut[] = {
-        [this] { clickButton(control<Button>("cmdExit")); },
-        [this] { widgetOf(window()).close(); },
-    };
-    for (const auto& wayOut : waysOut) {
-        std::fflush(nullptr);
-        const pid_t child = fork();
-        if (child == 0) {
-            std::atexit([] { _exit(0); });
-            widgetOf(window()).setUpdatesEnabled(false);
-            wayOut();
-            _exit(3);
-        }
-        int status = -1;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
+    widgetOf(window()).setUpdatesEnabled(false);
+    const auto endAtOnce = [] { std::atexit([] { _exit(0); }); };
+    EXPECT_EXIT((endAtOnce(), clickButton(control<Button>("cmdExit"))),
+                ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT((endAtOnce(), widgetOf(window()).close()), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
