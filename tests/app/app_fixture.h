@@ -31,10 +31,10 @@ protected:
         form_->Form_Load();
     }
     // Started on three product folders, each beneath the one before.
-    void startWithThreeFolders() {
+    void startWithThreeFolders(std::function<void()> atFirstYield = nullptr) {
         folder.makeFolder("product/a/b");
         setProductFoldersForTesting(std::vector<std::string>{folder.file("product")});
-        start();
+        start(std::move(atFirstYield));
     }
 
     frmReportConfiguration& form() { return *form_; }

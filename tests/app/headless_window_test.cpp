@@ -1,5 +1,6 @@
-// The main window where only the headless backend can tell: the report run's yields, a fake
-// machine's drives, a click that arrives while the run goes on, and the end of the program.
+// The windows where only the headless backend can tell: the report run's yields, a fake
+// machine's drives, a click that arrives while the run goes on, the end of the program, and
+// the message window at sizes a real window cannot take.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/msg_box_form.h"
 #include "tests/app/app_fixture.h"
 #include "tests/sysinfo/fake_sys_platform.h"
 #include "toolkit/ui/headless/headless_window.h"
@@ -64,8 +66,43 @@ TEST_F(HeadlessWindowTest, ExitAndTheCloseBoxEndTheProgram) {
     startWithThreeFolders();
     EXPECT_THROW(clickButton(control<Button>("cmdExit")), ProgramEnded);
     EXPECT_THROW(dynamic_cast<HeadlessWindow&>(window()).userClose(), ProgramEnded);
-    EXPECT_THROW(start([this] { clickButton(control<Button>("cmdExit")); }), ProgramEnded);
+    EXPECT_THROW(startWithThreeFolders([this] { clickButton(control<Button>("cmdExit")); }),
+                 ProgramEnded);
     EXPECT_EQ(exitCodes, (std::vector<int>{0, 0, 0}));
+}
+
+TEST(HeadlessMsgBoxTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmallInTheDesignColours) {
+    installHeadlessUi();
+    frmMsgBox form;
+    auto& window = dynamic_cast<HeadlessWindow&>(form.window());
+    const auto rgb = [](Rgb c) { return std::vector<int>{c.red, c.green, c.blue}; };
+    EXPECT_EQ(rgb(window.BackColor()), (std::vector<int>{250, 247, 231}));
+    EXPECT_EQ(rgb(window.findAs<HeadlessLabel>("lblText")->BackColor()),
+              (std::vector<int>{192, 192, 192}));
+    const struct {
+        int width, height;
+        int labelWidth, labelHeight, buttonTop;
+    } cases[] = {
+        {5085, 2955, 4845, 2085, 2355},  // design size
+        {3000, 2000, 2760, 1130, 1400},  // smaller
+        {3000, 700, 2760, 1130, 100},    // height too small: the label keeps its own
+        {200, 700, 2760, 1130, 100},     // both too small
+    };
+    for (const auto& c : cases) {
+        window.resize(c.width, c.height);
+        const TwipsRect label = window.find("lblText")->Bounds();
+        EXPECT_EQ((std::vector<int>{label.left, label.top, label.width, label.height}),
+                  (std::vector<int>{120, 120, c.labelWidth, c.labelHeight}))
+            << c.width << " x " << c.height;
+        int left = 240;
+        for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"}) {
+            const TwipsRect b = window.find(name)->Bounds();
+            EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}),
+                      (std::vector<int>{left, c.buttonTop, 1000, 315}))
+                << name << " at " << c.width << " x " << c.height;
+            left += 1200;
+        }
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
+#include <utility>
 
 #include "app/batch_run.h"
 #include "report/report_document.h"
@@ -29,24 +29,22 @@ private:
     mutable int reads_ = 0;
 };
 
+// A window whose file list is that one.
 class WindowWithVanishingFile : public HeadlessWindow {
 public:
-    explicit WindowWithVanishingFile(std::string victim) : victim_(std::move(victim)) {}
+    explicit WindowWithVanishingFile(std::string victim) : fileList_(std::move(victim)) {}
     ListBox& addListBox(const std::string& name, const TwipsRect& bounds) override {
         if (name != "lstFiles")
             return HeadlessWindow::addListBox(name, bounds);
-        fileList_ = std::make_unique<VanishingListBox>(victim_);
-        fileList_->setBounds(bounds);
-        remember(name, *fileList_);
-        return *fileList_;
+        remember(name, fileList_);
+        return fileList_;
     }
 
 private:
-    std::string victim_;
-    std::unique_ptr<VanishingListBox> fileList_;
+    VanishingListBox fileList_;
 };
 
-class InterruptedReportTest : public ReportTest {};
+using InterruptedReportTest = ReportTest;
 
 TEST_F(InterruptedReportTest, FileDeletedDuringTheRunKeepsItsRowAndLosesItsText) {
     const std::string victim = folder.write("product/gone.ini", "soon gone\r\n");

@@ -158,11 +158,9 @@ TEST_F(MainWindowTest, UserActionsDuringTheStartUpWalkReachNoHandler) {
         {"right button on Reset", [this] { clickButton(cmdReset(), kRightButton); }, false},
         {"Reset", [this] { clickButton(cmdReset()); }, false},
     };
-    folder.makeFolder("product/a/b");
-    setProductFoldersForTesting(std::vector<std::string>{folder.file("product")});
     for (const auto& row : cases) {
         SCOPED_TRACE(row.action);
-        start([this, &row] {
+        startWithThreeFolders([this, &row] {
             row.act();
             EXPECT_EQ(ticks(), std::vector<bool>{row.ticked});
             EXPECT_EQ(view(), kIntroductionView);

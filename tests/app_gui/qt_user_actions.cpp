@@ -7,6 +7,7 @@
 #include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <deque>
 #include <memory>
 #include <utility>
@@ -22,10 +23,9 @@ namespace {
 
 // The buttons a box may have, in the order of their answers' values.
 const std::pair<QMessageBox::StandardButton, MsgAnswer> kButtons[] = {
-    {QMessageBox::Ok, MsgAnswer::OK},         {QMessageBox::Cancel, MsgAnswer::Cancel},
-    {QMessageBox::Abort, MsgAnswer::Abort},   {QMessageBox::Retry, MsgAnswer::Retry},
-    {QMessageBox::Ignore, MsgAnswer::Ignore}, {QMessageBox::Yes, MsgAnswer::Yes},
-    {QMessageBox::No, MsgAnswer::No},
+    {QMessageBox::Ok, MsgAnswer::OK},       {QMessageBox::Abort, MsgAnswer::Abort},
+    {QMessageBox::Retry, MsgAnswer::Retry}, {QMessageBox::Ignore, MsgAnswer::Ignore},
+    {QMessageBox::Yes, MsgAnswer::Yes},     {QMessageBox::No, MsgAnswer::No},
 };
 
 // The answers planned, what the boxes showed, and what runs before each answer.
@@ -34,16 +34,14 @@ std::vector<BoxSeen> seen;
 std::function<void(QMessageBox&)> beforeAnswer;
 
 // Answers the open modal message box as a user would: notes what it shows and presses the
-// button planned for it, or else its default button.
+// button planned for it, or else its default button. A window manager may still move a box
+// that is not yet exposed, and a click would then land beside its button.
 void answerOpenBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible())
+    if (box == nullptr || !box->isVisible() || !box->windowHandle()->isExposed())
         return;
-    BoxSeen shown{box->windowTitle().toStdString(),
-                  box->text().toStdString(),
-                  {},
-                  MsgAnswer::Cancel,
-                  box->icon() != QMessageBox::NoIcon};
+    BoxSeen shown{box->windowTitle().toStdString(), box->text().toStdString(), {}, {}, false};
+    shown.hasIcon = box->icon() != QMessageBox::NoIcon;
     QAbstractButton* press = box->defaultButton();
     for (const auto& [standard, answer] : kButtons) {
         QAbstractButton* button = box->button(standard);
@@ -63,10 +61,7 @@ void answerOpenBox() {
         return;
     if (!planned.empty())
         planned.pop_front();
-    if (press != nullptr)
-        QTest::mouseClick(press, Qt::LeftButton);
-    else
-        box->reject();
+    QTest::mouseClick(press, Qt::LeftButton);
 }
 
 QTreeWidget& treeOf(ListView& view) {
