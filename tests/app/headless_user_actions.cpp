@@ -49,8 +49,6 @@ bool isShown(Window& window) {
     return dynamic_cast<HeadlessWindow&>(window).isShown();
 }
 
-void photograph(Window&, const std::string&) {}
-
 void planAnswer(MsgAnswer answer) {
     backend().answers.push_back(answer);
 }

@@ -32,7 +32,6 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
     EXPECT_EQ(lvFolders().ColumnHeaders().Text(1), "List of Folders to Examine");
     EXPECT_EQ(window().Caption(), "Configuration Report - v1.2   (build 37)");
     EXPECT_TRUE(boxesSeen().empty());
-    photograph(window(), "introduction");
 
     // The design's places, in twips.
     EXPECT_EQ(std::make_pair(window().ScaleWidth(), window().ScaleHeight()),
@@ -117,7 +116,6 @@ TEST_F(MainWindowTest, RunOpensTheReportResetRestoresAndASecondRunListsEachDrive
     EXPECT_EQ(launched, std::vector<std::string>{report});
     EXPECT_GT(lstApps().ListCount(), 0);
     EXPECT_EQ(folder.read("_tmpApps.txt").rfind(lstApps().List(0) + "\r\n", 0), 0u);
-    photograph(window(), "report");
     const int drives = control<ListBox>("lstDrives").ListCount();
     const std::string files = control<ListBox>("lstFiles").List(0);
     clickButton(cmdReset());
@@ -179,12 +177,10 @@ TEST_F(MainWindowTest, MessageWindowFollowsItsHeightAndEveryButtonClosesIt) {
     form.show();
     EXPECT_EQ(box.Caption(), "Information");
     EXPECT_EQ(std::make_pair(box.ScaleWidth(), box.ScaleHeight()), std::make_pair(5085, 2955));
-    photograph(box, "msgbox");
     makeTaller(box, 600);
     const int height = box.ScaleHeight();
     EXPECT_GE(height, 2955 + 590);
     EXPECT_EQ(box.find("lblText")->Bounds().height, height - 240 - 630);
-    photograph(box, "msgbox-taller");
     for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"}) {
         EXPECT_EQ(box.find(name)->Bounds().top, height - 600) << name;
         form.show();

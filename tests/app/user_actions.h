@@ -23,8 +23,6 @@ void clickButton(Button& button, int mouseButton = kLeftButton);
 // The user drags the window's frame to make its client area `twips` taller.
 void makeTaller(Window& window, int twips);
 bool isShown(Window& window);
-// A picture of the window for the reviewer, where the backend draws one.
-void photograph(Window& window, const std::string& state);
 
 // A message box as the user saw it.
 struct BoxSeen {

@@ -4,7 +4,15 @@
 #include <functional>
 #include <utility>
 
+#include "toolkit/ui/controls.h"
 #include "toolkit/ui/redraw_pacer.h"
+
+// What the real backends add to the user actions of tests/app/user_actions.h.
+
+// The paints of the list's drawing area from now on.
+const int& paintsOf(ListView& view);
+// Lets the time pass while the backend handles its events.
+void waitHandlingEvents(std::chrono::milliseconds time);
 
 // A real backend whose clock stands still, so that only its first yield handles events, and
 // which runs `atFirstYield` there.

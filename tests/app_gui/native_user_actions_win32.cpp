@@ -9,13 +9,12 @@
 
 #include "tests/app/user_actions.h"
 #include "tests/app_gui/backend_under_test.h"
-#include "tests/app_gui/screenshot_win32.h"
+#include "toolkit/os/wide_text_win32.h"
 #include "toolkit/ui/win32/dpi_win32.h"
 #include "toolkit/ui/win32/message_pump_win32.h"
 #include "toolkit/ui/win32/native_control_win32.h"
 #include "toolkit/ui/win32/native_controls_win32.h"
 #include "toolkit/ui/win32/native_ui_win32.h"
-#include "toolkit/ui/win32/native_window_win32.h"
 
 namespace {
 
@@ -64,23 +63,21 @@ LRESULT CALLBACK answerOpeningBox(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+int paints = 0;
+
+LRESULT CALLBACK countPaints(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR) {
+    paints += message == WM_PAINT;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
 HWND handleOf(Control& control) {
     return dynamic_cast<NativeControl&>(control).hwnd();
 }
 
+// A window of the tool is found by its class and its caption.
 HWND handleOf(Window& window) {
-    std::pair<Window*, HWND> search{&window, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM data) {
-            auto& [wanted, found] = *reinterpret_cast<std::pair<Window*, HWND>*>(data);
-            if (NativeWindow::fromHandle(hwnd) != wanted)
-                return TRUE;
-            found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    return FindWindowW(L"ConfigReportWindow", widen(window.Caption()).c_str());
 }
 
 // The press and the release of a mouse button at a point of the control, handled before this
@@ -89,10 +86,7 @@ void clickAt(HWND control, POINT at, int mouseButton) {
     const UINT press = mouseButton == kRightButton    ? WM_RBUTTONDOWN
                        : mouseButton == kMiddleButton ? WM_MBUTTONDOWN
                                                       : WM_LBUTTONDOWN;
-    const WPARAM held = mouseButton == kRightButton    ? MK_RBUTTON
-                        : mouseButton == kMiddleButton ? MK_MBUTTON
-                                                       : MK_LBUTTON;
-    PostMessageW(control, press, held, MAKELPARAM(at.x, at.y));
+    PostMessageW(control, press, 0, MAKELPARAM(at.x, at.y));
     PostMessageW(control, press + 1, 0, MAKELPARAM(at.x, at.y));  // the button's release
     pumpPendingMessages();
 }
@@ -152,9 +146,15 @@ bool isShown(Window& window) {
     return IsWindowVisible(handleOf(window)) != FALSE;
 }
 
-void photograph(Window& window, const std::string& state) {
+const int& paintsOf(ListView& view) {
+    paints = 0;
+    SetWindowSubclass(handleOf(view), countPaints, 1, 0);
+    return paints;
+}
+
+void waitHandlingEvents(std::chrono::milliseconds time) {
+    Sleep(static_cast<DWORD>(time.count()));
     pumpPendingMessages();
-    saveScreenshot(handleOf(window), state);
 }
 
 void planAnswer(MsgAnswer answer) {

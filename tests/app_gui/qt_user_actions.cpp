@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -54,7 +53,6 @@ void answerOpenBox() {
             press = button;
     }
     seen.push_back(shown);
-    savePicture(*box, "message-box");
     if (beforeAnswer)
         beforeAnswer(*box);
     if (!box->isVisible())
@@ -63,6 +61,18 @@ void answerOpenBox() {
         planned.pop_front();
     QTest::mouseClick(press, Qt::LeftButton);
 }
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 QTreeWidget& treeOf(ListView& view) {
     return dynamic_cast<QtListView&>(view).widget();
@@ -76,16 +86,6 @@ QWidget& widgetOf(Window& window) {
 
 void beforeEachAnswer(std::function<void(QMessageBox&)> act) {
     beforeAnswer = std::move(act);
-}
-
-void savePicture(QWidget& widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("CR_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    const QPixmap picture = widget.grab();
-    const int dpi = qRound(96 * picture.devicePixelRatio());
-    picture.save(QStringLiteral("%1/qt-%2-%3dpi.png").arg(folder, name).arg(dpi));
 }
 
 // A timer looks for a box while the box's own event loop runs.
@@ -135,8 +135,15 @@ bool isShown(Window& window) {
     return widgetOf(window).isVisible();
 }
 
-void photograph(Window& window, const std::string& state) {
-    savePicture(widgetOf(window), QString::fromStdString(state));
+const int& paintsOf(ListView& view) {
+    static PaintCounter counter;
+    counter.paints = 0;
+    treeOf(view).viewport()->installEventFilter(&counter);
+    return counter.paints;
+}
+
+void waitHandlingEvents(std::chrono::milliseconds time) {
+    QTest::qWait(static_cast<int>(time.count()));
 }
 
 void planAnswer(MsgAnswer answer) {

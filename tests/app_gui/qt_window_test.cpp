@@ -1,7 +1,6 @@
-// What only the Qt backend has: the layout's font and the tool's icon, the application-wide
-// hourglass, message boxes that Esc and the close box answer only where they may, windows
-// centred over the active one, a list drawn a bounded number of times while start-up fills it,
-// and the program's end. The portable window tests (main_window_test.cpp) run here too, under
+// What only the Qt backend has: the layout's font and the tool's icon, windows centred over the
+// active one, the application-wide hourglass, message boxes that Esc and the close box answer
+// only where they may, and the program's end. The portable window tests run here too, under
 // Qt's offscreen platform and, through run_qt_on_display.sh, on X11 and Wayland.
 
 #include <gtest/gtest.h>
@@ -9,16 +8,12 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "app/msg_box_form.h"
 #include "app/qt/desktop_identity.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app_gui/qt_user_actions.h"
-#include "toolkit/ui/qt/qt_list_view.h"
 #include "toolkit/ui/qt/qt_window.h"
 
 namespace {
@@ -27,26 +22,25 @@ QWidget& widgetOf(Window& window) {
     return dynamic_cast<QtWindow&>(window).widget();
 }
 
-// Counts the paints of a widget.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 using QtWindowTest = MainWindowTest;
 
-TEST_F(QtWindowTest, LayoutsFontTheToolsIconAndTheHourglassTakenBackAfterTheRun) {
+// A window that opens while another is active opens centred over it where the program alone
+// places its windows (give or take the frame's edge); a window manager may place it elsewhere.
+TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringAndTheHourglassTakenBackAfterTheRun) {
     startWithThreeFolders();
-    QWidget& widget = widgetOf(window());
-    EXPECT_EQ(widget.size(), QSize(490, 388));
-    EXPECT_EQ(widget.findChild<QPushButton*>("cmdGather")->font().pointSizeF(), 8.0);
-    EXPECT_TRUE(widget.windowIcon().availableSizes().contains(QSize(16, 16)));
+    QWidget& owner = widgetOf(window());
+    EXPECT_EQ(owner.size(), QSize(490, 388));
+    EXPECT_EQ(owner.findChild<QPushButton*>("cmdGather")->font().pointSizeF(), 8.0);
+    EXPECT_TRUE(owner.windowIcon().availableSizes().contains(QSize(16, 16)));
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+        owner.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+        frmMsgBox box;
+        box.show();
+        const QPoint offCentre =
+            widgetOf(box.window()).frameGeometry().center() - owner.frameGeometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 4);
+    }
     clickButton(cmdGather());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -78,36 +72,6 @@ TEST_F(QtWindowTest, EscAndTheCloseBoxAnswerOnlyABoxWithOkAlone) {
         }
     }
     EXPECT_EQ(boxesSeen().size(), 6u);
-}
-
-// Where the program alone places its windows (give or take the frame's edge); a window manager
-// may place them elsewhere.
-TEST_F(QtWindowTest, MessageWindowOpensCentredOverTheActiveWindow) {
-    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
-        GTEST_SKIP() << "the window manager places the windows";
-    start();
-    QWidget& owner = widgetOf(window());
-    owner.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
-    frmMsgBox box;
-    box.show();
-    const QPoint offCentre =
-        widgetOf(box.window()).frameGeometry().center() - owner.frameGeometry().center();
-    EXPECT_LE(offCentre.manhattanLength(), 4);
-}
-
-// The walk yields before every folder; were the list drawn at each yield, start-up would grow
-// with the square of the folders.
-TEST_F(QtWindowTest, StartUpRedrawsTheFolderListABoundedNumberOfTimes) {
-    for (int i = 0; i < 400; ++i)
-        folder.makeFolder("many/" + std::to_string(i));
-    setProductFoldersForTesting(std::vector<std::string>{folder.file("many")});
-    PaintCounter counter;
-    start([&] {
-        dynamic_cast<QtListView&>(lvFolders()).widget().viewport()->installEventFilter(&counter);
-    });
-    EXPECT_EQ(lvFolders().ListItems().Count(), 401);
-    EXPECT_LE(counter.paints, 3);
 }
 
 // Each way out ends the process, so each is taken in a death test's forked child. That child

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # run_qt_on_display.sh x11|wayland SCREENSHOTS ICON TOOL PROGRAM [ARGS...]
 # Runs the Qt window tests PROGRAM on a real display server of their own, then starts the tool
-# TOOL there and photographs the whole screen as a user would see it, into SCREENSHOTS/desktop.png
-# (the tests' own pictures go to SCREENSHOTS too). x11: Xvfb with the openbox window manager,
-# whose title bars show a window's icon; the tool's window must carry the icon (_NET_WM_ICON).
+# TOOL there and photographs the whole screen as a user would see it, into
+# SCREENSHOTS/desktop.png. x11: Xvfb with the openbox window manager, whose title bars show a
+# window's icon; the tool's window must carry the icon (_NET_WM_ICON).
 # wayland: weston's headless backend drawing with pixman; Qt draws the title bar itself, with
 # the icon, and the tool must name its desktop entry (app id "configreport"), by which a Wayland
 # desktop finds its name and icon; weston's panel shows ICON as the tool's launcher.
@@ -61,7 +61,7 @@ wayland)
 *) fail "unknown display kind" ;;
 esac
 
-CR_SCREENSHOTS=$shots "$@"
+"$@"
 status=$?
 
 # The tool itself, on an empty documents folder, in a tool folder of its own.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # run_under_xvfb.sh PREFIX DPI PROGRAM [ARGS...]
 # Runs a Windows program under Wine on a virtual X display of its own, with the screen at DPI
-# dots per inch. Wine then draws real windows that a test can click and photograph. The
-# prefix is the GUI tests' own: the other Windows tests keep Wine's null graphics driver in
-# theirs, and a Wine server started without a display never gains one.
+# dots per inch, where Wine draws real windows. The prefix is the GUI tests' own: the other
+# Windows tests keep Wine's null graphics driver in theirs, and a Wine server started without a
+# display never gains one.
 set -u
 prefix=$1 dpi=$2
 shift 2
