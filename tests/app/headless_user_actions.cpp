@@ -41,10 +41,6 @@ void clickButton(Button& button, int mouseButton) {
         headless.click();
 }
 
-void makeTaller(Window& window, int twips) {
-    dynamic_cast<HeadlessWindow&>(window).resize(window.ScaleWidth(), window.ScaleHeight() + twips);
-}
-
 bool isShown(Window& window) {
     return dynamic_cast<HeadlessWindow&>(window).isShown();
 }

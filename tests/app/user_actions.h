@@ -20,8 +20,7 @@ void clickCheckBox(ListView& view, int row);
 bool tickShown(ListView& view, int row);
 // A click with the left, right or middle mouse button.
 void clickButton(Button& button, int mouseButton = kLeftButton);
-// The user drags the window's frame to make its client area `twips` taller.
-void makeTaller(Window& window, int twips);
+// Whether the window is on the screen.
 bool isShown(Window& window);
 
 // A message box as the user saw it.

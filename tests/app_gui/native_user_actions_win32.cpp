@@ -10,7 +10,6 @@
 #include "tests/app/user_actions.h"
 #include "tests/app_gui/backend_under_test.h"
 #include "toolkit/os/wide_text_win32.h"
-#include "toolkit/ui/win32/dpi_win32.h"
 #include "toolkit/ui/win32/message_pump_win32.h"
 #include "toolkit/ui/win32/native_control_win32.h"
 #include "toolkit/ui/win32/native_controls_win32.h"
@@ -131,15 +130,6 @@ void clickButton(Button& button, int mouseButton) {
     RECT client;
     GetClientRect(handleOf(button), &client);
     clickAt(handleOf(button), {client.right / 2, client.bottom / 2}, mouseButton);
-}
-
-void makeTaller(Window& window, int twips) {
-    HWND hwnd = handleOf(window);
-    RECT outer;
-    GetWindowRect(hwnd, &outer);
-    SetWindowPos(hwnd, nullptr, 0, 0, outer.right - outer.left,
-                 outer.bottom - outer.top + MulDiv(twips, dpiOf(hwnd), 1440),
-                 SWP_NOMOVE | SWP_NOZORDER);
 }
 
 bool isShown(Window& window) {

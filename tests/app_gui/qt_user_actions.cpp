@@ -126,11 +126,6 @@ void clickButton(Button& button, int mouseButton) {
     QTest::mouseClick(&dynamic_cast<QtButton&>(button).widget(), pressed);
 }
 
-void makeTaller(Window& window, int twips) {
-    QWidget& widget = widgetOf(window);
-    widget.resize(widget.width(), widget.height() + twips / kTwipsPerPixel);
-}
-
 bool isShown(Window& window) {
     return widgetOf(window).isVisible();
 }
