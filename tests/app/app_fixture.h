@@ -37,7 +37,6 @@ protected:
         start(std::move(atFirstYield));
     }
 
-    frmReportConfiguration& form() { return *form_; }
     Window& window() { return form_->window(); }
     template <typename T>
     T& control(const std::string& name) {
