@@ -1,25 +1,28 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// A chain of nested folders, each named `name`, under `root`, built and removed with calls
-// that reach beyond the platform's usual path limit (4,096 bytes on Linux, 260 characters on
-// Windows), so that the tool meets paths it cannot open by their full name.
+// A chain of `depth` nested folders, each named `name`, under `root`, with one file in the
+// innermost folder, so that the tool meets paths beyond the platform's limit (4,096 bytes on
+// Linux, 260 characters on Windows). No call that builds or removes the chain sees such a path:
+// it is built in short pieces beside `root`, each moved into the innermost folder of the next,
+// and taken apart the same way.
 class FolderChain {
 public:
-    FolderChain(const std::string& root, const std::string& name, int depth);
-    ~FolderChain();  // removes the chain with everything in it
+    FolderChain(const std::string& root, const std::string& name, int depth,
+                const std::string& fileName, const std::string& bytes);
+    ~FolderChain();
     FolderChain(const FolderChain&) = delete;
     FolderChain& operator=(const FolderChain&) = delete;
 
     // The full path of the innermost folder.
     const std::string& deepest() const { return deepest_; }
-    // Writes a file into the innermost folder.
-    void writeFile(const std::string& fileName, const std::string& bytes) const;
 
 private:
     std::string root_;
     std::string name_;
-    int depth_;
+    std::string pieces_;       // the folder the pieces are built in
+    std::vector<int> levels_;  // the levels of each piece, outermost first
     std::string deepest_;
 };

@@ -13,14 +13,12 @@ class LongPathsLinux : public FaultTest {};
 TEST_F(LongPathsLinux, FoldersBeyondFourKilobytesEndTheWalkThereAndTheReportCompletes) {
     const std::string product = folder.makeFolder("product");
     folder.write("product/top.ini", "top=1\r\n");
-    const std::string name(250, 'n');
-    const FolderChain chain(product, name, 20);
-    chain.writeFile("deep.ini", "deep=1\r\n");
+    const FolderChain chain(product, std::string(250, 'n'), 20, "deep.ini", "deep=1\r\n");
     ASSERT_GT(chain.deepest().size(), 4096u);
 
-    runReport({product});
+    runReport(product);
 
-    ASSERT_TRUE(reportIsComplete()) << messagesShown();
+    ASSERT_TRUE(isCompleteReport(reportPath())) << messagesShown();
     const std::string text = reportText();
     // The folders that a call can still reach are listed; the walk stops where paths grow
     // too long.

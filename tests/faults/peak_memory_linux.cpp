@@ -12,12 +12,9 @@ void resetPeakMemory() {
 std::int64_t peakMemoryBytes() {
     std::ifstream status("/proc/self/status");
     std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            std::int64_t kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes * 1024;
-        }
+    while (status >> key && key != "VmHWM:") {
     }
-    return 0;
+    std::int64_t kilobytes = 0;
+    status >> kilobytes;
+    return kilobytes * 1024;
 }
