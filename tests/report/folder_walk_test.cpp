@@ -127,16 +127,6 @@ TEST_F(FolderWalkTest, IdsTheVolumeDoesNotVouchForNeverSkipAFolder) {
     }
 }
 
-TEST_F(FolderWalkTest, DeepTreeIsWalkedWithoutRecursion) {
-    std::vector<std::string> expected = {"R"};
-    for (int depth = 1; depth <= 1000; ++depth) {
-        tree.folders[expected.back()] = {static_cast<std::uint64_t>(depth), {"d"}};
-        expected.push_back(join(expected.back(), "d"));
-    }
-    tree.folders[expected.back()] = {5000};
-    EXPECT_EQ(walk("R"), expected);
-}
-
 TEST(CandidateFoldersTest, FixedPlacesInOrderThenTheDocumentsFolder) {
     installHeadlessUi();
     installFakeSysPlatform().folderPath = "DOCS";
