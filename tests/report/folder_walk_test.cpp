@@ -20,16 +20,15 @@ std::string join(const std::string& folder, const std::string& name) {
 }
 
 // A tree in memory: each folder's identity and subfolder names, and where a link leads. A name
-// that leads to no folder of the map has vanished; an unreadable folder lists nothing.
+// that leads to no folder of the map has vanished.
 class FakeTree : public FolderTree {
 public:
     struct Folder {
-        Folder(std::uint64_t id = 0, std::vector<std::string> subfolders = {}, bool readable = true,
+        Folder(std::uint64_t id = 0, std::vector<std::string> subfolders = {},
                std::string linkTo = {})
-            : id(id), subfolders(std::move(subfolders)), readable(readable), linkTo(linkTo) {}
+            : id(id), subfolders(std::move(subfolders)), linkTo(linkTo) {}
         std::uint64_t id;
         std::vector<std::string> subfolders;
-        bool readable;
         std::string linkTo;  // the final path of a link; empty for a plain folder
     };
 
@@ -47,7 +46,7 @@ public:
         return true;
     }
     std::vector<std::string> subfolders(const std::string& folder) override {
-        return folders[folder].readable ? folders[folder].subfolders : std::vector<std::string>{};
+        return folders[folder].subfolders;
     }
 
     std::map<std::string, Folder> folders;
@@ -74,8 +73,8 @@ TEST_F(FolderWalkTest, WalksDepthFirstAndEndsOnLoopsUnreadableAndVanishedFolders
     tree.folders = {
         {"R", {1, {"A", "Locked", "Gone", "Twin"}}},
         {a, {2, {"back"}}},
-        {join(a, "back"), {1, {"A"}}},  // a link to the root
-        {join("R", "Locked"), {3, {"Inside"}, false}},
+        {join(a, "back"), {1, {"A"}}},       // a link to the root
+        {join("R", "Locked"), {3}},          // unreadable: it lists no subfolder
         {join("R", "Twin"), {2, {"back"}}},  // a second way into A
     };
     auto recorder = std::make_unique<RecordingUi>();
@@ -113,12 +112,9 @@ TEST_F(FolderWalkTest, IdsTheVolumeDoesNotVouchForNeverSkipAFolder) {
     };
     for (const auto& c : cases) {
         tree.folders = {
-            {"R", {c.sameId, {"A", "B"}}},
-            {a, {c.sameId, {"A1", "up"}}},
-            {join(a, "A1"), {c.sameId}},
-            {link, {c.sameId, {"X"}, true, "R"}},  // a link to the root
-            {join(link, "X"), {c.sameId}},
-            {join("R", "B"), {c.sameId}},
+            {"R", {c.sameId, {"A", "B"}}}, {a, {c.sameId, {"A1", "up"}}},
+            {join(a, "A1"), {c.sameId}},   {link, {c.sameId, {"X"}, "R"}},  // a link to the root
+            {join(link, "X"), {c.sameId}}, {join("R", "B"), {c.sameId}},
         };
         tree.idsUnique = c.idsUnique;
         tree.resolves = c.resolves;
