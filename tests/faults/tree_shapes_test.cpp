@@ -6,28 +6,35 @@
 #include <string>
 
 #include "tests/faults/fault_fixture.h"
-#include "tests/faults/folder_chain.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/os/os_traits.h"
 
 namespace {
 
-class TreeShapes : public FaultTest {};
+class TreeShapes : public FaultTest {
+protected:
+    // The full path of a tree the build made (see CMakeLists.txt).
+    static std::string builtTree(const std::string& name) {
+        std::string path;
+        EXPECT_TRUE(osfs::folderFullPath(CR_FAULT_TREES "/" + name, path)) << name;
+        return path;
+    }
+};
 
 TEST_F(TreeShapes, TwoHundredLevelsDeepAreAllListedAndTheDeepestFileEmbedded) {
-    const std::string product = folder.makeFolder("product");
-    const FolderChain chain(product, "d", 200, "deep.ini", "depth=200\r\n");
+    const std::string product = builtTree("deep");
+    std::string deepest = product;
+    for (int level = 0; level < 200; ++level)
+        deepest += os::kPathSeparator + std::string("d");
 
-    expectReport(
-        product, 201,
-        {"<H3>" + chain.deepest() + os::kPathSeparator + "deep.ini</H3>", "depth=200<BR>"});
+    expectReport(product, 201,
+                 {"<H3>" + deepest + os::kPathSeparator + "deep.ini</H3>", "depth=200<BR>"});
 }
 
 // Symbolic links that turn the tree into a graph: links to the parent, to the folder itself, to
 // each other's sibling, to nothing, and to a file.
 TEST_F(TreeShapes, LinksToParentSelfAndSiblingsAreListedButNotEntered) {
-    std::string product;
-    ASSERT_TRUE(osfs::folderFullPath(CR_LINKED_TREE, product));
+    const std::string product = builtTree("linked");
     // product, a, a/up, a/self, x, y, and one of x and y once more through its sibling's link;
     // a folder entered through a link would add its own subfolders.
     expectReport(
