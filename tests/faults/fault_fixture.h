@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,8 +40,12 @@ protected:
         setProductFoldersForTesting(std::vector<std::string>{product});
         frmReportConfiguration form;
         form.Form_Load();
+        afterStartUp();
         form.cmdGather_Click();
     }
+
+    // What changes on disk while the window is open, between the start-up and the report.
+    std::function<void()> afterStartUp = [] {};
 
     std::string reportPath() const { return folder.file("morvasoftware_bug_report.htm"); }
     std::string reportText() const { return folder.read("morvasoftware_bug_report.htm"); }

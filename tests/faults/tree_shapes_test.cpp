@@ -48,18 +48,9 @@ TEST_F(TreeShapes, FolderRemovedAfterTheStartUpStillGivesACompleteReport) {
     folder.write("product/keep/a.ini", "kept\r\n");
     const std::string gone = folder.makeFolder("product/gone");
     folder.write("product/gone/b.ini", "lost\r\n");
-    setProductFoldersForTesting(std::vector<std::string>{product});
-    frmReportConfiguration form;
-    form.Form_Load();
+    afterStartUp = [&] { std::filesystem::remove_all(std::filesystem::u8path(gone)); };
 
-    std::filesystem::remove_all(std::filesystem::u8path(gone));
-    form.cmdGather_Click();
-
-    EXPECT_TRUE(isCompleteReport(reportPath())) << messagesShown();
-    const std::string text = reportText();
-    EXPECT_TRUE(contains(text, "><H1>" + gone + "</H1>"));
-    EXPECT_TRUE(contains(text, "kept<BR>"));
-    EXPECT_FALSE(contains(text, "lost<BR>"));
+    expectReport(product, 3, {"><H1>" + gone + "</H1>", "kept<BR>"}, {"lost<BR>"});
 }
 
 // The report writes names as they are: it must list each file once, embed its text and

@@ -1,7 +1,7 @@
-// Files and folders the user may not read or write: unreadable parts of the product tree, and
-// read-only files of an earlier run in the tool's folder. Tests run as root in CI, where
-// permissions do not bind, so these reports run in a child process that has dropped to the
-// user nobody.
+// What a Linux file system refuses: unreadable parts of the product tree, read-only files of an
+// earlier run in the tool's folder, and paths longer than the 4,096 bytes a call accepts. Tests
+// run as root in CI, where permissions do not bind, so the reports that meet permissions run in
+// a child process that has dropped to the user nobody.
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -22,7 +22,7 @@ bool dropToNobody() {
            setuid(nobody->pw_uid) == 0;
 }
 
-class Permissions : public FaultTest {
+class FileSystemLimits : public FaultTest {
 protected:
     // Runs the report in a forked child that, when the test runs as root, has dropped to the
     // user nobody. Answers whether the child ended normally.
@@ -41,7 +41,7 @@ protected:
     }
 };
 
-TEST_F(Permissions, UnreadableFoldersAndFilesAreListedWithoutTheirContents) {
+TEST_F(FileSystemLimits, UnreadableFoldersAndFilesAreListedWithoutTheirContents) {
     chmod(folder.path().c_str(), 0777);
     const std::string product = folder.makeFolder("product");
     folder.write("product/open.ini", "open=1\r\n");
@@ -65,7 +65,7 @@ TEST_F(Permissions, UnreadableFoldersAndFilesAreListedWithoutTheirContents) {
     EXPECT_TRUE(contains(logText(), "Cant load the file " + secretFile));
 }
 
-TEST_F(Permissions, ReadOnlyFilesOfAnEarlierRunAreKeptOrReplacedWhole) {
+TEST_F(FileSystemLimits, ReadOnlyFilesOfAnEarlierRunAreKeptOrReplacedWhole) {
     const std::string product = folder.makeFolder("product");
     chmod(folder.path().c_str(), 0777);
     for (const char* name : {"morvasoftware_bug_report.htm", "tool.log", "style.css",
@@ -84,6 +84,32 @@ TEST_F(Permissions, ReadOnlyFilesOfAnEarlierRunAreKeptOrReplacedWhole) {
     EXPECT_TRUE(contains(text, "earlier style.css\r\n"));
     EXPECT_EQ(folder.read("_tmpApps.txt"), "earlier _tmpApps.txt\r\n");
     EXPECT_TRUE(contains(text, "earlier _tmpApps.txt<BR>"));
+}
+
+TEST_F(FileSystemLimits, FoldersBeyondFourKilobytesEndTheWalkThereAndTheReportCompletes) {
+    const std::string product = folder.makeFolder("product");
+    folder.write("product/top.ini", "top=1\r\n");
+    // Each folder of the chain holds a link with a 250-byte name to the next, so the path
+    // through the links grows by 251 bytes a level while each call here stays short.
+    std::string from = product;
+    for (int level = 0; level < 20; ++level) {
+        const std::string next = folder.makeFolder("chain/" + std::to_string(level));
+        ASSERT_EQ(symlink(next.c_str(), (from + "/" + std::string(250, 'n')).c_str()), 0);
+        from = next;
+    }
+
+    runReport(product);
+
+    ASSERT_TRUE(isCompleteReport(reportPath())) << messagesShown();
+    const std::string text = reportText();
+    // The folders that a call can still reach are listed; the walk stops where paths grow
+    // too long.
+    const std::vector<std::string> folders = listedFolders(text);
+    EXPECT_GE(folders.size(), 10u);
+    EXPECT_LT(folders.size(), 21u);
+    for (const std::string& listed : folders)
+        EXPECT_LT(listed.size(), 4096u);
+    EXPECT_TRUE(contains(text, "top=1<BR>"));
 }
 
 }  // namespace
