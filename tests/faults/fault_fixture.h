@@ -12,13 +12,6 @@ inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-inline int occurrences(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 // The folders of the report's list of folders to examine, in order.
 inline std::vector<std::string> listedFolders(const std::string& text) {
     const std::string open = "<a href=#files";
@@ -36,7 +29,7 @@ inline std::vector<std::string> listedFolders(const std::string& text) {
 class FaultTest : public ReportTest {
 protected:
     // Runs the start-up and "Create Report" with `product` as the one candidate folder.
-    void runReport(const std::string& product) {
+    virtual void runReport(const std::string& product) {
         setProductFoldersForTesting(std::vector<std::string>{product});
         frmReportConfiguration form;
         form.Form_Load();
