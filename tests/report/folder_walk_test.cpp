@@ -24,12 +24,9 @@ std::string join(const std::string& folder, const std::string& name) {
 class FakeTree : public FolderTree {
 public:
     struct Folder {
-        Folder(std::uint64_t id = 0, std::vector<std::string> subfolders = {},
-               std::string linkTo = {})
-            : id(id), subfolders(std::move(subfolders)), linkTo(linkTo) {}
-        std::uint64_t id;
-        std::vector<std::string> subfolders;
-        std::string linkTo;  // the final path of a link; empty for a plain folder
+        std::uint64_t id = 0;
+        std::vector<std::string> subfolders = {};
+        std::string linkTo = {};  // the final path of a link; empty for a plain folder
     };
 
     bool fullPath(const std::string& folder, std::string& path) override {
