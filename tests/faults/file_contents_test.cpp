@@ -11,8 +11,8 @@
 
 namespace {
 
-// The largest block the program has asked for since the test last cleared it: reading the
-// 2 GB file whole would take one of gigabytes. The library's own delete frees what malloc gave.
+// The largest block asked for since the test cleared it: reading the 2 GB file whole would take
+// one of gigabytes. Only new is replaced; the library's delete already calls free.
 std::atomic<std::size_t> largestAllocation{0};
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Trees whose shape strains the walk and the inventory: great depth, a folder that goes away
-// between the start-up and the report, names that HTML, URLs or the file system treat specially.
+// Trees whose shape strains the walk and the inventory: great depth, links, a folder that goes
+// away after the start-up, names that HTML, URLs or the file system treat specially.
 #include <gtest/gtest.h>
 
 #include <filesystem>
