@@ -1,30 +1,46 @@
-// Trees whose shape strains the walk and the inventory: great depth, one huge folder, a
-// folder that goes away between the start-up and the report.
+// Trees whose shape strains the walk and the inventory: great depth, links, a folder that goes
+// away after the start-up, names that HTML, URLs or the file system treat specially.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
 #include "tests/faults/fault_fixture.h"
-#include "tests/faults/folder_chain.h"
+#include "toolkit/os/file_system.h"
+#include "toolkit/os/os_traits.h"
 
 namespace {
 
-class TreeShapes : public FaultTest {};
+class TreeShapes : public FaultTest {
+protected:
+    // The full path of a tree the build made (see CMakeLists.txt).
+    static std::string builtTree(const std::string& name) {
+        std::string path;
+        EXPECT_TRUE(osfs::folderFullPath(CR_FAULT_TREES "/" + name, path)) << name;
+        return path;
+    }
+};
 
 TEST_F(TreeShapes, TwoHundredLevelsDeepAreAllListedAndTheDeepestFileEmbedded) {
-    const std::string product = folder.makeFolder("product");
-    const FolderChain chain(product, "d", 200);
-    chain.writeFile("deep.ini", "depth=200\r\n");
+    const std::string product = builtTree("deep");
+    std::string deepest = product;
+    for (int level = 0; level < 200; ++level)
+        deepest += os::kPathSeparator + std::string("d");
 
-    runReport({product});
+    expectReport(product, 201,
+                 {"<H3>" + deepest + os::kPathSeparator + "deep.ini</H3>", "depth=200<BR>"});
+}
 
-    ASSERT_TRUE(reportIsComplete()) << messagesShown();
-    const std::string text = reportText();
-    EXPECT_EQ(listedFolders(text).size(), 201u);
-    EXPECT_TRUE(contains(text, "<H3>" + chain.deepest() + "\\deep.ini</H3>") ||
-                contains(text, "<H3>" + chain.deepest() + "/deep.ini</H3>"));
-    EXPECT_TRUE(contains(text, "depth=200<BR>"));
+// Symbolic links that turn the tree into a graph: links to the parent, to the folder itself, to
+// each other's sibling, to nothing, and to a file.
+TEST_F(TreeShapes, LinksToParentSelfAndSiblingsAreListedButNotEntered) {
+    const std::string product = builtTree("linked");
+    // product, a, a/up, a/self, x, y, and one of x and y once more through its sibling's link;
+    // a folder entered through a link would add its own subfolders.
+    expectReport(
+        product, 8,
+        {"<H3>" + product + os::kPathSeparator + "a" + os::kPathSeparator + "linked.ini</H3>",
+         "x=1<BR>", "y=1<BR>"});
 }
 
 TEST_F(TreeShapes, FolderRemovedAfterTheStartUpStillGivesACompleteReport) {
@@ -32,18 +48,43 @@ TEST_F(TreeShapes, FolderRemovedAfterTheStartUpStillGivesACompleteReport) {
     folder.write("product/keep/a.ini", "kept\r\n");
     const std::string gone = folder.makeFolder("product/gone");
     folder.write("product/gone/b.ini", "lost\r\n");
-    setProductFoldersForTesting(std::vector<std::string>{product});
-    frmReportConfiguration form;
-    form.Form_Load();
+    afterStartUp = [&] { std::filesystem::remove_all(std::filesystem::u8path(gone)); };
 
-    std::filesystem::remove_all(std::filesystem::u8path(gone));
-    form.cmdGather_Click();
+    expectReport(product, 3, {"><H1>" + gone + "</H1>", "kept<BR>"}, {"lost<BR>"});
+}
 
-    ASSERT_TRUE(reportIsComplete()) << messagesShown();
-    const std::string text = reportText();
-    EXPECT_TRUE(contains(text, "><H1>" + gone + "</H1>"));
-    EXPECT_TRUE(contains(text, "kept<BR>"));
-    EXPECT_FALSE(contains(text, "lost<BR>"));
+// The report writes names as they are: it must list each file, embed its text and finish. On
+// Windows the report is in code page 1252 (Wine under a UTF-8 locale): a name stands there in
+// that code page, with "?" for a character it lacks, while a file's text keeps its own bytes.
+// Linux names are bytes: they need not be UTF-8, and may hold angle brackets.
+TEST_F(TreeShapes, NamesWithSpacesMarkupSignsAndOtherLettersAreListedAndEmbedded) {
+    struct OddName {
+        const char* name;
+        const char* listedOnWindows;  // null: the name itself
+    };
+    std::vector<OddName> names = {
+        {"with space.ini", nullptr},        {"a&b.ini", nullptr},
+        {"hash#sign.log", nullptr},         {"per%20cent.ini", nullptr},
+        {"caf\xc3\xa9.ini", "caf\xe9.ini"}, {"\xe6\x97\xa5\xe6\x9c\xac.log", "??.log"},
+    };
+    const bool windows = os::kPathSeparator == '\\';
+    std::string sub = "pr&duct #1 %s/sub &amp; \xc3\xa9t\xc3\xa9";
+    if (!windows) {
+        names.insert(names.end(), {{"less<than>.txt", nullptr}, {"latin1 caf\xe9.ini", nullptr}});
+        sub += " <b>\xff\xfe";
+    }
+    std::vector<std::string> shown;
+    for (const OddName& odd : names) {
+        folder.write(sub + "/" + odd.name, std::string("text of ") + odd.name + "\r\n");
+        shown.push_back(std::string("text of ") + odd.name + "<BR>");
+        shown.push_back(std::string("<TR><TD>") +
+                        (windows && odd.listedOnWindows ? odd.listedOnWindows : odd.name) +
+                        "</td>");
+        if (!windows)
+            shown.push_back("<H3>" + folder.file(sub) + "/" + odd.name + "</H3>");
+    }
+
+    expectReport(folder.file("pr&duct #1 %s"), 2, shown);
 }
 
 }  // namespace

@@ -38,4 +38,8 @@ TEST_F(ShellExecuteDocumentTest, FailureIsLoggedAndShownInPlainWords) {
     EXPECT_NE(logText().find(", Failed to ShellExecute 'r.htm'\r\n"), std::string::npos);
 }
 
+TEST_F(ShellExecuteDocumentTest, MissingDocumentIsFileNotFound) {
+    EXPECT_EQ(launchDocument(folder.file("missing.htm"), ""), 2);
+}
+
 }  // namespace

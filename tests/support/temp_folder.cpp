@@ -1,5 +1,6 @@
 #include "tests/support/temp_folder.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <ctime>
@@ -11,59 +12,49 @@
 
 namespace stdfs = std::filesystem;
 
-namespace {
-
-stdfs::path fromUtf8(const std::string& text) {
-    return stdfs::u8path(text);
-}
-
-std::string toUtf8(const stdfs::path& path) {
-    return path.u8string();
-}
-
-}  // namespace
-
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::ostringstream name;
-    name << "cr-test-" << stamp << "-" << counter++;
-    const stdfs::path folder = stdfs::temp_directory_path() / name.str();
+    const stdfs::path folder = stdfs::temp_directory_path() / ("cr-test-" + std::to_string(stamp) +
+                                                               "-" + std::to_string(counter++));
     stdfs::create_directories(folder);
-    path_ = toUtf8(stdfs::canonical(folder));
+    path_ = stdfs::canonical(folder).u8string();
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
     // Tests may leave read-only entries behind; make them writable so that they can go.
-    for (auto it = stdfs::recursive_directory_iterator(fromUtf8(path_), ignored);
+    for (auto it = stdfs::recursive_directory_iterator(stdfs::u8path(path_), ignored);
          it != stdfs::recursive_directory_iterator(); it.increment(ignored)) {
         stdfs::permissions(it->path(), stdfs::perms::owner_all, stdfs::perm_options::add, ignored);
     }
-    stdfs::remove_all(fromUtf8(path_), ignored);
+    stdfs::remove_all(stdfs::u8path(path_), ignored);
 }
 
 std::string TempFolder::file(const std::string& relative) const {
     std::string converted = relative;
-    for (char& c : converted) {
-        if (c == '/')
-            c = os::kPathSeparator;
-    }
+    std::replace(converted.begin(), converted.end(), '/', os::kPathSeparator);
     return path_ + os::kPathSeparator + converted;
 }
 
 std::string TempFolder::write(const std::string& relative, const std::string& bytes) const {
     const std::string full = file(relative);
-    stdfs::create_directories(fromUtf8(full).parent_path());
-    std::ofstream out(fromUtf8(full), std::ios::binary | std::ios::trunc);
-    out << bytes;
+    stdfs::create_directories(stdfs::u8path(full).parent_path());
+    std::ofstream(stdfs::u8path(full), std::ios::binary) << bytes;
     return full;
 }
 
 std::string TempFolder::makeFolder(const std::string& relative) const {
     const std::string full = file(relative);
-    stdfs::create_directories(fromUtf8(full));
+    stdfs::create_directories(stdfs::u8path(full));
     return full;
+}
+
+std::string TempFolder::read(const std::string& relative) const {
+    std::ifstream in(stdfs::u8path(file(relative)), std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
 }
 
 void setLastWrite(const std::string& path, const DateTime& when) {
@@ -78,14 +69,7 @@ void setLastWrite(const std::string& path, const DateTime& when) {
     // The file clock's epoch differs between libraries; the distance from now carries over.
     const auto shift = std::chrono::system_clock::from_time_t(std::mktime(&local)) -
                        std::chrono::system_clock::now();
-    stdfs::last_write_time(fromUtf8(path),
+    stdfs::last_write_time(stdfs::u8path(path),
                            stdfs::file_time_type::clock::now() +
                                std::chrono::duration_cast<stdfs::file_time_type::duration>(shift));
-}
-
-std::string TempFolder::read(const std::string& relative) const {
-    std::ifstream in(fromUtf8(file(relative)), std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }

@@ -1,0 +1,57 @@
+// Windows file states: files a synced documents folder keeps only in the cloud, files of an
+// earlier run held open without sharing by another program.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "bench/pe_image.h"
+#include "tests/faults/fault_fixture.h"
+#include "toolkit/os/wide_text_win32.h"
+
+namespace {
+
+class FileStates : public FaultTest {};
+
+// Reading a cloud-only file starts a download that can take minutes, so the report lists
+// them and never opens them.
+TEST_F(FileStates, OfflineFilesAreListedButNeitherEmbeddedNorAskedForTheirVersion) {
+    folder.write("product/local.ini", "local=1\r\n");
+    const std::string config = folder.write("product/cloud.ini", "cloud=1\r\n");
+    const std::string program = folder.write("product/cloud.exe", programWithVersion("9.8.7.6"));
+    for (const std::string& path : {config, program}) {
+        SetFileAttributesW(widen(path).c_str(), FILE_ATTRIBUTE_OFFLINE);
+        if (!(GetFileAttributesW(widen(path).c_str()) & FILE_ATTRIBUTE_OFFLINE))
+            GTEST_SKIP() << "this file system does not keep the offline attribute";
+    }
+
+    expectReport(folder.file("product"), 1,
+                 {"local=1<BR>", "<TR><TD>cloud.ini</td>", "<TR><TD><B> cloud.exe</td>"},
+                 {"cloud=1", "9.8.7.6"});
+}
+
+// A viewer or a virus scanner may hold the files of an earlier run: the tool can neither
+// replace nor read them.
+TEST_F(FileStates, LockedFilesOfAnEarlierRunAreLeftIntactAndTheRunEnds) {
+    folder.write("product/a.ini", "a=1\r\n");
+    const char* const kEarlier[] = {"morvasoftware_bug_report.htm", "tool.log", "style.css",
+                                    "_tmpApps.txt", "_tmpFiles.txt"};
+    std::vector<HANDLE> locks;
+    for (const char* name : kEarlier) {
+        const std::string path = folder.write(name, std::string("earlier ") + name + "\r\n");
+        locks.push_back(CreateFileW(widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_NE(locks.back(), INVALID_HANDLE_VALUE) << name;
+    }
+
+    runReport(folder.file("product"));
+    for (HANDLE lock : locks)
+        CloseHandle(lock);
+
+    EXPECT_TRUE(contains(messagesShown(), "An error occurred appending to file " + reportPath()));
+    for (const char* name : kEarlier)
+        EXPECT_EQ(folder.read(name), std::string("earlier ") + name + "\r\n") << name;
+}
+
+}  // namespace
