@@ -85,7 +85,7 @@ TEST_F(FileIoTest, FailuresShowTheirMessageBoxes) {
     file.appendLine("x");  // the same file's failure is told once
     printer.init(unreachable);
     printer.printLine("x");
-    file.openFile("RANDOM");
+    EXPECT_FALSE(file.openFile("RANDOM"));
     std::vector<std::string> texts;
     for (const MessageBoxRequest& box : headless().shown)
         texts.push_back(box.text);
