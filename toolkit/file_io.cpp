@@ -85,9 +85,9 @@ bool cFileIO::Exists() {
     return !ordinaryFilesMatching(fileName_).empty();
 }
 
-void cFileIO::openFile(const std::string& mode, bool ignoreError) {
+bool cFileIO::openFile(const std::string& mode, bool ignoreError) {
     std::string error;
-    openReporting(mode, ignoreError, error);
+    return openReporting(mode, ignoreError, error);
 }
 
 bool cFileIO::openReporting(const std::string& mode, bool ignoreError, std::string& error) {

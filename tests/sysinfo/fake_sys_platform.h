@@ -28,8 +28,7 @@ public:
     FreeSpaceCounts space;
     std::optional<std::string> user, computer;  // none: the query fails
     int userQueries = 0, computerQueries = 0;
-    std::uint32_t windowsFolderLength = 0;  // 0: the query fails
-    std::string windowsFolderText;
+    std::string windowsFolderText;  // empty: the query fails
     std::vector<DriveEntry> driveList;
     std::map<std::string, VersionBlock> versionBlocks;
     std::map<std::string, FindRecord> findRecords;
@@ -58,9 +57,10 @@ public:
         ++computerQueries;
         return computer && answerNameQuery(*computer, buffer, size, false);
     }
+    // The text is written over the start of the buffer, as the system writes its answer.
     std::uint32_t windowsFolder(std::string& buffer) override {
         buffer.replace(0, windowsFolderText.size(), windowsFolderText);
-        return windowsFolderLength;
+        return static_cast<std::uint32_t>(windowsFolderText.size());
     }
     std::vector<DriveEntry> drives() override { return driveList; }
     bool versionBlock(const std::string& path, VersionBlock& block) override {
@@ -120,12 +120,10 @@ private:
         }
         Process process;
     };
+    // Each snapshot is walked once, so its first entry is simply the next one.
     struct FakeSnapshot : ProcessSnapshot {
         explicit FakeSnapshot(std::vector<std::string> names) : names(std::move(names)) {}
-        bool first(std::string& exeName) override {
-            at = 0;
-            return next(exeName);
-        }
+        bool first(std::string& exeName) override { return next(exeName); }
         bool next(std::string& exeName) override {
             if (at == names.size())
                 return false;

@@ -63,6 +63,13 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
     EXPECT_TRUE(readImage(imageOf({{0x409, {}}})).empty());
     EXPECT_TRUE(readImage("plain text, not a program").empty());
     EXPECT_TRUE(readImage("").empty());
+    // A resource directory that lies past its section's raw data is in no section, even where
+    // the file goes on with copies of the section there.
+    std::string beyond = imageOf({{0x409, blockNamed(u"1.0")}});
+    const std::string section = beyond.substr(0x200);
+    const auto beyondRva = static_cast<std::uint32_t>(0x1000 + 2 * section.size());
+    beyond.replace(0xD8, 4, reinterpret_cast<const char*>(&beyondRva), 4);  // PE32+ entry 2
+    EXPECT_TRUE(readImage(beyond + section + section).empty());
 
     TempFolder folder;
     const std::string program = folder.write("tool.exe", imageOf({{0x409, blockNamed(u"2.5")}}));

@@ -98,7 +98,6 @@ TEST(ToolWindowsTest, FoundByTheirWholeCaptionAndClosedAsByTheUser) {
 
 TEST_F(ProcessListTest, ListViewLeavesOutProgramsOfTheWindowsFolderAListBoxNone) {
     fake.windowsFolderText = path("C:|WINDOWS|");
-    fake.windowsFolderLength = 11;
     fake.processes = {{1, true, true, path("C:|WINDOWS|system32|svchost.exe")},
                       {2, true, true, path("C:|Program Files|Editor|edit.exe")},
                       {3, true, true, path("C:|windows|notepad.exe")}};
@@ -117,7 +116,7 @@ TEST_F(ProcessListTest, ListViewLeavesOutProgramsOfTheWindowsFolderAListBoxNone)
     EXPECT_EQ(box.List(3), path("C:|windows|notepad.exe"));
     app.listApps(box, true);
     EXPECT_EQ(box.ListCount(), 3);
-    fake.windowsFolderLength = 0;  // no Windows folder known: every entry is left out
+    fake.windowsFolderText.clear();  // no Windows folder known: every entry is left out
     app.listAppsToListView(view, true);
     EXPECT_EQ(view.ListItems().Count(), 0);
 }

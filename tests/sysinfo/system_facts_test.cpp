@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "tests/sysinfo/fake_sys_platform.h"
 #include "toolkit/os/os_traits.h"
@@ -32,10 +34,7 @@ TEST_F(SystemFactsTest, MemoryReportHasSevenLinesInKilobytes) {
 }
 
 TEST_F(SystemFactsTest, FreeSpaceIsTotalFreeBytesInMillionsRoundedHalfToEven) {
-    const struct {
-        std::uint64_t bytes;
-        int megabytes;
-    } cases[] = {
+    const std::pair<std::uint64_t, int> cases[] = {
         {0, 0},
         {1499949, 1},
         {1499950, 2},  // 14,999.5 hundreds round to 15,000, which is exactly 1.5 millions
@@ -44,9 +43,9 @@ TEST_F(SystemFactsTest, FreeSpaceIsTotalFreeBytesInMillionsRoundedHalfToEven) {
         {500000000000ull, 500000},
         {std::numeric_limits<std::uint64_t>::max(), std::numeric_limits<std::int32_t>::max()},
     };
-    for (const auto& c : cases) {
-        fake.space = {1, 2, c.bytes};
-        EXPECT_EQ(getFreeSpaceMB("C:"), c.megabytes) << c.bytes;
+    for (const auto& [bytes, megabytes] : cases) {
+        fake.space = {1, 2, bytes};
+        EXPECT_EQ(getFreeSpaceMB("C:"), megabytes) << bytes;
     }
 }
 
@@ -65,20 +64,20 @@ TEST_F(SystemFactsTest, NamesAreCutByTheirReportedSizesAndAskedOnce) {
 }
 
 TEST_F(SystemFactsTest, WindowsFolderEndsWithExactlyOneSeparator) {
-    const std::string sep(1, os::kPathSeparator);
-    const struct {
-        std::string answer, expected;
-    } cases[] = {
-        {"C:" + sep + "WINDOWS", "C:" + sep + "WINDOWS" + sep},
-        {"C:" + sep, "C:" + sep},
-        {"C:" + sep + "WINDOWS" + std::string(1, '\0') + "junk", "C:" + sep + "WINDOWS" + sep},
-        {"  D:" + sep + "WIN  ", "D:" + sep + "WIN" + sep},
+    const auto native = [](std::string path) {
+        std::replace(path.begin(), path.end(), '|', os::kPathSeparator);
+        return path;
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:|WINDOWS", "C:|WINDOWS|"},
+        {"C:|", "C:|"},
+        {std::string("C:|WINDOWS\0junk", 15), "C:|WINDOWS|"},
+        {"  D:|WIN  ", "D:|WIN|"},
         {"", ""},  // the query fails
     };
-    for (const auto& c : cases) {
-        fake.windowsFolderText = c.answer;
-        fake.windowsFolderLength = static_cast<std::uint32_t>(c.answer.size());
-        EXPECT_EQ(getWindowsDir(), c.expected);
+    for (const auto& [answer, expected] : cases) {
+        fake.windowsFolderText = native(answer);
+        EXPECT_EQ(getWindowsDir(), native(expected));
     }
 }
 
@@ -86,23 +85,24 @@ TEST_F(SystemFactsTest, SpecialFolderFailuresShowTheirMessageAndDocumentsAreFold
     const struct {
         std::uint32_t result;
         std::string folder;
-        const char* message;
+        std::vector<std::string> shown;
     } cases[] = {
-        {kFolderFound, "C:\\Users\\alice\\Documents", nullptr},
-        {kFolderMissing, "", "The folder does not exist"},
-        {kFolderIdInvalid, "", "An invalid folder ID was specified"},
-        {0x80004005, "", nullptr},
+        {kFolderFound, "C:\\Users\\alice\\Documents", {}},
+        {kFolderMissing, "", {"The folder does not exist"}},
+        {kFolderIdInvalid, "", {"An invalid folder ID was specified"}},
+        {0x80004005, "", {}},
     };
     fake.folderPath = "C:\\Users\\alice\\Documents";
     for (const auto& c : cases) {
         headless.shown.clear();
         fake.folderResult = c.result;
         EXPECT_EQ(getMyDocumentsFolder(), c.folder);
-        ASSERT_EQ(headless.shown.size(), c.message ? 1u : 0u);
-        if (c.message) {
-            EXPECT_EQ(headless.shown[0].text, c.message);
-            EXPECT_EQ(headless.shown[0].buttons, MsgButtons::OK);
+        std::vector<std::string> shown;
+        for (const MessageBoxRequest& box : headless.shown) {
+            shown.push_back(box.text);
+            EXPECT_EQ(box.buttons, MsgButtons::OK);
         }
+        EXPECT_EQ(shown, c.shown);
     }
     EXPECT_EQ(fake.folderIdsAsked, std::vector<int>(4, 5));
 }

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 
 #include "bench/pe_image.h"
 #include "sysinfo/file_properties.h"
@@ -18,6 +17,7 @@
 #include "sysinfo/sys_platform.h"
 #include "sysinfo/system_facts.h"
 #include "tests/support/temp_folder.h"
+#include "toolkit/os/system_names.h"
 #include "toolkit/program_state.h"
 #include "toolkit/ui/headless/headless_controls.h"
 #include "toolkit/ui/headless/headless_ui.h"
@@ -65,24 +65,16 @@ TEST_F(LinuxLiveTest, MachineFactsComeFromTheSystem) {
 }
 
 TEST_F(LinuxLiveTest, TheProcessListHoldsThisTestProgram) {
-    char self[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", self, sizeof self);
-    ASSERT_GT(length, 0);
     HeadlessListBox list;
     gApp().TEST_getAndListApps(list);
-    EXPECT_TRUE(listHolds(list, std::string(self, static_cast<std::size_t>(length))));
+    EXPECT_TRUE(listHolds(list, os::executablePath()));
     EXPECT_EQ(gApp().getVersion(), kFamilyNt);
 }
 
 TEST_F(LinuxLiveTest, FilePropertiesAndVersionsComeFromTheFiles) {
     TempFolder folder;
     const std::string text = folder.write("notes.txt", "12345");
-    ProgramImageLayout layout;
-    layout.languages = {
-        {0x409, buildVersionBlock(
-                    {{{0x0409, 0x04B0}},
-                     {{"040904B0", {{"FileVersion", u"1.2"}, {"ProductVersion", u"3.4"}}}}})}};
-    const std::string program = folder.write("tool.exe", buildProgramImage(layout));
+    const std::string program = folder.write("tool.exe", programWithVersion("1.2"));
 
     clsFileProp props;
     props.FindFileInfo(text, false);

@@ -10,6 +10,7 @@
 #include "sysinfo/version_record.h"
 #include "tests/support/temp_folder.h"
 #include "tests/sysinfo/damaged_version_blocks.h"
+#include "toolkit/os/system_names.h"
 #include "toolkit/os/wide_text_win32.h"
 #include "toolkit/program_state.h"
 #include "toolkit/ui/headless/headless_controls.h"
@@ -25,11 +26,6 @@ bool listHolds(const ListBox& list, const std::string& text) {
             return true;
     }
     return false;
-}
-
-std::string ownExecutable() {
-    wchar_t path[MAX_PATH];
-    return narrow(std::wstring(path, GetModuleFileNameW(nullptr, path, MAX_PATH)));
 }
 
 std::string systemFolder() {
@@ -52,7 +48,7 @@ protected:
 TEST_F(WineLiveTest, MachineFactsComeFromThePrefix) {
     HeadlessListBox list;
     gApp().TEST_getAndListApps(list);
-    EXPECT_TRUE(listHolds(list, ownExecutable())) << ownExecutable();
+    EXPECT_TRUE(listHolds(list, os::executablePath())) << os::executablePath();
     EXPECT_EQ(gApp().getVersion(), kFamilyNt);
 
     list.Clear();
@@ -71,21 +67,21 @@ TEST_F(WineLiveTest, MachineFactsComeFromThePrefix) {
     EXPECT_LE(memory.availPhys, memory.totalPhys);
 }
 
-// The system's reader and ours must agree on the translation code and the two versions;
-// `found` says whether the file has a version with a ProductVersion at all.
-void expectSameVersions(const std::string& path, bool found) {
+// Whether the system's reader finds a version with a ProductVersion in the file; ours must
+// agree with it on that, on the translation code and on the two versions.
+bool readersAgree(const std::string& path) {
     PeVersionSource ours;
-    VersionRecord fromSystem;
-    VersionRecord fromOurs;
-    EXPECT_EQ(loadVersionRecord(sysPlatform(), path, fromSystem), found) << path;
+    VersionRecord fromSystem, fromOurs;
+    const bool found = loadVersionRecord(sysPlatform(), path, fromSystem);
     EXPECT_EQ(loadVersionRecord(ours, path, fromOurs), found) << path;
     EXPECT_EQ(fromOurs.translationCode, fromSystem.translationCode) << path;
     EXPECT_EQ(fromOurs.fileVersion, fromSystem.fileVersion) << path;
     EXPECT_EQ(fromOurs.productVersion, fromSystem.productVersion) << path;
+    return found;
 }
 
 TEST_F(WineLiveTest, OurVersionReaderAgreesWithTheSystems) {
-    const std::string self = ownExecutable();
+    const std::string self = os::executablePath();
     const std::string sample =
         self.substr(0, self.find_last_of('\\') + 1) + "cr_version_sample.exe";
     VersionRecord record;
@@ -93,15 +89,15 @@ TEST_F(WineLiveTest, OurVersionReaderAgreesWithTheSystems) {
     EXPECT_EQ(record.translationCode, "040704E4");
     EXPECT_EQ(record.fileVersion, "4.3.2.1 (de)");
     EXPECT_EQ(record.productVersion, "9.8 (de)");
-    expectSameVersions(sample, true);
+    EXPECT_TRUE(readersAgree(sample));
 
     TempFolder folder;
-    expectSameVersions(folder.write("plain.txt", "no resource here"), false);
-    expectSameVersions(self, false);
+    EXPECT_FALSE(readersAgree(folder.write("plain.txt", "no resource here")));
+    EXPECT_FALSE(readersAgree(self));
     for (const char* program : {"explorer.exe", "msiexec.exe", "kernel32.dll", "shell32.dll"})
-        expectSameVersions(systemFolder() + "\\" + program, true);
+        EXPECT_TRUE(readersAgree(systemFolder() + "\\" + program)) << program;
     // Wine's notepad carries no version resource: both readers must say so.
-    expectSameVersions(systemFolder() + "\\notepad.exe", false);
+    EXPECT_FALSE(readersAgree(systemFolder() + "\\notepad.exe"));
 }
 
 // Regression: the system's query hands back the length the resource declares, and the reader
@@ -121,15 +117,8 @@ TEST_F(WineLiveTest, DamagedVersionBlocksAreNeverReadPastTheirEnd) {
         // The same block in a program file, read by both readers from the disk.
         ProgramImageLayout layout;
         layout.languages = {{0x409, row.block}};
-        const std::string program =
-            folder.write("damaged" + std::to_string(++image) + ".exe", buildProgramImage(layout));
-        PeVersionSource ours;
-        VersionRecord fromSystem, fromOurs;
-        EXPECT_EQ(loadVersionRecord(sysPlatform(), program, fromSystem),
-                  loadVersionRecord(ours, program, fromOurs))
-            << row.damage;
-        EXPECT_EQ(fromSystem.translationCode, fromOurs.translationCode) << row.damage;
-        EXPECT_EQ(fromSystem.productVersion, fromOurs.productVersion) << row.damage;
+        readersAgree(
+            folder.write("damaged" + std::to_string(++image) + ".exe", buildProgramImage(layout)));
     }
 }
 

@@ -51,15 +51,6 @@ TEST(ListFileHelpersTest, PathsSplitAtThePlatformSeparatorOnly) {
     EXPECT_EQ(CombinePath(native("C:/A/"), "b.txt"), native("C:/A/b.txt"));
 }
 
-TEST(ListFileHelpersTest, SetAllCheckedTicksOnlyForFlagOne) {
-    HeadlessListView view;
-    view.ListItems().Add("a");
-    for (int flag : {1, 0, 1, -1}) {
-        SetAllChecked(view, flag);
-        EXPECT_EQ(view.ListItems().Item(1).Checked(), flag == 1) << flag;
-    }
-}
-
 using ListFileHelpersFileTest = ProgramFolderTest;
 
 TEST_F(ListFileHelpersFileTest, SaveListboxToFileWritesCrLfLinesOrTellsWhyItCannot) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/temp_folder.h"
 #include "toolkit/date_time.h"
@@ -36,6 +37,13 @@ protected:
 
     HeadlessUi& headless() { return *ui_; }
     std::string logText() const { return folder.read("tool.log"); }
+    // The texts of the message boxes shown so far, in order.
+    std::vector<std::string> shownTexts() const {
+        std::vector<std::string> texts;
+        for (const MessageBoxRequest& box : ui_->shown)
+            texts.push_back(box.text);
+        return texts;
+    }
 
     TempFolder folder;
     DateTime now{2005, 5, 22, 14, 5, 9};

@@ -1,0 +1,124 @@
+#include "sysinfo/version_block.h"
+
+#include <gtest/gtest.h>
+
+#include "bench/pe_image.h"
+#include "sysinfo/file_version.h"
+#include "sysinfo/version_record.h"
+#include "tests/sysinfo/damaged_version_blocks.h"
+#include "tests/sysinfo/fake_sys_platform.h"
+#include "toolkit/ui/headless/headless_ui.h"
+
+namespace {
+
+VersionBlock sampleBlock() {
+    return buildVersionBlock({{{0x0409, 0x04B0}, {0x0407, 0x04E4}},
+                              {{"040904B0",
+                                {{"FileVersion", u"1.2.3.4"},
+                                 {"ProductVersion", u"5.6"},
+                                 {"LegalCopyright", u"\u00A9 M\u00FCller \U0001F600"},
+                                 {"Comments", std::u16string(u"before\0after", 12)},
+                                 {"Broken", std::u16string(1, char16_t{0xD800})}}},
+                               {"040704E4", {{"FileVersion", u"9.9"}}}}});
+}
+
+std::string query(const VersionBlock& block, const std::string& path) {
+    std::string value;
+    return queryVersionBlock(block, path, value) ? value : "<none>";
+}
+
+// Paths match without regard to case; text comes back as UTF-8, up to its zero.
+TEST(VersionBlockQuery, FindsValuesByPathAsUtf8Text) {
+    const VersionBlock block = sampleBlock();
+    const struct {
+        const char* path;
+        std::string expected;
+    } cases[] = {
+        {"\\StringFileInfo\\040904B0\\FileVersion", "1.2.3.4"},
+        {"\\StringFileInfo\\040904B0\\ProductVersion", "5.6"},
+        {"\\stringfileinfo\\040904b0\\fileversion", "1.2.3.4"},
+        {"\\StringFileInfo\\040704E4\\FileVersion", "9.9"},
+        {"\\VarFileInfo\\Translation", std::string("\x09\x04\xB0\x04\x07\x04\xE4\x04", 8)},
+        {"\\StringFileInfo\\040904B0\\LegalCopyright", "\xC2\xA9 M\xC3\xBCller \xF0\x9F\x98\x80"},
+        {"\\StringFileInfo\\040904B0\\Comments", "before"},
+        {"\\StringFileInfo\\040904B0\\Broken", "\xEF\xBF\xBD"},  // a lone surrogate
+        {"\\StringFileInfo\\040704E4\\ProductVersion", "<none>"},
+        {"\\StringFileInfo\\041104B0\\FileVersion", "<none>"},
+        {"\\NoSuchBlock", "<none>"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(query(block, c.path), c.expected) << c.path;
+    EXPECT_EQ(query(block, "\\").size(), 52u) << "the root's own value, VS_FIXEDFILEINFO";
+}
+
+// Every cut of a block is read without a step outside it, and a node that declares a length
+// below its own header ends the walk instead of holding it on one offset.
+TEST(VersionBlockQuery, DamagedBlocksGiveNoValueAndNeverReadOutside) {
+    const VersionBlock whole = sampleBlock();
+    for (std::size_t size = 0; size < whole.size(); ++size) {
+        const VersionBlock cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+        std::string value;
+        queryVersionBlock(cut, "\\StringFileInfo\\040904B0\\ProductVersion", value);
+        queryVersionBlock(cut, "\\VarFileInfo\\Translation", value);
+    }
+    VersionBlock zeroLengthChild = whole;
+    zeroLengthChild[92] = 0;  // the StringFileInfo node's length
+    zeroLengthChild[93] = 0;
+    EXPECT_EQ(query(zeroLengthChild, "\\StringFileInfo\\040904B0\\FileVersion"), "<none>");
+
+    // A value that claims more than its node holds is cut at the node's end.
+    for (const DamagedVersionBlock& row : damagedVersionBlocks())
+        EXPECT_EQ(query(row.block, row.query), row.expected) << row.damage;
+}
+
+TEST(TranslationCode, IsLanguageThenCodePageInUpperCaseHex) {
+    const std::pair<std::string, const char*> cases[] = {
+        {std::string("\x07\x04\xE4\x04", 4), "040704E4"},
+        {std::string("\x00\x00\xB0\x04", 4), "000004B0"},
+        {std::string("\x09\x04\xE9\xFD", 4), "0409FDE9"},  // code page 65001
+        {std::string("\x09\x04\xB0\x04\x07\x04\xE4\x04", 8), "040904B0"},
+        {std::string("\x09\x04\xB0", 3), ""},
+    };
+    for (const auto& [entry, code] : cases)
+        EXPECT_EQ(translationCode(entry), code);
+}
+
+class FileVersionTest : public ::testing::Test {
+protected:
+    void addFile(const std::string& path, const VersionInfoLayout& layout) {
+        fake.versionBlocks[path] = buildVersionBlock(layout);
+    }
+    FakeSysPlatform& fake = installFakeSysPlatform();
+    HeadlessUi& headless = installHeadlessUi();
+};
+
+TEST_F(FileVersionTest, ReadsValuesUnderTheFirstTranslationAndEachLoadReplacesThem) {
+    const std::u16string longVersion(300, u'7');  // kept whole
+    addFile("a.exe",
+            {{{0x0407, 0x04E4}, {0x0409, 0x04B0}},
+             {{"040904B0", {{"FileVersion", u"1.0"}, {"ProductVersion", u"1.0"}}},
+              {"040704E4",
+               {{"FileVersion", longVersion}, {"ProductVersion", u"2"}, {"CompanyName", u"M"}}}}});
+    EXPECT_EQ(getFileVersion("a.exe"), std::string(300, '7'));
+    EXPECT_EQ(getVersionString("ProductVersion"), "2");
+    EXPECT_EQ(getVersionString("CompanyName"), "M");
+    EXPECT_EQ(getVersionString("Comments"), "");
+    EXPECT_FALSE(loadVersionInfo("missing.exe"));
+    EXPECT_EQ(getVersionString("CompanyName"), "");
+    EXPECT_TRUE(headless.shown.empty());
+}
+
+TEST_F(FileVersionTest, NeedsANonBlankProductVersion) {
+    addFile("blank.exe", {{{0x0409, 0x04B0}},
+                          {{"040904B0", {{"FileVersion", u"1.0"}, {"ProductVersion", u"  "}}}}});
+    addFile("none.exe", {{{0x0409, 0x04B0}}, {{"040904B0", {{"FileVersion", u"1.0"}}}}});
+    addFile("untranslated.exe", {{}, {{"040904B0", {{"FileVersion", u"1.0"}}}}});
+    fake.versionBlocks["bare.exe"] = versionNode("VS_VERSION_INFO", 0, 0, {}, {});  // no Var
+    for (const char* file :
+         {"blank.exe", "none.exe", "untranslated.exe", "bare.exe", "missing.exe"}) {
+        EXPECT_FALSE(loadVersionInfo(file)) << file;
+        EXPECT_EQ(getFileVersion(file), "") << file;
+    }
+}
+
+}  // namespace
