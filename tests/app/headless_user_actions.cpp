@@ -4,17 +4,9 @@
 #include "toolkit/ui/headless/headless_ui.h"
 #include "toolkit/ui/headless/headless_window.h"
 
-namespace {
-
-HeadlessUi& backend() {
-    return dynamic_cast<HeadlessUi&>(ui());
-}
-
-}  // namespace
-
 // The headless backend that the fixture installed stays; only its yield hook is new.
 void installBackendUnderTest(std::function<void()> atFirstYield) {
-    HeadlessUi& headless = backend();
+    auto& headless = dynamic_cast<HeadlessUi&>(ui());
     headless.shown.clear();
     headless.answers.clear();
     headless.onDoEvents = [&headless, atFirstYield] {
@@ -46,7 +38,7 @@ bool isShown(Window& window) {
 }
 
 void planAnswer(MsgAnswer answer) {
-    backend().answers.push_back(answer);
+    dynamic_cast<HeadlessUi&>(ui()).answers.push_back(answer);
 }
 
 std::vector<BoxSeen> boxesSeen() {
@@ -56,7 +48,7 @@ std::vector<BoxSeen> boxesSeen() {
         {MsgButtons::AbortRetryIgnore, {MsgAnswer::Abort, MsgAnswer::Retry, MsgAnswer::Ignore}},
     };
     std::vector<BoxSeen> seen;
-    for (const MessageBoxRequest& box : backend().shown) {
+    for (const MessageBoxRequest& box : dynamic_cast<HeadlessUi&>(ui()).shown) {
         const std::vector<MsgAnswer>& buttons = answersOf.at(box.buttons);
         seen.push_back({box.title, box.text, buttons,
                         buttons.at(static_cast<size_t>(box.defaultButton - 1)),
