@@ -79,6 +79,11 @@ TEST(HeadlessMsgBoxTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmallInTheDesig
     EXPECT_EQ(rgb(window.BackColor()), (std::vector<int>{250, 247, 231}));
     EXPECT_EQ(rgb(window.findAs<HeadlessLabel>("lblText")->BackColor()),
               (std::vector<int>{192, 192, 192}));
+    const auto place = [&window](const char* name) {
+        const TwipsRect b = window.find(name)->Bounds();
+        return std::vector<int>{b.left, b.top, b.width, b.height};
+    };
+    EXPECT_EQ(place("box"), (std::vector<int>{90, 90, 4845, 1905})) << "the text box never moves";
     const struct {
         int width, height;
         int labelWidth, labelHeight, buttonTop;
@@ -90,15 +95,11 @@ TEST(HeadlessMsgBoxTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmallInTheDesig
     };
     for (const auto& c : cases) {
         window.resize(c.width, c.height);
-        const TwipsRect label = window.find("lblText")->Bounds();
-        EXPECT_EQ((std::vector<int>{label.left, label.top, label.width, label.height}),
-                  (std::vector<int>{120, 120, c.labelWidth, c.labelHeight}))
+        EXPECT_EQ(place("lblText"), (std::vector<int>{120, 120, c.labelWidth, c.labelHeight}))
             << c.width << " x " << c.height;
         int left = 240;
         for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"}) {
-            const TwipsRect b = window.find(name)->Bounds();
-            EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}),
-                      (std::vector<int>{left, c.buttonTop, 1000, 315}))
+            EXPECT_EQ(place(name), (std::vector<int>{left, c.buttonTop, 1000, 315}))
                 << name << " at " << c.width << " x " << c.height;
             left += 1200;
         }

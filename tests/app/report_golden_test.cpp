@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -32,15 +33,20 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
         text.replace(at, from.size(), to);
 }
 
-// Replaces the text between `before` and `after` (both kept) with `mask`.
+// Replaces the text between `before` and `after` (both kept) with what `mask` makes of it.
 void maskBetween(std::string& text, const std::string& before, const std::string& after,
-                 const std::string& mask) {
+                 const std::function<std::string(const std::string&)>& mask) {
     const auto start = text.find(before);
     ASSERT_NE(start, std::string::npos) << before;
     const auto from = start + before.size();
     const auto end = text.find(after, from);
     ASSERT_NE(end, std::string::npos) << after;
-    text.replace(from, end - from, mask);
+    text.replace(from, end - from, mask(text.substr(from, end - from)));
+}
+
+void maskBetween(std::string& text, const std::string& before, const std::string& after,
+                 const std::string& mask) {
+    maskBetween(text, before, after, [&mask](const std::string&) { return mask; });
 }
 
 // Masks what changes from run to run: the temporary folder, the machine's names, memory,
@@ -52,7 +58,10 @@ std::string masked(std::string report, const std::string& tempFolder) {
     maskBetween(report, "userName = ", "<BR>", "{USER}");
     maskBetween(report, "Windows Directory = ", "<BR>", "{WINDOWS FOLDER}");
     maskBetween(report, "GetWinComputerName = ", "<BR>", "{COMPUTER}");
-    maskBetween(report, "<H3>RAM Report</H3>\r\n", "\r\n", "{MEMORY}");
+    // Only the memory figures change; their labels and line breaks are pinned.
+    maskBetween(report, "<H3>RAM Report</H3>\r\n", "\r\n", [](const std::string& memory) {
+        return std::regex_replace(memory, std::regex("\\d[\\d,]*"), "#");
+    });
     maskBetween(report, "<H2>List of Free Space on Hard Drives</h2>\r\n",
                 "<a href=#top>back to Top</a><a name=proc>", "{DRIVES}\r\n");
     maskBetween(report, "<H1>List of Running Processes</H1>\r\n<BR>\r\n",
