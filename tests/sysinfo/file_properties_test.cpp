@@ -33,9 +33,7 @@ protected:
 };
 
 TEST_F(FilePropertiesTest, SummaryBlockVersionStringsAndByteSizeOfAFile) {
-    const std::string file =
-        "c:\\donn\xC3\xA9"
-        "es\\tool.exe";  // "données"
+    const std::string file = "c:\\donn\u00e9es\\tool.exe";
     fake.findRecords[file] = {osfs::kAttrArchive | osfs::kAttrHidden, 5000000000ull};
     fake.times[file] = {{2005, 5, 22, 14, 5, 9}, {2006, 1, 2, 0, 0, 1}, {2007, 12, 31, 23, 59, 58}};
     const struct {
@@ -78,9 +76,7 @@ TEST_F(FilePropertiesTest, SummaryBlockVersionStringsAndByteSizeOfAFile) {
     EXPECT_EQ(props.GetDateCreated(), "2005-05-22 14:05:09");
     EXPECT_EQ(props.FileType(), "Text Document");
     EXPECT_EQ(props.ByteSize(), "5,000,000,000 bytes");  // beyond 4 GB: the high part is kept
-    EXPECT_EQ(props.FileName(),
-              "C:\\DONN\xC3\x89"
-              "ES\\TOOL.EXE");  // accented letters too
+    EXPECT_EQ(props.FileName(), "C:\\DONN\u00c9ES\\TOOL.EXE");  // accented letters too
     EXPECT_TRUE(headless.shown.empty());
     fake.findRecords[file].size = 0;
     props.FindFileInfo(file, false);
