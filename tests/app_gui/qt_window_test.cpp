@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
 
 #include "app/msg_box_form.h"
 #include "app/qt/desktop_identity.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app_gui/qt_user_actions.h"
 #include "toolkit/ui/qt/qt_window.h"
+#include "toolkit/ui/ui.h"
 
 namespace {
 
@@ -43,6 +45,49 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringAndTheHourglassTakenBackAfte
     }
     clickButton(cmdGather());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// A picture set, cleared or painted over shows at once: the box asks to be painted again.
+TEST_F(QtWindowTest, PictureBoxRepaintsWhenItsPictureIsSet) {
+    start();
+    const std::unique_ptr<Window> window = ui().createWindow();
+    PictureBox& box = window->addPictureBox("picture", {0, 0, 600, 600});
+    window->show();
+    QWidget* frame = widgetOf(*window).findChild<QWidget*>("picture");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame->window()));
+    PaintCounter counter;
+    frame->installEventFilter(&counter);
+    const std::function<void()> changes[] = {[&box] { box.setPicture(nullptr); },
+                                             [&box] { box.PaintPicture(nullptr, 0, 0, 9, 9); }};
+    for (const auto& change : changes) {
+        counter.paints = 0;
+        change();
+        QTest::qWait(100);
+        EXPECT_GE(counter.paints, 1);
+    }
+}
+
+// The message window's label is painted in its own grey, not in the window's colour.
+TEST_F(QtWindowTest, LabelPaintsItsOwnBackColour) {
+    start();
+    frmMsgBox box;
+    box.show();
+    QWidget& form = widgetOf(box.window());
+    const QWidget* label = form.findChild<QWidget*>("lblText");
+    ASSERT_NE(label, nullptr);
+    const QImage picture = form.grab().toImage();
+    EXPECT_EQ(picture.pixelColor(label->geometry().bottomRight() - QPoint(2, 2)),
+              QColor(192, 192, 192));
 }
 
 // Regression: Esc on "Error reading from File" answered Abort and ended the program, and Esc on
