@@ -74,6 +74,11 @@ TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
         ASSERT_TRUE(unclosed.write("kept", 4));
     }
     EXPECT_EQ(folder.read("unclosed.txt"), "kept");
+    ASSERT_TRUE(file.open(folder.file("first.txt"), osfs::OpenMode::Write));
+    ASSERT_TRUE(file.write("kept", 4));
+    ASSERT_TRUE(file.open(folder.file("second.txt"), osfs::OpenMode::Write));
+    EXPECT_EQ(folder.read("first.txt"), "kept") << "opening another file closes the first";
+    ASSERT_TRUE(file.close());
 
     // Failures are described in the same words on every platform.
     EXPECT_FALSE(file.write("x", 1));
@@ -84,6 +89,9 @@ TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
     EXPECT_EQ(file.errorDescription(), "Path not found");
     EXPECT_FALSE(file.open(folder.makeFolder("sub"), osfs::OpenMode::Read));
     EXPECT_EQ(file.errorDescription(), "Path/File access error");
+    char byte = 0;
+    EXPECT_EQ(file.read(&byte, 1), -1);
+    EXPECT_EQ(file.errorDescription(), "Bad file name or number");
 }
 
 // The report looks up and opens each file of a folder relative to the held folder: the answers

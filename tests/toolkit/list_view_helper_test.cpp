@@ -47,7 +47,8 @@ TEST_F(ListViewHelperTest, SaveListThenLoadListGivesBackTheTexts) {
     EXPECT_EQ(itemTexts(), (std::vector<std::string>{"one", "two"}));
 }
 
-TEST_F(ListViewHelperTest, SaveAsDatabaseWritesATitleHeadersAndOneLinePerItem) {
+TEST_F(ListViewHelperTest,
+       SaveAsDatabaseWritesATitleHeadersAndOneLinePerItemUnderEachKindsColumns) {
     helper.init(view, folder.file("db.txt"));
     helper.SetColumns(3);
     helper.AddRecord("a.exe", "1,024", "2005-05-22 14:05:09", "beyond the columns");
@@ -58,8 +59,15 @@ TEST_F(ListViewHelperTest, SaveAsDatabaseWritesATitleHeadersAndOneLinePerItem) {
               "FileName,FileSize,FileDateTime,\r\n"
               "a.exe,1,024,2005-05-22 14:05:09,\r\n"
               "short,7,\r\n");
-    helper.SetColumns(4);
-    EXPECT_EQ(view.ColumnHeaders().Count(), 0);
+    const std::pair<int, std::vector<std::string>> kinds[] = {
+        {1, {"FileName"}}, {2, {"Path"}}, {0, {}}, {4, {}}};
+    for (const auto& [kind, headers] : kinds) {
+        helper.SetColumns(kind);
+        std::vector<std::string> texts;
+        for (int i = 1; i <= view.ColumnHeaders().Count(); ++i)
+            texts.push_back(view.ColumnHeaders().Text(i));
+        EXPECT_EQ(texts, headers) << kind;
+    }
 }
 
 TEST_F(ListViewHelperTest, LoadArrayAsFileListAddsSizeAndDate) {

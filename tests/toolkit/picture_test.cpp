@@ -70,6 +70,7 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
         // pixels.
         EXPECT_NEAR(layer.width, c.width, 0.01);
         EXPECT_NEAR(layer.height, c.height, 0.01);
+        EXPECT_EQ(std::make_pair(layer.x, layer.y), std::make_pair(0.0f, 0.0f));
         const TwipsRect bounds = box.Bounds();
         EXPECT_EQ(bounds.left, 300);
         EXPECT_EQ(bounds.top, 600);
@@ -95,7 +96,10 @@ TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
         {bmpStart + "\x0c\0\0\0\x2c\x01\x14\x00"s + std::string(4, '\0'), true},  // OS/2
         {bmpStart + "\x28\0\0\0\x2c\x01\0\0\xec\xff\xff\xff"s, true},             // drawn top down
         {"\xff\xd8\xff\xe0\x00\x04xx\xff\xff\xc0\x00\x11\x08\x00\x14\x01\x2c\x03"s, true},
+        {"\xff\xd8\xff\xcb\x00\x11\x08\x00\x14\x01\x2c\x03"s, true},           // a lossless frame
         {"\xff\xd8\xff\xc4\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s, false},  // a table
+        {"\xff\xd8\xff\xcc\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s,
+         false},  // arithmetic coding table
         {pngHeader(300, 20).substr(0, 23), false},
         {"plain text", false},
     };
