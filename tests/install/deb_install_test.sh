@@ -21,7 +21,7 @@ scratch=$(mktemp -d)
 installed=
 cleanup() {
     if [ -n "$installed" ]; then
-        DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq configreport >/dev/null 2>&1 || true
+        DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120 purge -y -qq configreport >/dev/null 2>&1 || true
     fi
     rm -rf "$scratch"
 }
@@ -47,7 +47,7 @@ for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; d
     [[ $depends == *"$dependency"* ]] || fail "Depends lacks $dependency: $depends"
 done
 
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" \
+DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120 install -y -qq --no-install-recommends "$deb" \
     >"$scratch/log" 2>&1 || fail "apt could not install the package: $(tail -n 20 "$scratch/log")"
 installed=yes
 desktop-file-validate /usr/share/applications/configreport.desktop ||
@@ -89,7 +89,7 @@ status=0
     >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the window ended at once with status $status"
 
-DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq configreport >/dev/null
+DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120 purge -y -qq configreport >/dev/null
 installed=
 [ ! -e /usr/bin/configreport-batch ] || fail "the package left /usr/bin/configreport-batch"
 echo "installed, run as nobody and root, removed: $(basename "$deb")"
