@@ -27,6 +27,9 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+// The compiler takes any new for the library's own; this file's new comes from malloc.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* block) noexcept {
     std::free(block);
 }
@@ -34,6 +37,7 @@ void operator delete(void* block) noexcept {
 void operator delete(void* block, std::size_t) noexcept {
     std::free(block);
 }
+#pragma GCC diagnostic pop
 
 namespace {
 
