@@ -17,11 +17,15 @@ if dpkg-query -W -f='${Status}' configreport 2>/dev/null | grep -q 'install ok i
     exit 77
 fi
 
+# apt as this test runs it: without questions, waiting for another run's hold on the package
+# database instead of failing at once.
+quiet_apt() { DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120 -y -qq "$@"; }
+
 scratch=$(mktemp -d)
 installed=
 cleanup() {
     if [ -n "$installed" ]; then
-        DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120 purge -y -qq configreport >/dev/null 2>&1 || true
+        quiet_apt purge configreport >/dev/null 2>&1 || true
     fi
     rm -rf "$scratch"
 }
@@ -47,7 +51,7 @@ for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; d
     [[ $depends == *"$dependency"* ]] || fail "Depends lacks $dependency: $depends"
 done
 
-DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120 install -y -qq --no-install-recommends "$deb" \
+quiet_apt install --no-install-recommends "$deb" \
     >"$scratch/log" 2>&1 || fail "apt could not install the package: $(tail -n 20 "$scratch/log")"
 installed=yes
 desktop-file-validate /usr/share/applications/configreport.desktop ||
@@ -89,7 +93,7 @@ status=0
     >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the window ended at once with status $status"
 
-DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120 purge -y -qq configreport >/dev/null
+quiet_apt purge configreport >/dev/null
 installed=
 [ ! -e /usr/bin/configreport-batch ] || fail "the package left /usr/bin/configreport-batch"
 echo "installed, run as nobody and root, removed: $(basename "$deb")"
