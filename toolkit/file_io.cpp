@@ -85,9 +85,9 @@ bool cFileIO::Exists() {
     return !ordinaryFilesMatching(fileName_).empty();
 }
 
-bool cFileIO::openFile(const std::string& mode, bool ignoreError) {
+void cFileIO::openFile(const std::string& mode, bool ignoreError) {
     std::string error;
-    return openReporting(mode, ignoreError, error);
+    openReporting(mode, ignoreError, error);
 }
 
 bool cFileIO::openReporting(const std::string& mode, bool ignoreError, std::string& error) {

@@ -20,8 +20,8 @@ public:
 
     // True when a directory search for the file name finds an ordinary file.
     bool Exists();
-    // mode "APPEND", "OUTPUT" or "INPUT", in any case. True when the file opened.
-    bool openFile(const std::string& mode, bool ignoreError = false);
+    // mode "APPEND", "OUTPUT" or "INPUT", in any case.
+    void openFile(const std::string& mode, bool ignoreError = false);
     void printLine(const std::string& txt, bool silent = false);
     void appendLine(const std::string& txt, bool silent = false);
     // Writes arr[1..] (never arr[0]), one line per item that is not blank once trimmed.
