@@ -4,7 +4,6 @@
 
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "tests/support/temp_folder.h"
 #include "toolkit/os/os_traits.h"
@@ -38,18 +37,13 @@ TEST(FileSystemTest, WildcardsFollowTheWindowsRules) {
     }
 }
 
-// An entry's facts are pinned through GetFileInfoString and GetFileLength; here the failures.
 TEST(FileSystemTest, SearchFailuresSayWhyAndDotEntriesAreNeverFound) {
     TempFolder folder;
     osfs::FileFacts facts;
-    osfs::DirectorySearch search(folder.file("missing/*.*"));
-    EXPECT_FALSE(search.next(facts));
+    EXPECT_FALSE(osfs::DirectorySearch(folder.file("missing/*.*")).next(facts));
     EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
-    // A folder's own "." and ".." entries are never found, also when asked for by name.
-    for (const char* dots : {".", ".."}) {
-        osfs::DirectorySearch byName(folder.path() + os::kPathSeparator + dots);
-        EXPECT_FALSE(byName.next(facts)) << dots;
-    }
+    for (const char* dots : {".", ".."})  // also when asked for by name
+        EXPECT_FALSE(osfs::DirectorySearch(folder.file(dots)).next(facts)) << dots;
 }
 
 TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
@@ -94,8 +88,7 @@ TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
     EXPECT_EQ(file.errorDescription(), "Bad file name or number");
 }
 
-// The report looks up and opens each file of a folder relative to the held folder: the answers
-// must be those of the full path, and a folder that cannot be held finds nothing.
+// A held folder answers as the full paths do; one that cannot be held finds nothing.
 TEST(FileSystemTest, HeldFolderAnswersAsTheFullPathsDoAndReadsAnywhereInAFile) {
     TempFolder folder;
     folder.write("product/a.txt", "0123456789");

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/os/system_names.h"
-#include "toolkit/ui/controls.h"
+#include "toolkit/ui/headless/headless_controls.h"
 
 namespace {
+
+using Lines = std::vector<std::string>;
 
 class LogTest : public ProgramFolderTest {
 protected:
@@ -19,13 +22,11 @@ protected:
 TEST_F(LogTest, InitWritesTheSeparatorThenOnlyLevelsUpToZeroAreWrittenAndMirrored) {
     std::string logFile, errorFile, tempFile;
     cLog log;
-    auto window = ui().createWindow();
-    ListBox& list = window->addListBox("lstLog", TwipsRect{});
+    HeadlessListBox list;
     log.setlistBox(&list);
     log.init(logFile, errorFile, tempFile);
-    EXPECT_EQ(logFile, folder.file("tool.log"));
-    EXPECT_EQ(errorFile, folder.file("error.log"));
-    EXPECT_EQ(tempFile, folder.file("temp.log"));
+    EXPECT_EQ((Lines{logFile, errorFile, tempFile}),
+              (Lines{folder.file("tool.log"), folder.file("error.log"), folder.file("temp.log")}));
     log.log("one", 1);
     log.log("zero");
     log.log("negative", -3);
@@ -73,9 +74,8 @@ TEST_F(LogTest, UnwritableLogFileShowsOneBoxPerLineAndReturns) {
     gLog().setLogFile(unreachable);
     gLog().log("first");
     gLog().log("second");
-    ASSERT_EQ(headless().shown.size(), 2u);
-    EXPECT_EQ(headless().shown[0].text,
-              "An error occurred appending to file " + unreachable + "\r\nErr = Path not found");
+    EXPECT_EQ(shownTexts(), Lines(2, "An error occurred appending to file " + unreachable +
+                                         "\r\nErr = Path not found"));
 }
 
 TEST_F(LogTest, FileAvailabilityCreatesTheFileOrSaysZero) {
