@@ -69,19 +69,15 @@ TEST_F(LogTest, LogArrayListsTheNonEmptyItemsAndFailuresGoToTheErrorFile) {
 
 // Regression guard: a log file that cannot be opened made the text file object log its own
 // failure into the same log, again and again.
-TEST_F(LogTest, UnwritableLogFileShowsOneBoxPerLineAndReturns) {
+TEST_F(LogTest, UnreachableLogFileShowsOneBoxPerLineAndIsNotAvailable) {
     const std::string unreachable = folder.file("no/such.log");
     gLog().setLogFile(unreachable);
     gLog().log("first");
     gLog().log("second");
     EXPECT_EQ(shownTexts(), Lines(2, "An error occurred appending to file " + unreachable +
                                          "\r\nErr = Path not found"));
-}
-
-TEST_F(LogTest, FileAvailabilityCreatesTheFileOrSaysZero) {
-    cLog log;
-    EXPECT_EQ(log.CheckFileAvailability(folder.file("no/such.log")), 0);
-    EXPECT_EQ(log.CheckFileAvailability(folder.file("new.log")), -1);
+    EXPECT_EQ(gLog().CheckFileAvailability(unreachable), 0);
+    EXPECT_EQ(gLog().CheckFileAvailability(folder.file("new.log")), -1);  // creates the file
     EXPECT_EQ(folder.read("new.log"), "");
 }
 

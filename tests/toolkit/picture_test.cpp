@@ -3,11 +3,11 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
-#include "tests/support/temp_folder.h"
+#include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/picture.h"
 #include "toolkit/ui/headless/headless_picture.h"
-#include "toolkit/ui/headless/headless_ui.h"
 #include "toolkit/ui/headless/image_size.h"
 
 using namespace std::string_literals;
@@ -24,24 +24,21 @@ std::string pngHeader(int width, int height) {
     return header;
 }
 
-class PictureTest : public ::testing::Test {
+class PictureTest : public ProgramFolderTest {
 protected:
     PictureTest() { box.setBounds({300, 600, 1500, 1500}); }
     void load(int width, int height) {
         picture.init(folder.write("picture.png", pngHeader(width, height)), &box);
     }
 
-    HeadlessUi& ui = installHeadlessUi();
-    TempFolder folder;
     HeadlessPictureBox box;
     clsPicture picture;
 };
 
 TEST_F(PictureTest, MissingFileIsToldAndTheBoxIsStillTakenOver) {
-    box.setPicture(ui.LoadPicture(folder.write("old.png", pngHeader(4, 4))));
+    box.setPicture(headless().LoadPicture(folder.write("old.png", pngHeader(4, 4))));
     picture.init(folder.file("missing.png"), &box);
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, "File doesnt exist");
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"File doesnt exist"});
     EXPECT_EQ(picture.PicControl(), &box);
     EXPECT_TRUE(box.layers().layers().empty());
     EXPECT_EQ(box.Appearance(), kAppearance3D);
