@@ -37,15 +37,6 @@ TEST(FileSystemTest, WildcardsFollowTheWindowsRules) {
     }
 }
 
-TEST(FileSystemTest, SearchFailuresSayWhyAndDotEntriesAreNeverFound) {
-    TempFolder folder;
-    osfs::FileFacts facts;
-    EXPECT_FALSE(osfs::DirectorySearch(folder.file("missing/*.*")).next(facts));
-    EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
-    for (const char* dots : {".", ".."})  // also when asked for by name
-        EXPECT_FALSE(osfs::DirectorySearch(folder.file(dots)).next(facts)) << dots;
-}
-
 TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
     TempFolder folder;
     const std::string name = folder.file("big.txt");
@@ -89,7 +80,7 @@ TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
 }
 
 // A held folder answers as the full paths do; one that cannot be held finds nothing.
-TEST(FileSystemTest, HeldFolderAnswersAsTheFullPathsDoAndReadsAnywhereInAFile) {
+TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     TempFolder folder;
     folder.write("product/a.txt", "0123456789");
     const osfs::HeldFolder held(folder.file("product"));
@@ -100,6 +91,10 @@ TEST(FileSystemTest, HeldFolderAnswersAsTheFullPathsDoAndReadsAnywhereInAFile) {
               std::tie(viaPath.name, viaPath.size, viaPath.attributes));
     EXPECT_FALSE(held.lookUp("missing.txt", viaHeld));
     EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
+    EXPECT_FALSE(osfs::DirectorySearch(folder.file("missing/*.*")).next(viaHeld));
+    EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
+    for (const char* dots : {".", ".."})  // never found, also when asked for by name
+        EXPECT_FALSE(osfs::DirectorySearch(folder.file(dots)).next(viaHeld)) << dots;
 
     osfs::File file;
     ASSERT_TRUE(file.open(held, "a.txt", osfs::OpenMode::Read));

@@ -13,13 +13,11 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class LogTest : public ProgramFolderTest {
-protected:
-    const std::string stamp =
-        "2005-05-22, 14:05:09, " + os::computerName() + ", " + os::userName() + ", ";
-};
+using LogTest = ProgramFolderTest;
 
 TEST_F(LogTest, InitWritesTheSeparatorThenOnlyLevelsUpToZeroAreWrittenAndMirrored) {
+    const std::string stamp =
+        "2005-05-22, 14:05:09, " + os::computerName() + ", " + os::userName() + ", ";
     std::string logFile, errorFile, tempFile;
     cLog log;
     HeadlessListBox list;
