@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "tests/support/hidden_file.h"
-#include "tests/support/temp_folder.h"
+#include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/os/os_traits.h"
 #include "toolkit/string_array.h"
-#include "toolkit/ui/headless/headless_ui.h"
 
 namespace {
 
@@ -23,10 +22,8 @@ std::vector<std::string> sortedItemsOf(const clsArray& arr) {
     return items;
 }
 
-class DirectoryPathTest : public ::testing::Test {
+class DirectoryPathTest : public ProgramFolderTest {
 protected:
-    TempFolder folder;
-    HeadlessUi& headless = installHeadlessUi();
     clsPath path;
 };
 
@@ -45,7 +42,7 @@ TEST_F(DirectoryPathTest, InitCleansTheNameAndCreatesEveryMissingLevel) {
     EXPECT_TRUE(path.Exists());
     EXPECT_EQ(path.getFullName(), folder.file("data/logs/2005"));
     EXPECT_TRUE(path.MakePathAux(folder.file("data/logs/2005")));  // already there
-    EXPECT_TRUE(headless.shown.empty());
+    EXPECT_TRUE(headless().shown.empty());
 }
 
 TEST_F(DirectoryPathTest, FailuresAreReported) {
@@ -60,11 +57,9 @@ TEST_F(DirectoryPathTest, FailuresAreReported) {
     const std::string unnamed =
         "The path hasnt been initialised yet (you havent told me the name!)";
     const std::string taken = " : Error creating the full directory\r\nErr = File already exists";
-    std::vector<std::string> texts;
-    for (const MessageBoxRequest& box : headless.shown)
-        texts.push_back(box.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{unnamed, unnamed, "CreateFullDirectory" + taken,
-                                               "initFull" + taken}));
+    EXPECT_EQ(shownTexts(),
+              (std::vector<std::string>{unnamed, unnamed, "CreateFullDirectory" + taken,
+                                        "initFull" + taken}));
 }
 
 TEST_F(DirectoryPathTest, ListsFilesAndSubfolders) {

@@ -4,7 +4,6 @@
 
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "tests/support/temp_folder.h"
 #include "toolkit/os/os_traits.h"
@@ -35,20 +34,6 @@ TEST(FileSystemTest, WildcardsFollowTheWindowsRules) {
     for (const auto& c : cases) {
         EXPECT_EQ(osfs::matchesPattern(c.name, c.pattern, c.ignoreCase), c.matches)
             << c.name << " / " << c.pattern;
-    }
-}
-
-// An entry's facts are pinned through GetFileInfoString and GetFileLength; here the failures.
-TEST(FileSystemTest, SearchFailuresSayWhyAndDotEntriesAreNeverFound) {
-    TempFolder folder;
-    osfs::FileFacts facts;
-    osfs::DirectorySearch search(folder.file("missing/*.*"));
-    EXPECT_FALSE(search.next(facts));
-    EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
-    // A folder's own "." and ".." entries are never found, also when asked for by name.
-    for (const char* dots : {".", ".."}) {
-        osfs::DirectorySearch byName(folder.path() + os::kPathSeparator + dots);
-        EXPECT_FALSE(byName.next(facts)) << dots;
     }
 }
 
@@ -94,9 +79,8 @@ TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
     EXPECT_EQ(file.errorDescription(), "Bad file name or number");
 }
 
-// The report looks up and opens each file of a folder relative to the held folder: the answers
-// must be those of the full path, and a folder that cannot be held finds nothing.
-TEST(FileSystemTest, HeldFolderAnswersAsTheFullPathsDoAndReadsAnywhereInAFile) {
+// A held folder answers as the full paths do; one that cannot be held finds nothing.
+TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     TempFolder folder;
     folder.write("product/a.txt", "0123456789");
     const osfs::HeldFolder held(folder.file("product"));
@@ -107,6 +91,10 @@ TEST(FileSystemTest, HeldFolderAnswersAsTheFullPathsDoAndReadsAnywhereInAFile) {
               std::tie(viaPath.name, viaPath.size, viaPath.attributes));
     EXPECT_FALSE(held.lookUp("missing.txt", viaHeld));
     EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
+    EXPECT_FALSE(osfs::DirectorySearch(folder.file("missing/*.*")).next(viaHeld));
+    EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
+    for (const char* dots : {".", ".."})  // never found, also when asked for by name
+        EXPECT_FALSE(osfs::DirectorySearch(folder.file(dots)).next(viaHeld)) << dots;
 
     osfs::File file;
     ASSERT_TRUE(file.open(held, "a.txt", osfs::OpenMode::Read));

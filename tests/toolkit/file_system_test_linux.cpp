@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,8 @@ TEST(FileSystemLinuxTest, DotFilesHiddenPipesRefusedNewFilesByUmaskAndDescriptor
     ASSERT_TRUE(file.open(folder.file("new.txt"), osfs::OpenMode::Write));
     file.close();
     umask(userMask);
-    struct stat made {};
-    ASSERT_EQ(stat(folder.file("new.txt").c_str(), &made), 0);
-    EXPECT_EQ(made.st_mode & 07777, 0644u);
+    EXPECT_EQ(std::filesystem::status(folder.file("new.txt")).permissions(),
+              std::filesystem::perms(0644));
 
     // Started with its standard input closed, the tool gets descriptor 0 for its first file.
     const int input = dup(0);
@@ -65,11 +65,9 @@ TEST(FileSystemLinuxTest, DotFilesHiddenPipesRefusedNewFilesByUmaskAndDescriptor
 
 using FullDiskTest = ProgramFolderTest;
 
-// Writes are buffered, so a full disk may show at any later write or only when the file is
-// closed. Wherever it shows, the user is told once per file and the log keeps the same text.
+// A full disk shows at a later write or only at the close; either way it is told once per file.
 TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
-    // Cap the size of every file this process writes, so that writes past it fail as on a
-    // full disk. The log's few lines stay below the cap.
+    // Writes past a cap on every file's size fail as on a full disk; the log stays below it.
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);

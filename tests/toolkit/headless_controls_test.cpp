@@ -4,25 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/temp_folder.h"
-#include "toolkit/file_numbers.h"
-#include "toolkit/program_state.h"
-#include "toolkit/ui/application.h"
+#include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/ui/headless/headless_controls.h"
-#include "toolkit/ui/headless/headless_ui.h"
 #include "toolkit/ui/headless/headless_window.h"
 
 namespace {
 
-TEST(HeadlessUiTest, EndProgramClosesOpenFilesBeforeTheExitHook) {
+using HeadlessUiTest = ProgramFolderTest;
+
+TEST_F(HeadlessUiTest, EndProgramClosesOpenFilesBeforeTheExitHook) {
     struct ExitRequested {};
-    TempFolder folder;
-    HeadlessUi& headless = installHeadlessUi();
     std::string error;
     const int number = gFileNumbers().FreeFile();
     ASSERT_TRUE(gFileNumbers().open(number, folder.file("open.txt"), osfs::OpenMode::Write, error));
     bool fileOpenAtExit = true;
-    headless.onEndProgram = [&](int code) {
+    headless().onEndProgram = [&](int code) {
         fileOpenAtExit = gFileNumbers().get(number) != nullptr;
         EXPECT_EQ(code, 3);
         throw ExitRequested{};

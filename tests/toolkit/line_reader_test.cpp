@@ -13,16 +13,17 @@
 namespace {
 
 using Piece = std::pair<std::string, bool>;  // the text read, and whether the line was cut
+using Pieces = std::vector<Piece>;
 
 // Reads through `buffer` when one is given, else through the reader's own.
-std::vector<Piece> readAll(const std::string& bytes, std::size_t maxBytes = 1 << 30,
-                           std::string* buffer = nullptr) {
+Pieces readAll(const std::string& bytes, std::size_t maxBytes = 1 << 30,
+               std::string* buffer = nullptr) {
     TempFolder folder;
     osfs::File file;
     EXPECT_TRUE(file.open(folder.write("lines.txt", bytes), osfs::OpenMode::Read));
     std::string own;
     LineReader reader(file, buffer ? *buffer : own);
-    std::vector<Piece> pieces;
+    Pieces pieces;
     while (!reader.atEnd()) {
         Piece piece;
         EXPECT_TRUE(reader.readLine(piece.first, maxBytes, &piece.second));
@@ -80,23 +81,22 @@ TEST(LineReaderTest, LineEndsFollowTheOneRule) {
 
 TEST(LineReaderTest, LongLinesAreCutAtTheCapAndContinueInTheNextRead) {
     EXPECT_EQ(readAll("abcdefg\r\nhi", 3),
-              (std::vector<Piece>{{"abc", true}, {"def", true}, {"g", false}, {"hi", false}}));
-    EXPECT_EQ(readAll("abc\r\n", 3), (std::vector<Piece>{{"abc", false}}));
+              (Pieces{{"abc", true}, {"def", true}, {"g", false}, {"hi", false}}));
+    EXPECT_EQ(readAll("abc\r\n", 3), (Pieces{{"abc", false}}));
     // A file without line ends is handed out piece by piece, never as one huge line.
     const std::string half(100 * 1024, 'q');
-    EXPECT_EQ(readAll(half + half, half.size()), (std::vector<Piece>{{half, true}, {half, false}}));
+    EXPECT_EQ(readAll(half + half, half.size()), (Pieces{{half, true}, {half, false}}));
     // A piece never ends inside a character, which would be written back as "?".
-    EXPECT_EQ(readAll(inCodePage("a\u20ac"), 3),
-              (std::vector<Piece>{{"a", true}, {"\u20ac", false}}));
+    EXPECT_EQ(readAll(inCodePage("a\u20ac"), 3), (Pieces{{"a", true}, {"\u20ac", false}}));
     EXPECT_EQ(readAll(inCodePage("a\u00e9\u20acb"), 4),
-              (std::vector<Piece>{{"a\u00e9", true}, {"\u20acb", false}}));
+              (Pieces{{"a\u00e9", true}, {"\u20acb", false}}));
     // Where text files are UTF-8, four-byte characters too; a piece backs off at most three
     // bytes, however many stray continuation bytes there are.
     if (inCodePage("\U0001F600").size() == 4) {
         EXPECT_EQ(readAll("a\U0001F600b", 4),
-                  (std::vector<Piece>{{"a", true}, {"\U0001F600", true}, {"b", false}}));
+                  (Pieces{{"a", true}, {"\U0001F600", true}, {"b", false}}));
         EXPECT_EQ(readAll("ab\x80\x80\x80\x80", 5),
-                  (std::vector<Piece>{{"ab", true}, {"\x80\x80\x80\x80", false}}));
+                  (Pieces{{"ab", true}, {"\x80\x80\x80\x80", false}}));
     }
 }
 
@@ -104,8 +104,8 @@ TEST(LineReaderTest, LongLinesAreCutAtTheCapAndContinueInTheNextRead) {
 TEST(LineReaderTest, ABufferKeptFromAnotherFileGivesNothingOfIt) {
     std::string buffer;
     EXPECT_EQ(readAll(std::string(70000, 'x') + "\r\nlast", 1 << 30, &buffer).size(), 2u);
-    EXPECT_EQ(readAll("a\r", 1 << 30, &buffer), (std::vector<Piece>{{"a", false}}));
-    EXPECT_EQ(readAll("", 1 << 30, &buffer), std::vector<Piece>{});
+    EXPECT_EQ(readAll("a\r", 1 << 30, &buffer), (Pieces{{"a", false}}));
+    EXPECT_EQ(readAll("", 1 << 30, &buffer), Pieces{});
 }
 
 TEST(LineReaderTest, UnreadableFileIsNeitherAtItsEndNorReadable) {

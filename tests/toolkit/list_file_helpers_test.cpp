@@ -17,8 +17,14 @@ namespace {
 
 constexpr int kDay = 24 * 60 * 60;
 
-std::vector<std::string> sortedLinesOf(const ListBox& list) {
-    std::vector<std::string> lines;
+using Lines = std::vector<std::string>;
+
+// The files ListFiles finds, sorted: the platforms list a folder in different orders.
+Lines listed(const std::string& folder, const DateTime& from, const DateTime& to,
+             const char* pattern = "*.*") {
+    HeadlessListBox list;
+    ListFiles(folder, from, to, pattern, list);
+    Lines lines;
     for (int i = 0; i < list.ListCount(); ++i)
         lines.push_back(list.List(i));
     std::sort(lines.begin(), lines.end());
@@ -70,10 +76,9 @@ TEST_F(ListFileHelpersFileTest, SaveListboxToFileWritesCrLfLinesOrTellsWhyItCann
     const std::string target = folder.file("missing/list.txt");
     SaveListboxToFile(list, target, count);
     EXPECT_EQ(count, 0);
-    ASSERT_EQ(headless().shown.size(), 1u);
-    EXPECT_EQ(headless().shown[0].text,
-              "An Error occurred in SaveListboxToFile: 76 = Path not found while saving '" +
-                  target + "'");
+    ASSERT_EQ(shownTexts(), Lines{"An Error occurred in SaveListboxToFile: 76 = Path not found "
+                                  "while saving '" +
+                                  target + "'"});
     EXPECT_EQ(headless().shown[0].buttons, MsgButtons::OK);
     const std::string log = logText();
     EXPECT_EQ(log.substr(log.find("ErrorSave")),
@@ -91,9 +96,8 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
                                  std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
     osfs::FileFacts facts;
-    ASSERT_TRUE(osfs::lookUp(readOnly, facts));
-    ASSERT_TRUE(facts.attributes & osfs::kAttrReadOnly);
-    const DateTime day = facts.lastWrite.dateOnly();
+    ASSERT_TRUE(osfs::lookUp(readOnly, facts) && (facts.attributes & osfs::kAttrReadOnly));
+    const DateTime day{2005, 5, 22, 0, 0, 0};
     const std::string missing = folder.file("none.txt");
 
     EXPECT_EQ(GetFileLength(readOnly), 12);
@@ -109,25 +113,19 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
     const DateTime from = day.plusSeconds(-kDay), to = day.plusSeconds(kDay);
     for (const char* name : {"plain.txt", ".hidden", "sub/inner.txt"})
         setLastWrite(folder.file(name), {2005, 5, 22, 0, 0, 0});
-    HeadlessListBox list;
-    ListFiles(folder.path(), from, to, "*.*", list);
-    EXPECT_EQ(sortedLinesOf(list), (std::vector<std::string>{folder.file(".hidden"), readOnly,
-                                                             folder.file("plain.txt")}));
-    list.Clear();
-    ListFiles(folder.path() + os::kPathSeparator, from, to, "*.log", list);
-    EXPECT_EQ(sortedLinesOf(list), (std::vector<std::string>{readOnly}));
-    list.Clear();
-    ListFiles(folder.path(), to.plusSeconds(kDay), to.plusSeconds(2 * kDay), "*.*", list);
-    ListFiles(folder.file("no such folder"), from, to, "*.*", list);
+    EXPECT_EQ(listed(folder.path(), from, to),
+              (Lines{folder.file(".hidden"), readOnly, folder.file("plain.txt")}));
+    EXPECT_EQ(listed(folder.path() + os::kPathSeparator, from, to, "*.log"), Lines{readOnly});
+    EXPECT_EQ(listed(folder.path(), to.plusSeconds(kDay), to.plusSeconds(2 * kDay)), Lines{});
+    EXPECT_EQ(listed(folder.file("no such folder"), from, to), Lines{});
     const std::string sep(1, os::kPathSeparator);  // on the root's volume, which is there
-    ListFiles(sep + "no such folder" + sep + "below", from, to, "*.*", list);
-    EXPECT_EQ(list.ListCount(), 0);
+    EXPECT_EQ(listed(sep + "no such folder" + sep + "below", from, to), Lines{});
 
     // Regression: the root of "\\server\share" was taken as "\", the current drive, so a
     // folder on a share that has gone listed nothing instead of failing to the caller.
     if (os::kSharePathsStartWithTwoSeparators) {
         for (const char* gone : {"Q:\\product", "\\\\nosuchserver\\share\\morvasoftware"})
-            EXPECT_THROW(ListFiles(gone, from, to, "*.*", list), std::runtime_error) << gone;
+            EXPECT_THROW(listed(gone, from, to), std::runtime_error) << gone;
     }
 }
 

@@ -3,29 +3,28 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/os/system_names.h"
-#include "toolkit/ui/controls.h"
+#include "toolkit/ui/headless/headless_controls.h"
 
 namespace {
 
-class LogTest : public ProgramFolderTest {
-protected:
-    const std::string stamp =
-        "2005-05-22, 14:05:09, " + os::computerName() + ", " + os::userName() + ", ";
-};
+using Lines = std::vector<std::string>;
+
+using LogTest = ProgramFolderTest;
 
 TEST_F(LogTest, InitWritesTheSeparatorThenOnlyLevelsUpToZeroAreWrittenAndMirrored) {
+    const std::string stamp =
+        "2005-05-22, 14:05:09, " + os::computerName() + ", " + os::userName() + ", ";
     std::string logFile, errorFile, tempFile;
     cLog log;
-    auto window = ui().createWindow();
-    ListBox& list = window->addListBox("lstLog", TwipsRect{});
+    HeadlessListBox list;
     log.setlistBox(&list);
     log.init(logFile, errorFile, tempFile);
-    EXPECT_EQ(logFile, folder.file("tool.log"));
-    EXPECT_EQ(errorFile, folder.file("error.log"));
-    EXPECT_EQ(tempFile, folder.file("temp.log"));
+    EXPECT_EQ((Lines{logFile, errorFile, tempFile}),
+              (Lines{folder.file("tool.log"), folder.file("error.log"), folder.file("temp.log")}));
     log.log("one", 1);
     log.log("zero");
     log.log("negative", -3);
@@ -68,20 +67,15 @@ TEST_F(LogTest, LogArrayListsTheNonEmptyItemsAndFailuresGoToTheErrorFile) {
 
 // Regression guard: a log file that cannot be opened made the text file object log its own
 // failure into the same log, again and again.
-TEST_F(LogTest, UnwritableLogFileShowsOneBoxPerLineAndReturns) {
+TEST_F(LogTest, UnreachableLogFileShowsOneBoxPerLineAndIsNotAvailable) {
     const std::string unreachable = folder.file("no/such.log");
     gLog().setLogFile(unreachable);
     gLog().log("first");
     gLog().log("second");
-    ASSERT_EQ(headless().shown.size(), 2u);
-    EXPECT_EQ(headless().shown[0].text,
-              "An error occurred appending to file " + unreachable + "\r\nErr = Path not found");
-}
-
-TEST_F(LogTest, FileAvailabilityCreatesTheFileOrSaysZero) {
-    cLog log;
-    EXPECT_EQ(log.CheckFileAvailability(folder.file("no/such.log")), 0);
-    EXPECT_EQ(log.CheckFileAvailability(folder.file("new.log")), -1);
+    EXPECT_EQ(shownTexts(), Lines(2, "An error occurred appending to file " + unreachable +
+                                         "\r\nErr = Path not found"));
+    EXPECT_EQ(gLog().CheckFileAvailability(unreachable), 0);
+    EXPECT_EQ(gLog().CheckFileAvailability(folder.file("new.log")), -1);  // creates the file
     EXPECT_EQ(folder.read("new.log"), "");
 }
 

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
-#include "tests/support/temp_folder.h"
+#include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/picture.h"
 #include "toolkit/ui/headless/headless_picture.h"
-#include "toolkit/ui/headless/headless_ui.h"
 #include "toolkit/ui/headless/image_size.h"
 
 using namespace std::string_literals;
@@ -22,24 +24,21 @@ std::string pngHeader(int width, int height) {
     return header;
 }
 
-class PictureTest : public ::testing::Test {
+class PictureTest : public ProgramFolderTest {
 protected:
     PictureTest() { box.setBounds({300, 600, 1500, 1500}); }
     void load(int width, int height) {
         picture.init(folder.write("picture.png", pngHeader(width, height)), &box);
     }
 
-    HeadlessUi& ui = installHeadlessUi();
-    TempFolder folder;
     HeadlessPictureBox box;
     clsPicture picture;
 };
 
 TEST_F(PictureTest, MissingFileIsToldAndTheBoxIsStillTakenOver) {
-    box.setPicture(ui.LoadPicture(folder.write("old.png", pngHeader(4, 4))));
+    box.setPicture(headless().LoadPicture(folder.write("old.png", pngHeader(4, 4))));
     picture.init(folder.file("missing.png"), &box);
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, "File doesnt exist");
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"File doesnt exist"});
     EXPECT_EQ(picture.PicControl(), &box);
     EXPECT_TRUE(box.layers().layers().empty());
     EXPECT_EQ(box.Appearance(), kAppearance3D);
@@ -66,16 +65,14 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
         c.resize(picture, container);
         ASSERT_EQ(box.layers().layers().size(), 1u) << c.width;
         const PictureLayer layer = box.layers().layers().back();
-        // The picture's size is kept in whole hundredths of a millimetre, a little off the
-        // pixels.
+        // The size is kept in whole hundredths of a millimetre, a little off the pixels.
         EXPECT_NEAR(layer.width, c.width, 0.01);
         EXPECT_NEAR(layer.height, c.height, 0.01);
         EXPECT_EQ(std::make_pair(layer.x, layer.y), std::make_pair(0.0f, 0.0f));
         const TwipsRect bounds = box.Bounds();
-        EXPECT_EQ(bounds.left, 300);
-        EXPECT_EQ(bounds.top, 600);
-        EXPECT_EQ(bounds.width, c.width * kTwipsPerPixel + kBorderTwips);
-        EXPECT_EQ(bounds.height, c.height * kTwipsPerPixel + kBorderTwips);
+        EXPECT_EQ(std::tie(bounds.left, bounds.top, bounds.width, bounds.height),
+                  std::make_tuple(300, 600, c.width * kTwipsPerPixel + kBorderTwips,
+                                  c.height * kTwipsPerPixel + kBorderTwips));
     }
     // A new size replaces what was painted before.
     picture.resizeAbsolute(10, 20);
@@ -98,17 +95,16 @@ TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
         {"\xff\xd8\xff\xe0\x00\x04xx\xff\xff\xc0\x00\x11\x08\x00\x14\x01\x2c\x03"s, true},
         {"\xff\xd8\xff\xcb\x00\x11\x08\x00\x14\x01\x2c\x03"s, true},           // a lossless frame
         {"\xff\xd8\xff\xc4\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s, false},  // a table
-        {"\xff\xd8\xff\xcc\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s,
-         false},  // arithmetic coding table
+        {"\xff\xd8\xff\xcc\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s, false},  // a coding table
         {pngHeader(300, 20).substr(0, 23), false},
         {"plain text", false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.bytes));
         PixelSize size{};
-        EXPECT_EQ(readImageSize(c.bytes, size), c.read) << c.bytes.substr(0, 4);
+        EXPECT_EQ(readImageSize(c.bytes, size), c.read);
         if (c.read) {
-            EXPECT_EQ(size.width, 300) << c.bytes.substr(0, 4);
-            EXPECT_EQ(size.height, 20) << c.bytes.substr(0, 4);
+            EXPECT_EQ(std::make_pair(size.width, size.height), std::make_pair(300, 20));
         }
     }
 }

@@ -4,40 +4,36 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "tests/support/temp_folder.h"
 
 namespace {
 
-// Sets an environment variable for one scope and puts the old value back after it; a null
-// value unsets it.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        const char* old = std::getenv(name);
-        hadOld_ = old != nullptr;
-        old_ = hadOld_ ? old : "";
-        value != nullptr ? setenv(name, value, 1) : unsetenv(name);
+// Sets an environment variable, or unsets it for a null value, and restores it at scope end.
+struct ScopedVariable {
+    ScopedVariable(const char* name, const char* value) : name(name) {
+        if (const char* old = std::getenv(name))
+            saved = old;
+        set(value);
     }
-    ~ScopedVariable() { hadOld_ ? setenv(name_, old_.c_str(), 1) : unsetenv(name_); }
+    ~ScopedVariable() { set(saved ? saved->c_str() : nullptr); }
+    void set(const char* value) const { value ? setenv(name, value, 1) : unsetenv(name); }
 
-private:
-    const char* name_;
-    bool hadOld_;
-    std::string old_;
+    const char* name;
+    std::optional<std::string> saved;
 };
 
 // Where the tool keeps its files, by the program's folder and the user's environment. "@"
 // stands for a fresh temporary folder; a null variable is unset.
 TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder) {
-    struct Row {
+    const struct {
         const char* program;
         const char* stateHome;
         const char* home;
         const char* expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"@/tool", "@/state", "@/home", "@/tool"},
         {"/usr/bin", "@/state", "@/home", "@/state/configreport"},
         {"/usr/local/bin", nullptr, "@/home", "@/home/.local/state/configreport"},
@@ -45,12 +41,12 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder)
         {"/usr/bin", nullptr, nullptr, "/usr/bin"},
         {"/usr/bin", "@/file/below", "@/home", "/usr/bin"},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         TempFolder folder;
         folder.makeFolder("tool");
         folder.write("file", "not a folder");
         const auto expand = [&folder](const char* text) {
-            std::string value = text != nullptr ? text : "";
+            const std::string value = text != nullptr ? text : "";
             return value.rfind("@", 0) == 0 ? folder.path() + value.substr(1) : value;
         };
         const std::string stateHome = expand(row.stateHome);
