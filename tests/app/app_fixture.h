@@ -9,6 +9,14 @@
 #include "tests/app/user_actions.h"
 #include "tests/report/support/report_fixture.h"
 
+// How often `part` occurs in `text`.
+inline int occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 // The main window on the backend under test, in a fresh tool folder, with no product folder
 // candidates unless the test names some.
 class MainWindowTest : public ReportTest {

@@ -134,11 +134,7 @@ TEST_F(MainWindowTest, RunOpensTheReportResetRestoresAndASecondRunListsEachDrive
           std::string("<a name=files001>"), std::string("<a name=files003>")})
         EXPECT_NE(text.find(part), std::string::npos) << part;
     EXPECT_EQ(text.find("files002"), std::string::npos);
-    int lines = 0;
-    for (auto at = text.find("\nFree Space on "); at != std::string::npos;
-         at = text.find("\nFree Space on ", at + 1))
-        ++lines;
-    EXPECT_EQ(lines, drives);
+    EXPECT_EQ(occurrences(text, "\nFree Space on "), drives);
     EXPECT_EQ(boxesSeen().size(), 1u);
 }
 

@@ -15,7 +15,7 @@ std::string lines(int count, const std::string& text) {
 
 }  // namespace
 
-ProductTree buildProductTree(const TempFolder& temp) {
+std::vector<std::string> buildProductTree(const TempFolder& temp) {
     std::string folder = "install/morva";
     auto next = [&folder](const std::string& name) { return folder += "/" + name; };
     temp.write(folder + "/setup.ini", "[Setup]\r\nPath=C:\\Morva\r\nName=<Morva & Co>\r\n");
@@ -35,5 +35,6 @@ ProductTree buildProductTree(const TempFolder& temp) {
     temp.makeFolder(next("empty"));
     temp.write("install/vell/CHANGE", "changed\r\n");
     temp.write("install/skipped/ignored.ini", "not in the report\r\n");
-    return {temp.file("install/morva"), temp.file("install/vell"), temp.file("install/skipped")};
+    return {temp.file("install/morva"), temp.file("install/missing"), temp.file("install/vell"),
+            temp.file("install/skipped")};
 }
