@@ -39,8 +39,11 @@ void answerOpenBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible() || !box->windowHandle()->isExposed())
         return;
-    BoxSeen shown{box->windowTitle().toStdString(), box->text().toStdString(), {}, {}, false};
-    shown.hasIcon = box->icon() != QMessageBox::NoIcon;
+    BoxSeen shown{box->windowTitle().toStdString(),
+                  box->text().toStdString(),
+                  {},
+                  {},
+                  box->icon() != QMessageBox::NoIcon};
     QAbstractButton* press = box->defaultButton();
     for (const auto& [standard, answer] : kButtons) {
         QAbstractButton* button = box->button(standard);
@@ -78,11 +81,18 @@ QTreeWidget& treeOf(ListView& view) {
     return dynamic_cast<QtListView&>(view).widget();
 }
 
+}  // namespace
+
 QWidget& widgetOf(Window& window) {
     return dynamic_cast<QtWindow&>(window).widget();
 }
 
-}  // namespace
+const int& paintsOf(QWidget& widget) {
+    static PaintCounter counter;
+    counter.paints = 0;
+    widget.installEventFilter(&counter);
+    return counter.paints;
+}
 
 void beforeEachAnswer(std::function<void(QMessageBox&)> act) {
     beforeAnswer = std::move(act);
@@ -131,10 +141,7 @@ bool isShown(Window& window) {
 }
 
 const int& paintsOf(ListView& view) {
-    static PaintCounter counter;
-    counter.paints = 0;
-    treeOf(view).viewport()->installEventFilter(&counter);
-    return counter.paints;
+    return paintsOf(*treeOf(view).viewport());
 }
 
 void waitHandlingEvents(std::chrono::milliseconds time) {
