@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {
     };
     for (const auto& c : clicks) {
         planAnswer(c.answer);
-        clickCheckBox(lvFolders(), c.row);
+        toggleCheckBox(lvFolders(), c.row);
         EXPECT_EQ(ticks(), c.after) << c.row;
     }
     const std::vector<BoxSeen> boxes = boxesSeen();
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, RightButtonOnResetTogglesAllByTheFirstFolderAndNothingEls
 TEST_F(MainWindowTest, RunOpensTheReportResetRestoresAndASecondRunListsEachDriveOnce) {
     startWithThreeFolders();
     planAnswer(MsgAnswer::No);
-    clickCheckBox(lvFolders(), 2);
+    toggleCheckBox(lvFolders(), 2);
     clickButton(cmdGather());
     EXPECT_EQ(view(), kReportView);
     const std::string report = folder.file("morvasoftware_bug_report.htm");
@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, UserActionsDuringTheStartUpWalkReachNoHandler) {
         bool ticked;  // the user's own click turns the box over; nothing else happens
     } cases[] = {
         {"Create Report", [this] { clickButton(cmdGather()); }, false},
-        {"tick", [this] { clickCheckBox(lvFolders(), 1); }, true},
+        {"tick", [this] { toggleCheckBox(lvFolders(), 1); }, true},
         {"right button on Reset", [this] { clickButton(cmdReset(), kRightButton); }, false},
         {"Reset", [this] { clickButton(cmdReset()); }, false},
     };

@@ -74,7 +74,7 @@ TEST_F(ReportGoldenTest, ReportOfAProductTreeMatchesTheGoldenFile) {
     start();
     // The user clears "skipped" and insists: it is listed in grey and gets no block.
     planAnswer(MsgAnswer::No);
-    clickCheckBox(lvFolders(), 12);
+    toggleCheckBox(lvFolders(), 12);
     clickButton(cmdGather());
 
     EXPECT_EQ(boxesSeen().size(), 1u);

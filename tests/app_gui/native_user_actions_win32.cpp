@@ -4,7 +4,6 @@
 
 #include <deque>
 #include <memory>
-#include <stdexcept>
 #include <utility>
 
 #include "tests/app/user_actions.h"
@@ -101,23 +100,15 @@ void installBackendUnderTest(std::function<void()> atFirstYield) {
     seen.clear();
 }
 
-// The check box is the first point of the row's middle line that the list view calls its
-// state icon.
-void clickCheckBox(ListView& view, int row) {
-    HWND list = handleOf(view);
-    RECT bounds{LVIR_BOUNDS, 0, 0, 0};
-    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1),
-                 reinterpret_cast<LPARAM>(&bounds));
-    LVHITTESTINFO test{};
-    test.pt = {bounds.left, (bounds.top + bounds.bottom) / 2};
-    for (; test.pt.x < bounds.left + 60; ++test.pt.x) {
-        SendMessageW(list, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&test));
-        if (test.flags & LVHT_ONITEMSTATEICON) {
-            clickAt(list, {test.pt.x + 3, test.pt.y}, kLeftButton);
-            return;
-        }
-    }
-    throw std::runtime_error("no check box in the row");
+// The user makes the row the focused one and presses Space, which turns its check box over.
+void toggleCheckBox(ListView& view, int row) {
+    LVITEMW focus{};
+    focus.stateMask = focus.state = LVIS_FOCUSED | LVIS_SELECTED;
+    SendMessageW(handleOf(view), LVM_SETITEMSTATE, static_cast<WPARAM>(row - 1),
+                 reinterpret_cast<LPARAM>(&focus));
+    PostMessageW(handleOf(view), WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageW(handleOf(view), WM_KEYUP, VK_SPACE, 0);
+    pumpPendingMessages();
 }
 
 bool tickShown(ListView& view, int row) {
