@@ -17,6 +17,12 @@ inline int occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
+// A control's place in twips: left, top, width, height.
+inline std::vector<int> placeOf(const Control& control) {
+    const TwipsRect b = control.Bounds();
+    return {b.left, b.top, b.width, b.height};
+}
+
 // The main window on the backend under test, in a fresh tool folder, with no product folder
 // candidates unless the test names some.
 class MainWindowTest : public ReportTest {

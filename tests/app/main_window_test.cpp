@@ -43,10 +43,8 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
         {"lstFiles", {180, 4680, 7035, 1035}},   {"Label1(1)", {180, 4500, 7035, 195}},
         {"lstDrives", {5400, 1530, 1725, 1425}}, {"lvFolders", {180, 1890, 5145, 3525}},
     };
-    for (const auto& [name, place] : places) {
-        const TwipsRect b = window().find(name)->Bounds();
-        EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), place) << name;
-    }
+    for (const auto& [name, place] : places)
+        EXPECT_EQ(placeOf(*window().find(name)), place) << name;
 }
 
 TEST_F(MainWindowTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {

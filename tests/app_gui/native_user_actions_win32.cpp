@@ -73,22 +73,6 @@ HWND handleOf(Control& control) {
     return dynamic_cast<NativeControl&>(control).hwnd();
 }
 
-// A window of the tool is found by its class and its caption.
-HWND handleOf(Window& window) {
-    return FindWindowW(L"ConfigReportWindow", widen(window.Caption()).c_str());
-}
-
-// The press and the release of a mouse button at a point of the control, handled before this
-// returns: the control's window procedure takes them as it takes the mouse's own.
-void clickAt(HWND control, POINT at, int mouseButton) {
-    const UINT press = mouseButton == kRightButton    ? WM_RBUTTONDOWN
-                       : mouseButton == kMiddleButton ? WM_MBUTTONDOWN
-                                                      : WM_LBUTTONDOWN;
-    PostMessageW(control, press, 0, MAKELPARAM(at.x, at.y));
-    PostMessageW(control, press + 1, 0, MAKELPARAM(at.x, at.y));  // the button's release
-    pumpPendingMessages();
-}
-
 }  // namespace
 
 void installBackendUnderTest(std::function<void()> atFirstYield) {
@@ -117,14 +101,23 @@ bool tickShown(ListView& view, int row) {
     return (state & LVIS_STATEIMAGEMASK) >> 12 == 2;
 }
 
+// The press and the release of a mouse button in the middle of the button, handled before this
+// returns: the control's window procedure takes them as it takes the mouse's own.
 void clickButton(Button& button, int mouseButton) {
+    const UINT press = mouseButton == kRightButton    ? WM_RBUTTONDOWN
+                       : mouseButton == kMiddleButton ? WM_MBUTTONDOWN
+                                                      : WM_LBUTTONDOWN;
     RECT client;
     GetClientRect(handleOf(button), &client);
-    clickAt(handleOf(button), {client.right / 2, client.bottom / 2}, mouseButton);
+    const LPARAM at = MAKELPARAM(client.right / 2, client.bottom / 2);
+    PostMessageW(handleOf(button), press, 0, at);
+    PostMessageW(handleOf(button), press + 1, 0, at);  // the button's release
+    pumpPendingMessages();
 }
 
+// A window of the tool is found by its class and its caption.
 bool isShown(Window& window) {
-    return IsWindowVisible(handleOf(window)) != FALSE;
+    return IsWindowVisible(FindWindowW(L"ConfigReportWindow", widen(window.Caption()).c_str()));
 }
 
 const int& paintsOf(ListView& view) {
