@@ -23,11 +23,7 @@ std::vector<std::string> buildProductTree(const TempFolder& temp) {
     hideFile(temp.write(folder + "/.secret.ini", "password=none\r\n"));
     temp.write(next("logs") + "/app.log", lines(250, "2005-05-22 14:05:09 event"));
     temp.write(next("data") + "/D2005-05-22.DAT", "1;2;3;4;5;6;7;8;9");
-    temp.write(next("\xC3\x9Cnic\xC3\xB8"
-                    "de") +
-                   "/notes-\xC3\xA9.txt",
-               "Gr\xC3\xBC\xC3\x9F"
-               "e\r\n");
+    temp.write(next("\u00DCnic\u00F8de") + "/notes-\u00E9.txt", "Gr\u00FC\u00DFe\r\n");
     temp.write(next("old") + "/d2005x.dat", "not this year's data\r\n");
     temp.write(next("own") + "/_tmpApps.txt", "a list of the tool's own\r\n");
     temp.write(next("setup") + "/Setup.Exe", "no version resource");
