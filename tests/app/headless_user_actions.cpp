@@ -17,7 +17,7 @@ void installBackendUnderTest(std::function<void()> atFirstYield) {
     };
 }
 
-void clickCheckBox(ListView& view, int row) {
+void toggleCheckBox(ListView& view, int row) {
     const bool ticked = view.ListItems().Item(row).Checked();
     dynamic_cast<HeadlessListView&>(view).userSetChecked(row, !ticked);
 }

@@ -43,10 +43,8 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
         {"lstFiles", {180, 4680, 7035, 1035}},   {"Label1(1)", {180, 4500, 7035, 195}},
         {"lstDrives", {5400, 1530, 1725, 1425}}, {"lvFolders", {180, 1890, 5145, 3525}},
     };
-    for (const auto& [name, place] : places) {
-        const TwipsRect b = window().find(name)->Bounds();
-        EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), place) << name;
-    }
+    for (const auto& [name, place] : places)
+        EXPECT_EQ(placeOf(*window().find(name)), place) << name;
 }
 
 TEST_F(MainWindowTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {
@@ -62,7 +60,7 @@ TEST_F(MainWindowTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {
     };
     for (const auto& c : clicks) {
         planAnswer(c.answer);
-        clickCheckBox(lvFolders(), c.row);
+        toggleCheckBox(lvFolders(), c.row);
         EXPECT_EQ(ticks(), c.after) << c.row;
     }
     const std::vector<BoxSeen> boxes = boxesSeen();
@@ -108,7 +106,7 @@ TEST_F(MainWindowTest, RightButtonOnResetTogglesAllByTheFirstFolderAndNothingEls
 TEST_F(MainWindowTest, RunOpensTheReportResetRestoresAndASecondRunListsEachDriveOnce) {
     startWithThreeFolders();
     planAnswer(MsgAnswer::No);
-    clickCheckBox(lvFolders(), 2);
+    toggleCheckBox(lvFolders(), 2);
     clickButton(cmdGather());
     EXPECT_EQ(view(), kReportView);
     const std::string report = folder.file("morvasoftware_bug_report.htm");
@@ -134,11 +132,7 @@ TEST_F(MainWindowTest, RunOpensTheReportResetRestoresAndASecondRunListsEachDrive
           std::string("<a name=files001>"), std::string("<a name=files003>")})
         EXPECT_NE(text.find(part), std::string::npos) << part;
     EXPECT_EQ(text.find("files002"), std::string::npos);
-    int lines = 0;
-    for (auto at = text.find("\nFree Space on "); at != std::string::npos;
-         at = text.find("\nFree Space on ", at + 1))
-        ++lines;
-    EXPECT_EQ(lines, drives);
+    EXPECT_EQ(occurrences(text, "\nFree Space on "), drives);
     EXPECT_EQ(boxesSeen().size(), 1u);
 }
 
@@ -152,7 +146,7 @@ TEST_F(MainWindowTest, UserActionsDuringTheStartUpWalkReachNoHandler) {
         bool ticked;  // the user's own click turns the box over; nothing else happens
     } cases[] = {
         {"Create Report", [this] { clickButton(cmdGather()); }, false},
-        {"tick", [this] { clickCheckBox(lvFolders(), 1); }, true},
+        {"tick", [this] { toggleCheckBox(lvFolders(), 1); }, true},
         {"right button on Reset", [this] { clickButton(cmdReset(), kRightButton); }, false},
         {"Reset", [this] { clickButton(cmdReset()); }, false},
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class TempFolder;
 
@@ -11,10 +12,6 @@ class TempFolder;
 // year (2005) without line ends and one that only looks like one, a file named like the
 // tool's own list, a config file of 450 lines, non-ASCII names and an empty folder. Beside it
 // "install/vell" holds a config file named without extension, and "install/skipped" one
-// that a report leaves out when the user clears its folder. Answers the three roots.
-struct ProductTree {
-    std::string morva;
-    std::string vell;
-    std::string skipped;
-};
-ProductTree buildProductTree(const TempFolder& temp);
+// that a report leaves out when the user clears its folder. Answers the product folders to
+// examine: morva, a missing "install/missing", vell and skipped.
+std::vector<std::string> buildProductTree(const TempFolder& temp);

@@ -3,9 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <iterator>
 #include <regex>
-#include <sstream>
 #include <string>
 
 #include "tests/app/app_fixture.h"
@@ -23,9 +22,7 @@ std::string goldenFile() {
 
 std::string readBytes(const std::string& path) {
     std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void replaceAll(std::string& text, const std::string& from, const std::string& to) {
@@ -33,20 +30,15 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
         text.replace(at, from.size(), to);
 }
 
-// Replaces the text between `before` and `after` (both kept) with what `mask` makes of it.
+// Replaces the text between `before` and `after` (both kept) with `mask`.
 void maskBetween(std::string& text, const std::string& before, const std::string& after,
-                 const std::function<std::string(const std::string&)>& mask) {
+                 const std::string& mask) {
     const auto start = text.find(before);
     ASSERT_NE(start, std::string::npos) << before;
     const auto from = start + before.size();
     const auto end = text.find(after, from);
     ASSERT_NE(end, std::string::npos) << after;
-    text.replace(from, end - from, mask(text.substr(from, end - from)));
-}
-
-void maskBetween(std::string& text, const std::string& before, const std::string& after,
-                 const std::string& mask) {
-    maskBetween(text, before, after, [&mask](const std::string&) { return mask; });
+    text.replace(from, end - from, mask);
 }
 
 // Masks what changes from run to run: the temporary folder, the machine's names, memory,
@@ -59,9 +51,7 @@ std::string masked(std::string report, const std::string& tempFolder) {
     maskBetween(report, "Windows Directory = ", "<BR>", "{WINDOWS FOLDER}");
     maskBetween(report, "GetWinComputerName = ", "<BR>", "{COMPUTER}");
     // Only the memory figures change; their labels and line breaks are pinned.
-    maskBetween(report, "<H3>RAM Report</H3>\r\n", "\r\n", [](const std::string& memory) {
-        return std::regex_replace(memory, std::regex("\\d[\\d,]*"), "#");
-    });
+    report = std::regex_replace(report, std::regex("\\d[\\d,]*(?= % used<BR>| Kbyte<BR>)"), "#");
     maskBetween(report, "<H2>List of Free Space on Hard Drives</h2>\r\n",
                 "<a href=#top>back to Top</a><a name=proc>", "{DRIVES}\r\n");
     maskBetween(report, "<H1>List of Running Processes</H1>\r\n<BR>\r\n",
@@ -78,15 +68,13 @@ TEST_F(ReportGoldenTest, ReportOfAProductTreeMatchesTheGoldenFile) {
     App().Major = 1;
     App().Minor = 0;
     App().Revision = 3;
-    const ProductTree tree = buildProductTree(folder);
+    setProductFoldersForTesting(buildProductTree(folder));
     App().Path = folder.makeFolder("tool");
-    setProductFoldersForTesting(std::vector<std::string>{tree.morva, folder.file("install/missing"),
-                                                         tree.vell, tree.skipped});
 
     start();
     // The user clears "skipped" and insists: it is listed in grey and gets no block.
     planAnswer(MsgAnswer::No);
-    clickCheckBox(lvFolders(), 12);
+    toggleCheckBox(lvFolders(), 12);
     clickButton(cmdGather());
 
     EXPECT_EQ(boxesSeen().size(), 1u);

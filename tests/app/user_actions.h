@@ -15,8 +15,8 @@
 // still, so that only its first yield handles events, and there the user does `atFirstYield`.
 void installBackendUnderTest(std::function<void()> atFirstYield = nullptr);
 
-// The mouse on the check box of a row (rows count from 1), and whether the box shows a tick.
-void clickCheckBox(ListView& view, int row);
+// The user turns the check box of a row over (rows count from 1), and whether it shows a tick.
+void toggleCheckBox(ListView& view, int row);
 bool tickShown(ListView& view, int row);
 // A click with the left, right or middle mouse button.
 void clickButton(Button& button, int mouseButton = kLeftButton);

@@ -4,7 +4,6 @@
 
 #include <deque>
 #include <memory>
-#include <stdexcept>
 #include <utility>
 
 #include "tests/app/user_actions.h"
@@ -74,22 +73,6 @@ HWND handleOf(Control& control) {
     return dynamic_cast<NativeControl&>(control).hwnd();
 }
 
-// A window of the tool is found by its class and its caption.
-HWND handleOf(Window& window) {
-    return FindWindowW(L"ConfigReportWindow", widen(window.Caption()).c_str());
-}
-
-// The press and the release of a mouse button at a point of the control, handled before this
-// returns: the control's window procedure takes them as it takes the mouse's own.
-void clickAt(HWND control, POINT at, int mouseButton) {
-    const UINT press = mouseButton == kRightButton    ? WM_RBUTTONDOWN
-                       : mouseButton == kMiddleButton ? WM_MBUTTONDOWN
-                                                      : WM_LBUTTONDOWN;
-    PostMessageW(control, press, 0, MAKELPARAM(at.x, at.y));
-    PostMessageW(control, press + 1, 0, MAKELPARAM(at.x, at.y));  // the button's release
-    pumpPendingMessages();
-}
-
 }  // namespace
 
 void installBackendUnderTest(std::function<void()> atFirstYield) {
@@ -101,23 +84,15 @@ void installBackendUnderTest(std::function<void()> atFirstYield) {
     seen.clear();
 }
 
-// The check box is the first point of the row's middle line that the list view calls its
-// state icon.
-void clickCheckBox(ListView& view, int row) {
-    HWND list = handleOf(view);
-    RECT bounds{LVIR_BOUNDS, 0, 0, 0};
-    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1),
-                 reinterpret_cast<LPARAM>(&bounds));
-    LVHITTESTINFO test{};
-    test.pt = {bounds.left, (bounds.top + bounds.bottom) / 2};
-    for (; test.pt.x < bounds.left + 60; ++test.pt.x) {
-        SendMessageW(list, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&test));
-        if (test.flags & LVHT_ONITEMSTATEICON) {
-            clickAt(list, {test.pt.x + 3, test.pt.y}, kLeftButton);
-            return;
-        }
-    }
-    throw std::runtime_error("no check box in the row");
+// The user makes the row the focused one and presses Space, which turns its check box over.
+void toggleCheckBox(ListView& view, int row) {
+    LVITEMW focus{};
+    focus.stateMask = focus.state = LVIS_FOCUSED | LVIS_SELECTED;
+    SendMessageW(handleOf(view), LVM_SETITEMSTATE, static_cast<WPARAM>(row - 1),
+                 reinterpret_cast<LPARAM>(&focus));
+    PostMessageW(handleOf(view), WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageW(handleOf(view), WM_KEYUP, VK_SPACE, 0);
+    pumpPendingMessages();
 }
 
 bool tickShown(ListView& view, int row) {
@@ -126,14 +101,23 @@ bool tickShown(ListView& view, int row) {
     return (state & LVIS_STATEIMAGEMASK) >> 12 == 2;
 }
 
+// The press and the release of a mouse button in the middle of the button, handled before this
+// returns: the control's window procedure takes them as it takes the mouse's own.
 void clickButton(Button& button, int mouseButton) {
+    const UINT press = mouseButton == kRightButton    ? WM_RBUTTONDOWN
+                       : mouseButton == kMiddleButton ? WM_MBUTTONDOWN
+                                                      : WM_LBUTTONDOWN;
     RECT client;
     GetClientRect(handleOf(button), &client);
-    clickAt(handleOf(button), {client.right / 2, client.bottom / 2}, mouseButton);
+    const LPARAM at = MAKELPARAM(client.right / 2, client.bottom / 2);
+    PostMessageW(handleOf(button), press, 0, at);
+    PostMessageW(handleOf(button), press + 1, 0, at);  // the button's release
+    pumpPendingMessages();
 }
 
+// A window of the tool is found by its class and its caption.
 bool isShown(Window& window) {
-    return IsWindowVisible(handleOf(window)) != FALSE;
+    return IsWindowVisible(FindWindowW(L"ConfigReportWindow", widen(window.Caption()).c_str()));
 }
 
 const int& paintsOf(ListView& view) {

@@ -20,13 +20,12 @@
 
 namespace {
 
-int pixels(int twips) {
+// Lengths in twips as pixels of the screen's DPI.
+std::vector<int> pixelsOf(std::vector<int> twips) {
     const char* dpi = std::getenv("CR_TEST_DPI");
-    return MulDiv(twips, dpi ? std::atoi(dpi) : 96, 1440);
-}
-
-std::vector<int> pixelsOf(const TwipsRect& twips) {
-    return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
+    for (int& length : twips)
+        length = MulDiv(length, dpi ? std::atoi(dpi) : 96, 1440);
+    return twips;
 }
 
 using NativeWindowTest = MainWindowTest;
@@ -47,7 +46,7 @@ TEST_F(NativeWindowTest, ControlsAreNativeOnesAtTheirPlacesInPixelsOfTheScreensD
         MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
         EXPECT_EQ((std::vector<int>{place.left, place.top, place.right - place.left,
                                     place.bottom - place.top}),
-                  pixelsOf(window().find(name)->Bounds()))
+                  pixelsOf(placeOf(*window().find(name))))
             << name;
     }
     RECT client;

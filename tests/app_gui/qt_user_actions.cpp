@@ -2,8 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -39,8 +37,11 @@ void answerOpenBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible() || !box->windowHandle()->isExposed())
         return;
-    BoxSeen shown{box->windowTitle().toStdString(), box->text().toStdString(), {}, {}, false};
-    shown.hasIcon = box->icon() != QMessageBox::NoIcon;
+    BoxSeen shown{box->windowTitle().toStdString(),
+                  box->text().toStdString(),
+                  {},
+                  {},
+                  box->icon() != QMessageBox::NoIcon};
     QAbstractButton* press = box->defaultButton();
     for (const auto& [standard, answer] : kButtons) {
         QAbstractButton* button = box->button(standard);
@@ -78,11 +79,18 @@ QTreeWidget& treeOf(ListView& view) {
     return dynamic_cast<QtListView&>(view).widget();
 }
 
+}  // namespace
+
 QWidget& widgetOf(Window& window) {
     return dynamic_cast<QtWindow&>(window).widget();
 }
 
-}  // namespace
+const int& paintsOf(QWidget& widget) {
+    static PaintCounter counter;
+    counter.paints = 0;
+    widget.installEventFilter(&counter);
+    return counter.paints;
+}
 
 void beforeEachAnswer(std::function<void(QMessageBox&)> act) {
     beforeAnswer = std::move(act);
@@ -103,16 +111,11 @@ void installBackendUnderTest(std::function<void()> atFirstYield) {
     beforeAnswer = nullptr;
 }
 
-// Where a user clicks: on the row's check indicator.
-void clickCheckBox(ListView& view, int row) {
+// The user makes the row current and presses Space, which turns its check box over.
+void toggleCheckBox(ListView& view, int row) {
     QTreeWidget& tree = treeOf(view);
-    QStyleOptionViewItem option;
-    option.initFrom(&tree);
-    option.rect = tree.visualItemRect(tree.topLevelItem(row - 1));
-    option.features = QStyleOptionViewItem::HasCheckIndicator;
-    const QRect indicator =
-        tree.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &tree);
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, indicator.center());
+    tree.setCurrentItem(tree.topLevelItem(row - 1));
+    QTest::keyClick(&tree, Qt::Key_Space);
 }
 
 bool tickShown(ListView& view, int row) {
@@ -131,10 +134,7 @@ bool isShown(Window& window) {
 }
 
 const int& paintsOf(ListView& view) {
-    static PaintCounter counter;
-    counter.paints = 0;
-    treeOf(view).viewport()->installEventFilter(&counter);
-    return counter.paints;
+    return paintsOf(*treeOf(view).viewport());
 }
 
 void waitHandlingEvents(std::chrono::milliseconds time) {

@@ -6,22 +6,14 @@
 #include <vector>
 
 #include "app/batch_run.h"
-#include "app/frm_report_configuration.h"
-#include "tests/report/support/report_fixture.h"
+#include "tests/app/app_fixture.h"
 #include "tests/support/hidden_file.h"
 #include "toolkit/list_file_helpers.h"
 #include "toolkit/os/file_system.h"
 
 namespace {
 
-int occurrences(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
-class LargeTreeTest : public ReportTest {};
+using LargeTreeTest = MainWindowTest;
 
 TEST_F(LargeTreeTest, TwoThousandFoldersWithTwentyThousandFilesAreReported) {
     // Per folder: six files to embed, two program rows, one file only listed, one hidden file.
@@ -47,16 +39,15 @@ TEST_F(LargeTreeTest, TwoThousandFoldersWithTwentyThousandFilesAreReported) {
     }
 
     setProductFoldersForTesting(std::vector<std::string>{folder.file("big")});
-    frmReportConfiguration form;
-    form.Form_Load();
-    form.cmdGather_Click();
+    start();
+    clickButton(cmdGather());
     ASSERT_TRUE(isCompleteReport(folder.file("morvasoftware_bug_report.htm")));
     const std::string text = folder.read("morvasoftware_bug_report.htm");
     EXPECT_EQ(occurrences(text, "<HR>\r\n<a name=files"), 2000);
     EXPECT_EQ(occurrences(text, "</td></tr>\r\n"), 2000 * 9);
     EXPECT_EQ(occurrences(text, "<TR><TD><B> c.exe</td>"), 2000);
     EXPECT_EQ(occurrences(text, "</H3>\r\n<TABLE width=100%"), 2000 * 6);
-    EXPECT_TRUE(headless().shown.empty());
+    EXPECT_TRUE(boxesSeen().empty());
 }
 
 }  // namespace
