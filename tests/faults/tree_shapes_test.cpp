@@ -20,23 +20,20 @@ std::string builtTree(const std::string& name) {
 
 using TreeShapes = FaultTest;
 
-TEST_F(TreeShapes, TwoHundredLevelsDeepAreAllListedAndTheDeepestFileEmbedded) {
-    const std::string product = builtTree("deep");
-    std::string deepest = product;
+// The deep tree is 200 levels deep. The linked one holds links to the parent, to the folder
+// itself, to each other's sibling, to nothing and to a file.
+TEST_F(TreeShapes, DeepFoldersAreAllListedAndLinksListedButNotEntered) {
+    const std::string deep = builtTree("deep"), linked = builtTree("linked");
+    std::string deepest = deep;
     for (int level = 0; level < 200; ++level)
         deepest += os::kPathSeparator + std::string("d");
-
-    expectReport(product, 201,
+    expectReport(deep, 201,
                  {"<H3>" + deepest + os::kPathSeparator + "deep.ini</H3>", "depth=200<BR>"});
-}
 
-// Links to the parent, to the folder itself, to each other's sibling, to nothing, to a file.
-TEST_F(TreeShapes, LinksToParentSelfAndSiblingsAreListedButNotEntered) {
-    const std::string product = builtTree("linked");
-    // product, a, a/up, a/self, x, y, and one of x and y again through its sibling's link.
+    // linked, a, a/up, a/self, x, y, and one of x and y again through its sibling's link.
     expectReport(
-        product, 8,
-        {"<H3>" + product + os::kPathSeparator + "a" + os::kPathSeparator + "linked.ini</H3>",
+        linked, 8,
+        {"<H3>" + linked + os::kPathSeparator + "a" + os::kPathSeparator + "linked.ini</H3>",
          "x=1<BR>", "y=1<BR>"});
 }
 
