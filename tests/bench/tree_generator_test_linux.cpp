@@ -5,26 +5,21 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
-#include "app/frm_report_configuration.h"
 #include "bench/tree_generator.h"
-#include "tests/report/support/report_fixture.h"
+#include "tests/faults/fault_fixture.h"
 
 namespace {
 
 constexpr TreeShape kSmall{20, 200, 3, 64 * 1024};
 
-class TreeGenerator : public ReportTest {};
+using TreeGenerator = FaultTest;
 
 TEST_F(TreeGenerator, ManifestNamesExactlyTheFilesTheReportEmbedsWithTheirCaps) {
     const std::string root = folder.file("product");
     const GeneratedTree tree = generateTree(root, kSmall, 3, now.year);
 
-    setProductFoldersForTesting(std::vector<std::string>{root});
-    frmReportConfiguration form;
-    form.Form_Load();
-    form.cmdGather_Click();
+    runReport(root);
     const std::string text = folder.read("morvasoftware_bug_report.htm");
 
     // Each embedded file is an <H3> heading followed by its section's table.

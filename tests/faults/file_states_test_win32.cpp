@@ -1,5 +1,4 @@
-// Windows file states: files a synced documents folder keeps only in the cloud, files of an
-// earlier run held open without sharing by another program.
+// Windows file states: files kept only in the cloud, files of an earlier run held open.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,10 +11,9 @@
 
 namespace {
 
-class FileStates : public FaultTest {};
+using FileStates = FaultTest;
 
-// Reading a cloud-only file starts a download that can take minutes, so the report lists
-// them and never opens them.
+// Reading a cloud-only file starts a download that can take minutes.
 TEST_F(FileStates, OfflineFilesAreListedButNeitherEmbeddedNorAskedForTheirVersion) {
     folder.write("product/local.ini", "local=1\r\n");
     const std::string config = folder.write("product/cloud.ini", "cloud=1\r\n");
@@ -31,8 +29,7 @@ TEST_F(FileStates, OfflineFilesAreListedButNeitherEmbeddedNorAskedForTheirVersio
                  {"cloud=1", "9.8.7.6"});
 }
 
-// A viewer or a virus scanner may hold the files of an earlier run: the tool can neither
-// replace nor read them.
+// A viewer or a virus scanner may hold the files of an earlier run without sharing.
 TEST_F(FileStates, LockedFilesOfAnEarlierRunAreLeftIntactAndTheRunEnds) {
     folder.write("product/a.ini", "a=1\r\n");
     const char* const kEarlier[] = {"morvasoftware_bug_report.htm", "tool.log", "style.css",

@@ -1,7 +1,5 @@
 // What a Linux file system refuses: unreadable parts of the product tree, read-only files of an
-// earlier run in the tool's folder, and paths longer than the 4,096 bytes a call accepts. Tests
-// run as root in CI, where permissions do not bind, so the reports that meet permissions run in
-// a child process that has dropped to the user nobody.
+// earlier run, paths longer than the 4,096 bytes a call accepts.
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -22,8 +20,8 @@ bool dropToNobody() {
            setuid(nobody->pw_uid) == 0;
 }
 
-// The report runs in a forked child that, when the test runs as root, has dropped to the user
-// nobody; the tool's folder is open to everyone so that the child can write there.
+// The report runs in a forked child that has dropped to the user nobody where the test runs as
+// root (as in CI), so that permissions bind; the tool's folder is open to everyone for it.
 class Unprivileged : public FaultTest {
 protected:
     void runReport(const std::string& product) override {
@@ -50,8 +48,7 @@ TEST_F(Unprivileged, UnreadableFoldersAndFilesAreListedWithoutTheirContents) {
     folder.write("product/unsearchable/listed.ini", "listed=1\r\n");
     chmod(secretFile.c_str(), 0);
     chmod(folder.file("product/locked").c_str(), 0);
-    // Names can be read, entries cannot be reached.
-    chmod(folder.file("product/unsearchable").c_str(), 0644);
+    chmod(folder.file("product/unsearchable").c_str(), 0644);  // names readable, entries not
 
     expectReport(product, 3, {"open=1<BR>", "<TR><TD>secret.ini</td>"},
                  {"secret=1", "inside=1", "listed=1"});
@@ -64,8 +61,8 @@ TEST_F(Unprivileged, ReadOnlyFilesOfAnEarlierRunAreKeptOrReplacedWhole) {
         chmod(folder.write(name, std::string("earlier ") + name + "\r\n").c_str(), 0444);
     }
 
-    // The folder is writable, so the report and the file table are deleted and written anew.
-    // What cannot be rewritten keeps every byte it had, and the report shows it.
+    // The report and the file table are deleted and written anew in the writable folder; the
+    // rest keeps every byte it had, and the report shows it.
     expectReport(folder.makeFolder("product"), 1,
                  {"earlier style.css\r\n", "earlier _tmpApps.txt<BR>"});
     EXPECT_TRUE(contains(logText(), "earlier tool.log\r\n"));
@@ -78,8 +75,8 @@ using FileSystemLimits = FaultTest;
 TEST_F(FileSystemLimits, FoldersBeyondFourKilobytesEndTheWalkThereAndTheReportCompletes) {
     const std::string product = folder.makeFolder("product");
     folder.write("product/top.ini", "top=1\r\n");
-    // Each folder of the chain holds a link with a 250-byte name to the next, so the path
-    // through the links grows by 251 bytes a level while each call here stays short.
+    // A chain of links with 250-byte names: the path through them grows 251 bytes a level
+    // while each call here stays short.
     std::string from = product;
     for (int level = 0; level < 20; ++level) {
         const std::string next = folder.makeFolder("chain/" + std::to_string(level));
@@ -87,7 +84,7 @@ TEST_F(FileSystemLimits, FoldersBeyondFourKilobytesEndTheWalkThereAndTheReportCo
         from = next;
     }
 
-    // Every folder whose path a call still takes, shorter than 4,096 bytes, is listed.
+    // Every folder whose path is shorter than 4,096 bytes is listed.
     expectReport(product, 1 + (4095 - product.size()) / 251, {"top=1<BR>"});
 }
 

@@ -1,5 +1,5 @@
-// Trees whose shape strains the walk and the inventory: great depth, links, a folder that goes
-// away after the start-up, names that HTML, URLs or the file system treat specially.
+// Trees whose shape strains the walk and the inventory: depth, links, a folder that goes away,
+// names that HTML, URLs or the file system treat specially.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,35 +11,29 @@
 
 namespace {
 
-class TreeShapes : public FaultTest {
-protected:
-    // The full path of a tree the build made (see CMakeLists.txt).
-    static std::string builtTree(const std::string& name) {
-        std::string path;
-        EXPECT_TRUE(osfs::folderFullPath(CR_FAULT_TREES "/" + name, path)) << name;
-        return path;
-    }
-};
-
-TEST_F(TreeShapes, TwoHundredLevelsDeepAreAllListedAndTheDeepestFileEmbedded) {
-    const std::string product = builtTree("deep");
-    std::string deepest = product;
-    for (int level = 0; level < 200; ++level)
-        deepest += os::kPathSeparator + std::string("d");
-
-    expectReport(product, 201,
-                 {"<H3>" + deepest + os::kPathSeparator + "deep.ini</H3>", "depth=200<BR>"});
+// The full path of a tree the build made (see CMakeLists.txt).
+std::string builtTree(const std::string& name) {
+    std::string path;
+    EXPECT_TRUE(osfs::folderFullPath(CR_FAULT_TREES "/" + name, path)) << name;
+    return path;
 }
 
-// Symbolic links that turn the tree into a graph: links to the parent, to the folder itself, to
-// each other's sibling, to nothing, and to a file.
-TEST_F(TreeShapes, LinksToParentSelfAndSiblingsAreListedButNotEntered) {
-    const std::string product = builtTree("linked");
-    // product, a, a/up, a/self, x, y, and one of x and y once more through its sibling's link;
-    // a folder entered through a link would add its own subfolders.
+using TreeShapes = FaultTest;
+
+// The deep tree is 200 levels deep. The linked one holds links to the parent, to the folder
+// itself, to each other's sibling, to nothing and to a file.
+TEST_F(TreeShapes, DeepFoldersAreAllListedAndLinksListedButNotEntered) {
+    const std::string deep = builtTree("deep"), linked = builtTree("linked");
+    std::string deepest = deep;
+    for (int level = 0; level < 200; ++level)
+        deepest += os::kPathSeparator + std::string("d");
+    expectReport(deep, 201,
+                 {"<H3>" + deepest + os::kPathSeparator + "deep.ini</H3>", "depth=200<BR>"});
+
+    // linked, a, a/up, a/self, x, y, and one of x and y again through its sibling's link.
     expectReport(
-        product, 8,
-        {"<H3>" + product + os::kPathSeparator + "a" + os::kPathSeparator + "linked.ini</H3>",
+        linked, 8,
+        {"<H3>" + linked + os::kPathSeparator + "a" + os::kPathSeparator + "linked.ini</H3>",
          "x=1<BR>", "y=1<BR>"});
 }
 
@@ -53,10 +47,8 @@ TEST_F(TreeShapes, FolderRemovedAfterTheStartUpStillGivesACompleteReport) {
     expectReport(product, 3, {"><H1>" + gone + "</H1>", "kept<BR>"}, {"lost<BR>"});
 }
 
-// The report writes names as they are: it must list each file, embed its text and finish. On
-// Windows the report is in code page 1252 (Wine under a UTF-8 locale): a name stands there in
-// that code page, with "?" for a character it lacks, while a file's text keeps its own bytes.
-// Linux names are bytes: they need not be UTF-8, and may hold angle brackets.
+// Names are written as they are. On Windows the report is in code page 1252 (Wine under a UTF-8
+// locale), with "?" for a letter it lacks; Linux names are bytes, not always UTF-8.
 TEST_F(TreeShapes, NamesWithSpacesMarkupSignsAndOtherLettersAreListedAndEmbedded) {
     struct OddName {
         const char* name;

@@ -8,9 +8,8 @@
 
 namespace {
 
-// The header and style block themselves are pinned by the golden report, and a style sheet
-// that cannot be saved by the batch run's message test.
-class PageFrameTest : public ReportTest {};
+// The header and style block themselves are pinned by the golden report.
+using PageFrameTest = ReportTest;
 
 TEST_F(PageFrameTest, MissingStyleSheetIsWrittenOnceAndEmbeddedAsTheFileHoldsIt) {
     const std::string creation =

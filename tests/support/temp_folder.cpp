@@ -6,7 +6,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "toolkit/os/os_traits.h"
 
@@ -52,9 +52,7 @@ std::string TempFolder::makeFolder(const std::string& relative) const {
 
 std::string TempFolder::read(const std::string& relative) const {
     std::ifstream in(stdfs::u8path(file(relative)), std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void setLastWrite(const std::string& path, const DateTime& when) {

@@ -5,7 +5,7 @@
 #include "toolkit/date_time.h"
 
 // A fresh folder for one test, removed with everything in it when the test ends. Paths are
-// UTF-8 with the platform's separator.
+// UTF-8 with the platform's separator; a relative name uses "/".
 class TempFolder {
 public:
     TempFolder();
@@ -15,7 +15,6 @@ public:
 
     // The folder's full path, without a trailing separator.
     const std::string& path() const { return path_; }
-    // path() + separator + relative (relative uses "/" and is converted).
     std::string file(const std::string& relative) const;
     // Writes `bytes` to the file, creating the folders on its way; returns its full name.
     std::string write(const std::string& relative, const std::string& bytes) const;
