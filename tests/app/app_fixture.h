@@ -9,14 +9,6 @@
 #include "tests/app/user_actions.h"
 #include "tests/report/support/report_fixture.h"
 
-// How often `part` occurs in `text`.
-inline int occurrences(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 // A control's place in twips: left, top, width, height.
 inline std::vector<int> placeOf(const Control& control) {
     const TwipsRect b = control.Bounds();

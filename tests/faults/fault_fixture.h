@@ -45,18 +45,13 @@ protected:
 
     // Runs the report on `product`, checks that it is complete, links `folders` folder blocks
     // and holds every part of `shown` and none of `hidden`.
-    void expectReport(const std::string& product, std::size_t folders,
+    void expectReport(const std::string& product, int folders,
                       const std::vector<std::string>& shown,
                       const std::vector<std::string>& hidden = {}) {
         runReport(product);
         EXPECT_TRUE(isCompleteReport(reportPath())) << messagesShown();
         const std::string text = folder.read("morvasoftware_bug_report.htm");
-        std::size_t links = 0;
-        for (auto at = text.find("<a href=#files"); at != std::string::npos;
-             at = text.find("<a href=#files", at + 1)) {
-            ++links;
-        }
-        EXPECT_EQ(links, folders);
+        EXPECT_EQ(occurrences(text, "<a href=#files"), folders);
         for (const std::string& part : shown)
             EXPECT_TRUE(contains(text, part)) << part;
         for (const std::string& part : hidden)

@@ -9,6 +9,14 @@
 #include "toolkit/program_state.h"
 #include "toolkit/ui/headless/headless_ui.h"
 
+// How often `part` occurs in `text`.
+inline int occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 // A program-folder test for the report: the shell's launch is replaced by a recorder that
 // answers `launchResult`, and the product folders and the report path are restored after.
 class ReportTest : public ProgramFolderTest {
