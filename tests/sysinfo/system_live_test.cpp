@@ -5,7 +5,6 @@
 #include "sysinfo/sys_platform.h"
 #include "sysinfo/system_facts.h"
 #include "tests/sysinfo/live_machine.h"
-#include "toolkit/os/os_traits.h"
 #include "toolkit/os/system_names.h"
 #include "toolkit/os/text_case.h"
 #include "toolkit/program_state.h"
@@ -14,13 +13,10 @@
 
 namespace {
 
-// Whether a line of the list names `name`, without regard to case where file names have none.
+// Whether a line of the list names `name`; Wine may spell a path in another case.
 bool listHolds(const ListBox& list, const std::string& name) {
-    const auto key = [](const std::string& text) {
-        return os::kFileNamesIgnoreCase ? os::upperCase(text) : text;
-    };
     for (int i = 0; i < list.ListCount(); ++i) {
-        if (key(list.List(i)) == key(name))
+        if (os::upperCase(list.List(i)) == os::upperCase(name))
             return true;
     }
     return false;
