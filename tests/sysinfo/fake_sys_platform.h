@@ -27,8 +27,7 @@ public:
     MemoryStatus memory;
     FreeSpaceCounts space;
     std::optional<std::string> user, computer;  // none: the query fails
-    int userQueries = 0, computerQueries = 0;
-    std::string windowsFolderText;  // empty: the query fails
+    std::string windowsFolderText;              // empty: the query fails
     std::vector<DriveEntry> driveList;
     std::map<std::string, VersionBlock> versionBlocks;
     std::map<std::string, FindRecord> findRecords;
@@ -50,11 +49,9 @@ public:
     MemoryStatus memoryStatus() override { return memory; }
     FreeSpaceCounts freeSpace(const std::string&) override { return space; }
     bool userName(std::string& buffer, std::uint32_t& size) override {
-        ++userQueries;
         return user && answerNameQuery(*user, buffer, size, true);
     }
     bool computerName(std::string& buffer, std::uint32_t& size) override {
-        ++computerQueries;
         return computer && answerNameQuery(*computer, buffer, size, false);
     }
     // The text is written over the start of the buffer, as the system writes its answer.

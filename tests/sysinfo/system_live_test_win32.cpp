@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "sysinfo/sys_platform.h"
 #include "sysinfo/version_record.h"
 #include "tests/support/temp_folder.h"
@@ -12,23 +14,13 @@
 #include "toolkit/os/system_names.h"
 #include "toolkit/os/wide_text_win32.h"
 
-namespace {
-
-std::string environment(const wchar_t* name) {
-    wchar_t value[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? narrow(std::wstring(value, length)) : std::string();
-}
-
-}  // namespace
-
 LiveMachine liveMachine() {
     SYSTEM_INFO system{};
     GetSystemInfo(&system);
     const auto lowest = reinterpret_cast<std::uintptr_t>(system.lpMinimumApplicationAddress);
     const auto highest = reinterpret_cast<std::uintptr_t>(system.lpMaximumApplicationAddress);
-    return {"C:", "Q:\\no\\such\\drive", environment(L"SystemRoot") + "\\",
-            environment(L"USERPROFILE") + "\\Documents", highest - lowest + 1};
+    return {"C:", "Q:\\no\\such\\drive", narrow(_wgetenv(L"SystemRoot")) + "\\",
+            narrow(_wgetenv(L"USERPROFILE")) + "\\Documents", highest - lowest + 1};
 }
 
 namespace {
