@@ -8,10 +8,10 @@
 
 #include "sysinfo/sys_platform.h"
 #include "sysinfo/version_block.h"
+#include "toolkit/os/os_traits.h"
 
 // A platform that answers what a test sets in its public members and records the questions
-// whose arguments matter. Version values are looked up with the portable block reader; no
-// window is ever found.
+// whose arguments matter. Version values are looked up with the portable block reader.
 class FakeSysPlatform : public SysPlatform {
 public:
     struct Process {
@@ -27,8 +27,7 @@ public:
     MemoryStatus memory;
     FreeSpaceCounts space;
     std::optional<std::string> user, computer;  // none: the query fails
-    int userQueries = 0, computerQueries = 0;
-    std::string windowsFolderText;  // empty: the query fails
+    std::string windowsFolderText;              // empty: the query fails
     std::vector<DriveEntry> driveList;
     std::map<std::string, VersionBlock> versionBlocks;
     std::map<std::string, FindRecord> findRecords;
@@ -50,11 +49,9 @@ public:
     MemoryStatus memoryStatus() override { return memory; }
     FreeSpaceCounts freeSpace(const std::string&) override { return space; }
     bool userName(std::string& buffer, std::uint32_t& size) override {
-        ++userQueries;
         return user && answerNameQuery(*user, buffer, size, true);
     }
     bool computerName(std::string& buffer, std::uint32_t& size) override {
-        ++computerQueries;
         return computer && answerNameQuery(*computer, buffer, size, false);
     }
     // The text is written over the start of the buffer, as the system writes its answer.
@@ -92,17 +89,16 @@ public:
         return true;
     }
     std::unique_ptr<ProcessHandle> openProcess(std::uint32_t processId) override {
-        const auto it = std::find_if(processes.begin(), processes.end(), [&](const Process& p) {
-            return p.id == processId && p.opens;
-        });
-        return it == processes.end() ? nullptr : std::make_unique<FakeProcess>(*it);
+        for (const Process& process : processes) {
+            if (process.id == processId && process.opens)
+                return std::make_unique<FakeProcess>(process);
+        }
+        return nullptr;
     }
     std::unique_ptr<ProcessSnapshot> processSnapshot() override {
         return snapshotNames ? std::make_unique<FakeSnapshot>(*snapshotNames) : nullptr;
     }
-    std::intptr_t findTopLevelWindow(const std::string& title) override {
-        return windows.count(title) ? windows[title] : 0;
-    }
+    std::intptr_t findTopLevelWindow(const std::string& title) override { return windows[title]; }
     void sendCloseCommand(std::intptr_t window) override {
         closes.push_back("send " + std::to_string(window));
     }
@@ -151,4 +147,10 @@ inline FakeSysPlatform& installFakeSysPlatform() {
     FakeSysPlatform& installed = *fake;
     setSysPlatformForTesting(std::move(fake));
     return installed;
+}
+
+// A path with the platform's separator in place of every "|", for answers of the fake.
+inline std::string nativePath(std::string path) {
+    std::replace(path.begin(), path.end(), '|', os::kPathSeparator);
+    return path;
 }

@@ -4,58 +4,43 @@
 
 #include "tests/sysinfo/fake_sys_platform.h"
 #include "toolkit/os/file_system.h"
-#include "toolkit/os/os_traits.h"
 #include "toolkit/ui/headless/headless_ui.h"
 
 namespace {
 
-// A version block as 16-bit Windows stored it: one byte per character, each key and value
-// with its zero, padded to 4 bytes. The last value lacks its zero.
-VersionBlock byteCharacterBlock(const std::vector<std::pair<std::string, std::string>>& strings) {
+// A version block as 16-bit Windows stored it: one byte per character, each key and its value
+// "v-key" with their zeros, padded to 4 bytes. The last value, ProductName's, lacks its zero.
+VersionBlock byteCharacterBlock(const std::vector<std::string>& keys) {
     std::string text(8, '\x01');
-    for (const auto& [key, value] : strings) {
-        for (const std::string& part : {key, value}) {
+    for (const std::string& key : keys) {
+        for (const std::string& part : {key, "v-" + key}) {
             text += part + '\0';
             text.resize((text.size() + 3) / 4 * 4, '\0');
         }
     }
-    text += "ProductName";
-    text.resize(text.size() + 1, '\0');
-    text += "unterminated";
+    text += std::string("ProductName\0", 12) + "unterminated";
     return VersionBlock(text.begin(), text.end());
 }
 
-class FilePropertiesTest : public ::testing::Test {
-protected:
+TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
     FakeSysPlatform& fake = installFakeSysPlatform();
     HeadlessUi& headless = installHeadlessUi();
-    clsFileProp props;
-};
-
-TEST_F(FilePropertiesTest, SummaryBlockVersionStringsAndByteSizeOfAFile) {
     const std::string file = "c:\\donn\u00e9es\\tool.exe";
     fake.findRecords[file] = {osfs::kAttrArchive | osfs::kAttrHidden, 5000000000ull};
     fake.times[file] = {{2005, 5, 22, 14, 5, 9}, {2006, 1, 2, 0, 0, 1}, {2007, 12, 31, 23, 59, 58}};
-    const struct {
-        const char* key;
-        const std::string& (clsFileProp::*field)() const;
-    } keys[] = {
-        {"CompanyName", &clsFileProp::CompanyName},
-        {"FileDescription", &clsFileProp::FileDescription},
-        {"FileVersion", &clsFileProp::FileVersion},
-        {"InternalName", &clsFileProp::InternalName},
-        {"LegalCopyright", &clsFileProp::LegalCopyright},
-        {"OriginalFilename", &clsFileProp::OriginalFileName},
-        {"ProductVersion", &clsFileProp::ProductVersion},
-    };
-    std::vector<std::pair<std::string, std::string>> strings;
-    for (const auto& k : keys)
-        strings.emplace_back(k.key, std::string("v-") + k.key);
-    fake.versionBlocks[file] = byteCharacterBlock(strings);
+    fake.versionBlocks[file] =
+        byteCharacterBlock({"CompanyName", "FileDescription", "FileVersion", "InternalName",
+                            "LegalCopyright", "OriginalFilename", "ProductVersion"});
 
+    clsFileProp props;
     EXPECT_EQ(props.FindFileInfo(file, false), 0);
-    for (const auto& k : keys)
-        EXPECT_EQ((props.*k.field)(), std::string("v-") + k.key);
+    EXPECT_EQ(
+        (std::vector<std::string>{props.CompanyName(), props.FileDescription(), props.FileVersion(),
+                                  props.InternalName(), props.LegalCopyright(),
+                                  props.OriginalFileName(), props.ProductVersion()}),
+        (std::vector<std::string>{"v-CompanyName", "v-FileDescription", "v-FileVersion",
+                                  "v-InternalName", "v-LegalCopyright", "v-OriginalFilename",
+                                  "v-ProductVersion"}));
     EXPECT_EQ(props.GetAllFileInfo(),
               "File Created on = 22-May-2005 (Sun) at 14:05:09  "
               "Last Written on = 31-Dec-2007 (Mon) at 23:59:58  "
@@ -77,21 +62,18 @@ TEST_F(FilePropertiesTest, SummaryBlockVersionStringsAndByteSizeOfAFile) {
     EXPECT_EQ(props.FileType(), "Text Document");
     EXPECT_EQ(props.ByteSize(), "5,000,000,000 bytes");  // beyond 4 GB: the high part is kept
     EXPECT_EQ(props.FileName(), "C:\\DONN\u00c9ES\\TOOL.EXE");  // accented letters too
-    EXPECT_TRUE(headless.shown.empty());
     fake.findRecords[file].size = 0;
     props.FindFileInfo(file, false);
     EXPECT_EQ(props.ByteSize(), " bytes");
-}
+    EXPECT_EQ(props.FindFileInfo("", false), 0) << "an empty name changes nothing";
+    EXPECT_EQ(props.ByteSize(), " bytes");
 
-TEST_F(FilePropertiesTest, EmptyNameChangesNothingAndNetHoodFilesGetNoType) {
-    EXPECT_EQ(props.FindFileInfo("", false), 0);
-    EXPECT_EQ(props.ByteSize(), "");
-    const std::string sep(1, os::kPathSeparator);
-    const std::string link = "c:" + sep + "NetHood" + sep + "share";
+    const std::string link = nativePath("c:|NetHood|share");  // a network link gets no type
     fake.times[link] = {};
-    props.FindFileInfo(link, false);
-    EXPECT_EQ(props.FileType(), "");
-    EXPECT_EQ(props.IconIndex(), 0);
+    clsFileProp linkProps;
+    linkProps.FindFileInfo(link, false);
+    EXPECT_EQ(linkProps.FileType(), "");
+    EXPECT_EQ(linkProps.IconIndex(), 0);
     EXPECT_TRUE(headless.shown.empty());
 }
 

@@ -23,11 +23,9 @@ VersionBlock readImage(const std::string& image) {
         MemoryByteSource(reinterpret_cast<const unsigned char*>(image.data()), image.size()));
 }
 
-std::string imageOf(std::vector<ResourceLanguage> languages, bool pe32Plus = true) {
-    ProgramImageLayout layout;
-    layout.pe32Plus = pe32Plus;
-    layout.languages = std::move(languages);
-    return buildProgramImage(layout);
+std::string imageOf(std::vector<ResourceLanguage> languages, bool pe32Plus = true,
+                    bool hasResources = true, std::uint32_t resourceType = 16) {
+    return buildProgramImage({pe32Plus, hasResources, resourceType, std::move(languages)});
 }
 
 TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFirstLanguage) {
@@ -35,7 +33,7 @@ TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFi
     const VersionBlock english = blockNamed(u"english");
     const VersionBlock german = blockNamed(u"german");
     EXPECT_EQ(readImage(imageOf({{0x409, english}}, false)), english) << "PE32";
-    EXPECT_EQ(readImage(imageOf({{0x409, english}}, true)), english) << "PE32+";
+    EXPECT_EQ(readImage(imageOf({{0x409, english}})), english) << "PE32+";
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}, {0, neutral}})), neutral);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}})), english);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x40C, blockNamed(u"french")}})), german);
@@ -52,20 +50,15 @@ TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFi
 }
 
 TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
-    ProgramImageLayout noResources;
-    noResources.hasResources = false;
-    noResources.languages = {{0x409, blockNamed(u"1.0")}};
-    ProgramImageLayout iconsOnly = noResources;
-    iconsOnly.hasResources = true;
-    iconsOnly.resourceType = 3;  // RT_ICON
-    EXPECT_TRUE(readImage(buildProgramImage(noResources)).empty());
-    EXPECT_TRUE(readImage(buildProgramImage(iconsOnly)).empty());
+    const VersionBlock version = blockNamed(u"1.0");
+    EXPECT_TRUE(readImage(imageOf({{0x409, version}}, true, false)).empty()) << "no resources";
+    EXPECT_TRUE(readImage(imageOf({{0x409, version}}, true, true, 3)).empty()) << "icons only";
     EXPECT_TRUE(readImage(imageOf({{0x409, {}}})).empty());
     EXPECT_TRUE(readImage("plain text, not a program").empty());
     EXPECT_TRUE(readImage("").empty());
     // A resource directory that lies past its section's raw data is in no section, even where
     // the file goes on with copies of the section there.
-    std::string beyond = imageOf({{0x409, blockNamed(u"1.0")}});
+    std::string beyond = imageOf({{0x409, version}});
     const std::string section = beyond.substr(0x200);
     const auto beyondRva = static_cast<std::uint32_t>(0x1000 + 2 * section.size());
     beyond.replace(0xD8, 4, reinterpret_cast<const char*>(&beyondRva), 4);  // PE32+ entry 2
@@ -90,9 +83,10 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
     EXPECT_TRUE(readPeVersionResourceFromFile(file).empty());
 }
 
-// A cut at any length, or any one byte of the headers and the resource directory changed to
-// every troublesome value, must give a block or nothing: never a read outside the image.
-TEST(PeVersionReader, DamagedImagesNeverReadOutsideTheImage) {
+// A cut at any length, any one byte of the headers and the resource directory changed to every
+// troublesome value, and each input of the fuzzing corpus (with every crasher fuzzing found) must
+// give a block or nothing: never a read outside the image.
+TEST(PeVersionReader, DamagedImagesAndTheFuzzCorpusNeverReadOutsideTheImage) {
     const std::string image = imageOf({{0x409, blockNamed(u"1.0")}});
     for (std::size_t size = 0; size < image.size(); ++size)
         readImage(image.substr(0, size));
@@ -104,11 +98,6 @@ TEST(PeVersionReader, DamagedImagesNeverReadOutsideTheImage) {
             readImage(damaged);
         }
     }
-}
-
-// The fuzzing corpus, with every crasher that fuzzing has found: each input is read as a
-// program image and as a version block without harm.
-TEST(PeVersionReader, FuzzCorpusIsReadSafely) {
     int inputs = 0;
     for (const auto& entry :
          std::filesystem::directory_iterator(std::filesystem::u8path(CR_PE_FUZZ_CORPUS))) {

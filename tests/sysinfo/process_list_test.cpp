@@ -2,22 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "sysinfo/tool_windows.h"
 #include "tests/sysinfo/fake_sys_platform.h"
-#include "toolkit/os/os_traits.h"
 #include "toolkit/ui/headless/headless_controls.h"
 #include "toolkit/ui/headless/headless_ui.h"
 #include "toolkit/ui/headless/headless_window.h"
 
 namespace {
-
-// A path with the platform's separator in place of every "|".
-std::string path(std::string text) {
-    std::replace(text.begin(), text.end(), '|', os::kPathSeparator);
-    return text;
-}
 
 class ProcessListTest : public ::testing::Test {
 protected:
@@ -34,7 +25,9 @@ protected:
     HeadlessListBox list;
 };
 
-TEST_F(ProcessListTest, NtFamilyListsEveryProcessThatOpensWithItsModules) {
+// The NT family opens each process by id, in an id buffer that doubles until the system leaves
+// room; the 9x family walks a snapshot; any other family lists nothing.
+TEST_F(ProcessListTest, EachFamilyListsTheRunningProgramsItsOwnWay) {
     list.AddItem("from an earlier run");
     fake.processes = {{0, false, true, ""},
                       {4, true, false, "System"},
@@ -44,24 +37,14 @@ TEST_F(ProcessListTest, NtFamilyListsEveryProcessThatOpensWithItsModules) {
     app.TEST_getAndListApps(list);
     EXPECT_EQ(lines(), (std::vector<std::string>{"C:\\Program Files\\Editor\\edit.exe", "",
                                                  "C:\\tools\\run.exe"}));
-}
+    EXPECT_EQ(fake.idRoomsGiven, (std::vector<std::size_t>{4, 8}));  // 16, then 32 bytes
 
-TEST_F(ProcessListTest, IdBufferDoublesUntilTheSystemLeavesRoom) {
-    for (std::uint32_t id = 1; id <= 20; ++id)
-        fake.processes.push_back({id, true, true, "p"});
-    app.TEST_getAndListApps(list);
-    EXPECT_EQ(fake.idRoomsGiven, (std::vector<std::size_t>{4, 8, 16, 32}));  // 16 to 128 bytes
-    EXPECT_EQ(list.ListCount(), 20);
-}
-
-TEST_F(ProcessListTest, Windows9xFamilyWalksTheSnapshot) {
     fake.family = kFamilyWindows9x;
     fake.snapshotNames =
         std::vector<std::string>{"KERNEL32.DLL", std::string("EXPLORER.EXE\0x", 14)};
     app.TEST_getAndListApps(list);
     EXPECT_EQ(lines(), (std::vector<std::string>{"KERNEL32.DLL", "EXPLORER.EXE"}));
-    EXPECT_TRUE(fake.idRoomsGiven.empty());
-    fake.family = 3;  // neither family: nothing is listed
+    fake.family = 3;
     app.TEST_getAndListApps(list);
     EXPECT_EQ(list.ListCount(), 0);
 }
@@ -97,23 +80,24 @@ TEST(ToolWindowsTest, FoundByTheirWholeCaptionAndClosedAsByTheUser) {
 }
 
 TEST_F(ProcessListTest, ListViewLeavesOutProgramsOfTheWindowsFolderAListBoxNone) {
-    fake.windowsFolderText = path("C:|WINDOWS|");
-    fake.processes = {{1, true, true, path("C:|WINDOWS|system32|svchost.exe")},
-                      {2, true, true, path("C:|Program Files|Editor|edit.exe")},
-                      {3, true, true, path("C:|windows|notepad.exe")}};
+    fake.windowsFolderText = nativePath("C:|WINDOWS|");
+    fake.processes = {{1, true, true, nativePath("C:|WINDOWS|system32|svchost.exe")},
+                      {2, true, true, nativePath("C:|Program Files|Editor|edit.exe")},
+                      {3, true, true, nativePath("C:|windows|notepad.exe")}};
     app.init();
     HeadlessListView view;
     view.ListItems().Add("earlier");
     app.listAppsToListView(view, true);
     ASSERT_EQ(view.ListItems().Count(), 2);
     EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(1), "edit.exe");
-    EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(2), path("C:|Program Files|Editor|"));
-    EXPECT_EQ(view.ListItems().Item(2).Text(), path("C:|windows|notepad.exe"));
+    EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(2),
+              nativePath("C:|Program Files|Editor|"));
+    EXPECT_EQ(view.ListItems().Item(2).Text(), nativePath("C:|windows|notepad.exe"));
     HeadlessListBox box;  // a plain list takes every program, after what it held or alone
     box.AddItem("earlier");
     app.listApps(box);
     EXPECT_EQ(box.ListCount(), 4);
-    EXPECT_EQ(box.List(3), path("C:|windows|notepad.exe"));
+    EXPECT_EQ(box.List(3), nativePath("C:|windows|notepad.exe"));
     app.listApps(box, true);
     EXPECT_EQ(box.ListCount(), 3);
     fake.windowsFolderText.clear();  // no Windows folder known: every entry is left out

@@ -30,10 +30,7 @@ std::string query(const VersionBlock& block, const std::string& path) {
 // Paths match without regard to case; text comes back as UTF-8, up to its zero.
 TEST(VersionBlockQuery, FindsValuesByPathAsUtf8Text) {
     const VersionBlock block = sampleBlock();
-    const struct {
-        const char* path;
-        std::string expected;
-    } cases[] = {
+    const std::pair<const char*, std::string> cases[] = {
         {"\\StringFileInfo\\040904B0\\FileVersion", "1.2.3.4"},
         {"\\StringFileInfo\\040904B0\\ProductVersion", "5.6"},
         {"\\stringfileinfo\\040904b0\\fileversion", "1.2.3.4"},
@@ -46,8 +43,8 @@ TEST(VersionBlockQuery, FindsValuesByPathAsUtf8Text) {
         {"\\StringFileInfo\\041104B0\\FileVersion", "<none>"},
         {"\\NoSuchBlock", "<none>"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(query(block, c.path), c.expected) << c.path;
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(query(block, path), expected) << path;
     EXPECT_EQ(query(block, "\\").size(), 52u) << "the root's own value, VS_FIXEDFILEINFO";
 }
 
@@ -76,49 +73,42 @@ TEST(TranslationCode, IsLanguageThenCodePageInUpperCaseHex) {
         {std::string("\x07\x04\xE4\x04", 4), "040704E4"},
         {std::string("\x00\x00\xB0\x04", 4), "000004B0"},
         {std::string("\x09\x04\xE9\xFD", 4), "0409FDE9"},  // code page 65001
-        {std::string("\x09\x04\xB0\x04\x07\x04\xE4\x04", 8), "040904B0"},
         {std::string("\x09\x04\xB0", 3), ""},
     };
     for (const auto& [entry, code] : cases)
         EXPECT_EQ(translationCode(entry), code);
 }
 
-class FileVersionTest : public ::testing::Test {
-protected:
-    void addFile(const std::string& path, const VersionInfoLayout& layout) {
-        fake.versionBlocks[path] = buildVersionBlock(layout);
-    }
+// Values come from the first translation's table, and only a block with a non-blank
+// ProductVersion loads; each load replaces what the one before it read.
+TEST(FileVersionTest, ReadsTheFirstTranslationOfABlockWithANonBlankProductVersion) {
     FakeSysPlatform& fake = installFakeSysPlatform();
     HeadlessUi& headless = installHeadlessUi();
-};
-
-TEST_F(FileVersionTest, ReadsValuesUnderTheFirstTranslationAndEachLoadReplacesThem) {
     const std::u16string longVersion(300, u'7');  // kept whole
-    addFile("a.exe",
-            {{{0x0407, 0x04E4}, {0x0409, 0x04B0}},
-             {{"040904B0", {{"FileVersion", u"1.0"}, {"ProductVersion", u"1.0"}}},
-              {"040704E4",
-               {{"FileVersion", longVersion}, {"ProductVersion", u"2"}, {"CompanyName", u"M"}}}}});
+    fake.versionBlocks["a.exe"] = buildVersionBlock(
+        {{{0x0407, 0x04E4}, {0x0409, 0x04B0}},
+         {{"040904B0", {{"FileVersion", u"1.0"}, {"ProductVersion", u"1.0"}}},
+          {"040704E4",
+           {{"FileVersion", longVersion}, {"ProductVersion", u"2"}, {"CompanyName", u"M"}}}}});
     EXPECT_EQ(getFileVersion("a.exe"), std::string(300, '7'));
     EXPECT_EQ(getVersionString("ProductVersion"), "2");
     EXPECT_EQ(getVersionString("CompanyName"), "M");
     EXPECT_EQ(getVersionString("Comments"), "");
     EXPECT_FALSE(loadVersionInfo("missing.exe"));
     EXPECT_EQ(getVersionString("CompanyName"), "");
-    EXPECT_TRUE(headless.shown.empty());
-}
 
-TEST_F(FileVersionTest, NeedsANonBlankProductVersion) {
-    addFile("blank.exe", {{{0x0409, 0x04B0}},
-                          {{"040904B0", {{"FileVersion", u"1.0"}, {"ProductVersion", u"  "}}}}});
-    addFile("none.exe", {{{0x0409, 0x04B0}}, {{"040904B0", {{"FileVersion", u"1.0"}}}}});
-    addFile("untranslated.exe", {{}, {{"040904B0", {{"FileVersion", u"1.0"}}}}});
+    fake.versionBlocks["blank.exe"] = buildVersionBlock(
+        {{{0x0409, 0x04B0}}, {{"040904B0", {{"FileVersion", u"1.0"}, {"ProductVersion", u"  "}}}}});
+    fake.versionBlocks["none.exe"] =
+        buildVersionBlock({{{0x0409, 0x04B0}}, {{"040904B0", {{"FileVersion", u"1.0"}}}}});
+    fake.versionBlocks["untranslated.exe"] =
+        buildVersionBlock({{}, {{"040904B0", {{"FileVersion", u"1.0"}}}}});
     fake.versionBlocks["bare.exe"] = versionNode("VS_VERSION_INFO", 0, 0, {}, {});  // no Var
-    for (const char* file :
-         {"blank.exe", "none.exe", "untranslated.exe", "bare.exe", "missing.exe"}) {
+    for (const char* file : {"blank.exe", "none.exe", "untranslated.exe", "bare.exe"}) {
         EXPECT_FALSE(loadVersionInfo(file)) << file;
         EXPECT_EQ(getFileVersion(file), "") << file;
     }
+    EXPECT_TRUE(headless.shown.empty());
 }
 
 }  // namespace

@@ -1,4 +1,0 @@
-// A program that does nothing: the tests read the version resource it carries.
-int main() {
-    return 0;
-}
