@@ -9,20 +9,20 @@ namespace {
 
 // The root of the share in "\\server\share\a" ("\\server\share\"); the whole path and a
 // separator when it names no share.
-std::string shareRootOf(const std::string& path) {
-    const std::string::size_type server = path.find(os::kPathSeparator, 2);
+std::string shareRootOf(const std::string& path, char separator) {
+    const std::string::size_type server = path.find(separator, 2);
     const std::string::size_type share =
-        server == std::string::npos ? server : path.find(os::kPathSeparator, server + 1);
-    return share == std::string::npos ? path + os::kPathSeparator : path.substr(0, share + 1);
+        server == std::string::npos ? server : path.find(separator, server + 1);
+    return share == std::string::npos ? path + separator : path.substr(0, share + 1);
 }
 
-// "C:\" for "C:\a\b", "\\server\share\" for "\\server\share\a", "/" for "/a/b"; empty
-// for a relative path.
-std::string rootOf(const std::string& path) {
-    const std::string twoSeparators(2, os::kPathSeparator);
-    if (os::kSharePathsStartWithTwoSeparators && path.compare(0, 2, twoSeparators) == 0)
-        return shareRootOf(path);
-    const std::string::size_type first = path.find(os::kPathSeparator);
+}  // namespace
+
+std::string volumeRootOf(const std::string& path, char separator, bool sharePaths) {
+    const std::string twoSeparators(2, separator);
+    if (sharePaths && path.compare(0, 2, twoSeparators) == 0)
+        return shareRootOf(path, separator);
+    const std::string::size_type first = path.find(separator);
     if (first == std::string::npos)
         return std::string();
     const std::string prefix = path.substr(0, first);
@@ -31,10 +31,9 @@ std::string rootOf(const std::string& path) {
     return path.substr(0, first + 1);
 }
 
-}  // namespace
-
 void requireReadableVolume(const std::string& path) {
-    const std::string root = rootOf(path);
+    const std::string root =
+        volumeRootOf(path, os::kPathSeparator, os::kSharePathsStartWithTwoSeparators);
     std::string ignored;
     if (root.empty() || osfs::folderFullPath(root, ignored))
         return;

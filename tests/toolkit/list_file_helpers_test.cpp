@@ -11,6 +11,7 @@
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/os/os_traits.h"
+#include "toolkit/readable_volume.h"
 #include "toolkit/ui/headless/headless_controls.h"
 
 namespace {
@@ -127,6 +128,28 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
         for (const char* gone : {"Q:\\product", "\\\\nosuchserver\\share\\morvasoftware"})
             EXPECT_THROW(listed(gone, from, to), std::runtime_error) << gone;
     }
+}
+
+// The volume a listing must find readable before a missing folder may count as empty.
+TEST(VolumeRootTest, IsTheDriveTheShareOrTheRoot) {
+    const struct {
+        const char* path;
+        char separator;
+        bool sharePaths;
+        const char* root;
+    } cases[] = {
+        {"C:\\a\\b", '\\', true, "C:\\"},
+        {"\\a", '\\', true, "\\"},
+        {"\\\\server\\share\\a\\b", '\\', true, "\\\\server\\share\\"},
+        {"\\\\server\\share", '\\', true, "\\\\server\\share\\"},
+        {"\\\\server", '\\', true, "\\\\server\\"},
+        {"a\\b", '\\', true, ""},
+        {"/a/b", '/', false, "/"},
+        {"//a/b", '/', false, "/"},
+        {"a/b", '/', false, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(volumeRootOf(c.path, c.separator, c.sharePaths), c.root) << c.path;
 }
 
 }  // namespace
