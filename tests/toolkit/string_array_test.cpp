@@ -62,6 +62,10 @@ TEST_F(StringArrayFileTest, StorageGrowsByOneSlotPerItem) {
     EXPECT_EQ(itemsOf(arr), (Items{"x", "y"}));
     EXPECT_EQ(arr.Item(99), "");  // the first Add shrank the storage
     EXPECT_THROW(arr.setItem(3, "z"), std::out_of_range);
+    clsArray none;  // an array made for no items still has room for one
+    none.init(0);
+    none.setItem(1, "one");
+    EXPECT_EQ(none.Item(1), "one");
     clsArray belowZero;  // a count set below zero gives the platform's subscript error
     belowZero.setCount(-1);
     try {
