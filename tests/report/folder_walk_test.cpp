@@ -9,6 +9,7 @@
 
 #include "report/candidate_folders.h"
 #include "tests/report/support/report_fixture.h"
+#include "tests/support/control_texts.h"
 #include "tests/sysinfo/fake_sys_platform.h"
 #include "toolkit/os/os_traits.h"
 #include "toolkit/ui/headless/headless_controls.h"
@@ -55,10 +56,7 @@ class FolderWalkTest : public ReportTest {
 protected:
     std::vector<std::string> walk(const std::string& root) {
         AddFolderTree(listView, root, tree);
-        std::vector<std::string> texts;
-        for (int i = 1; i <= listView.ListItems().Count(); ++i)
-            texts.push_back(listView.ListItems().Item(i).Text());
-        return texts;
+        return itemTextsOf(listView);
     }
 
     HeadlessListView listView;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sysinfo/tool_windows.h"
+#include "tests/support/control_texts.h"
 #include "tests/sysinfo/fake_sys_platform.h"
 #include "toolkit/ui/headless/headless_controls.h"
 #include "toolkit/ui/headless/headless_ui.h"
@@ -12,12 +13,7 @@ namespace {
 
 class ProcessListTest : public ::testing::Test {
 protected:
-    std::vector<std::string> lines() const {
-        std::vector<std::string> lines;
-        for (int i = 0; i < list.ListCount(); ++i)
-            lines.push_back(list.List(i));
-        return lines;
-    }
+    std::vector<std::string> lines() const { return linesOf(list); }
 
     FakeSysPlatform& fake = installFakeSysPlatform();
     HeadlessUi& headless = installHeadlessUi();

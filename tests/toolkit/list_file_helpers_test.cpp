@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/control_texts.h"
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/os/os_traits.h"
@@ -25,9 +26,7 @@ Lines listed(const std::string& folder, const DateTime& from, const DateTime& to
              const char* pattern = "*.*") {
     HeadlessListBox list;
     ListFiles(folder, from, to, pattern, list);
-    Lines lines;
-    for (int i = 0; i < list.ListCount(); ++i)
-        lines.push_back(list.List(i));
+    Lines lines = linesOf(list);
     std::sort(lines.begin(), lines.end());
     return lines;
 }

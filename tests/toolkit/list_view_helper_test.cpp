@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/control_texts.h"
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/string_array.h"
 #include "toolkit/ui/headless/headless_controls.h"
@@ -14,12 +15,7 @@ namespace {
 
 class ListViewHelperTest : public ProgramFolderTest {
 protected:
-    std::vector<std::string> itemTexts() {
-        std::vector<std::string> texts;
-        for (int i = 1; i <= view.ListItems().Count(); ++i)
-            texts.push_back(view.ListItems().Item(i).Text());
-        return texts;
-    }
+    std::vector<std::string> itemTexts() { return itemTextsOf(view); }
     HeadlessListView view;
     clsListView helper;
 };

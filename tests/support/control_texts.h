@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/ui/controls.h"
+
+// The lines of a list box, in order.
+inline std::vector<std::string> linesOf(const ListBox& list) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < list.ListCount(); ++i)
+        lines.push_back(list.List(i));
+    return lines;
+}
+
+// The texts of a list view's items, in order.
+inline std::vector<std::string> itemTextsOf(ListView& view) {
+    std::vector<std::string> texts;
+    for (int i = 1; i <= view.ListItems().Count(); ++i)
+        texts.push_back(view.ListItems().Item(i).Text());
+    return texts;
+}
