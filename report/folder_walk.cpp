@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <set>
 #include <tuple>
+#include <utility>
 
 #include "report/candidate_folders.h"
 #include "toolkit/list_file_helpers.h"
@@ -16,11 +17,9 @@ public:
     bool fullPath(const std::string& folder, std::string& path) override {
         return osfs::folderFullPath(folder, path);
     }
-    bool identity(const std::string& folder, osfs::FolderIdentity& id) override {
-        return osfs::folderIdentity(folder, id);
-    }
-    std::vector<std::string> subfolders(const std::string& folder) override {
-        return osfs::subfolderNames(folder);
+    bool open(const std::string& folder, osfs::FolderIdentity& id,
+              std::vector<std::string>& subfolders) override {
+        return osfs::openFolder(folder, id, subfolders);
     }
 };
 
@@ -80,14 +79,15 @@ void AddFolderTree(ListView& listView, const std::string& folder, FolderTree& tr
 void WalkFolderTree(ListView& listView, const std::string& folder, FolderTree& tree) {
     VisitedFolders visited;
     std::vector<OpenFolder> stack;
-    // Lists the folder and, unless it was visited before, opens it for its subfolders.
+    // Lists the folder and, unless it was visited before, goes on into its subfolders.
     auto enter = [&](const std::string& path) {
         osfs::FolderIdentity id;
-        if (!tree.identity(path, id))
+        std::vector<std::string> subfolders;
+        if (!tree.open(path, id, subfolders))
             return;
         addFolderItem(listView, path);
         if (visited.firstVisit(id))
-            stack.push_back({path, tree.subfolders(path)});
+            stack.push_back({path, std::move(subfolders)});
     };
 
     std::string root;

@@ -14,13 +14,13 @@ public:
     virtual ~FolderTree() = default;
     // The folder's full path without a trailing separator; false when it cannot be opened.
     virtual bool fullPath(const std::string& folder, std::string& path) = 0;
-    // Where the folder lives on its volume, or its path with every link resolved where the
-    // volume's id does not tell: the same folder reached through a link answers the same
-    // identity. False when the folder cannot be opened.
-    virtual bool identity(const std::string& folder, osfs::FolderIdentity& id) = 0;
-    // The names of the direct subfolders (hidden ones and links to folders included), in the
-    // order the file system lists them; none when the folder cannot be read.
-    virtual std::vector<std::string> subfolders(const std::string& folder) = 0;
+    // Opens the folder for its identity (where it lives on its volume, or its path with every
+    // link resolved where the volume's id does not tell: the same folder reached through a link
+    // answers the same identity) and the names of its direct subfolders (hidden ones and links
+    // to folders included), in the order the file system lists them. False when the folder
+    // cannot be opened; a folder that cannot be read has no subfolders.
+    virtual bool open(const std::string& folder, osfs::FolderIdentity& id,
+                      std::vector<std::string>& subfolders) = 0;
 };
 
 // The machine's own file system.

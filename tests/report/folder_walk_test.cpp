@@ -34,17 +34,16 @@ public:
         path = folder;
         return folders.count(folder) != 0;
     }
-    bool identity(const std::string& folder, osfs::FolderIdentity& id) override {
+    bool open(const std::string& folder, osfs::FolderIdentity& id,
+              std::vector<std::string>& subfolders) override {
         const auto found = folders.find(folder);
         if (found == folders.end())
             return false;
         id = {1, 0, found->second.id, idsUnique, {}};
         if (!id.vouched() && resolves)
             id.finalPath = found->second.linkTo.empty() ? folder : found->second.linkTo;
+        subfolders = found->second.subfolders;
         return true;
-    }
-    std::vector<std::string> subfolders(const std::string& folder) override {
-        return folders[folder].subfolders;
     }
 
     std::map<std::string, Folder> folders;

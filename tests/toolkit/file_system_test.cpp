@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "tests/support/temp_folder.h"
 #include "toolkit/os/os_traits.h"
@@ -112,7 +114,7 @@ TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     EXPECT_FALSE(file.open(gone, "a.txt", osfs::OpenMode::Read));
 }
 
-TEST(FileSystemTest, FolderPathAndIdentity) {
+TEST(FileSystemTest, FolderPathIdentityAndSubfolders) {
     TempFolder folder;
     const std::string sub = folder.makeFolder("sub");
     const std::string sep(1, os::kPathSeparator);
@@ -122,16 +124,27 @@ TEST(FileSystemTest, FolderPathAndIdentity) {
     EXPECT_EQ(full, sub);
     EXPECT_FALSE(osfs::folderFullPath(folder.write("f.txt", ""), full));
 
-    const auto idOf = [](const std::string& path, std::uint64_t leftOver = 0) {
+    // What an identity and a listing used before may still hold.
+    std::vector<std::string> subfolders{"stale"};
+    const auto idOf = [&subfolders](const std::string& path, std::uint64_t leftOver = 0) {
         osfs::FolderIdentity id;
-        id.idHigh = leftOver;  // what an identity used before may still hold
-        EXPECT_TRUE(osfs::folderIdentity(path, id)) << path;
+        id.idHigh = leftOver;
+        EXPECT_TRUE(osfs::openFolder(path, id, subfolders)) << path;
         EXPECT_TRUE(id.vouched() || !id.finalPath.empty()) << path;
         return std::make_tuple(id.volume, id.idHigh, id.idLow, id.finalPath);
     };
     const std::string other = folder.makeFolder("other");
+    folder.makeFolder("\xce\xa9mega" + sep + "inner");
     EXPECT_EQ(idOf(sub), idOf(viaParent, 77));
+    EXPECT_TRUE(subfolders.empty());
     EXPECT_NE(idOf(sub), idOf(other));
+    // Subfolders only, by their own names, whatever the script.
+    idOf(folder.path());
+    std::sort(subfolders.begin(), subfolders.end());
+    EXPECT_EQ(subfolders, (std::vector<std::string>{"other", "sub", "\xce\xa9mega"}));
+
+    osfs::FolderIdentity id;
+    EXPECT_FALSE(osfs::openFolder(folder.file("gone"), id, subfolders));
 }
 
 }  // namespace

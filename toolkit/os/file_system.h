@@ -68,12 +68,6 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// The names of the folder's direct subfolders, hidden ones and links to folders included, in
-// the order the file system lists them; none when the folder cannot be read. Unlike a
-// DirectorySearch it asks nothing more about entries that the listing already shows to be
-// files.
-std::vector<std::string> subfolderNames(const std::string& folder);
-
 // The facts of one path, file or folder, following links; false when it cannot be found.
 bool lookUp(const std::string& path, FileFacts& facts);
 
@@ -86,7 +80,7 @@ bool folderFullPath(const std::string& path, std::string& fullPath);
 // Linux); it tells folders apart only where the file system guarantees it unique on the volume,
 // and 0 means the system gave none. Where the id does not tell, the final path does: every
 // link, junction and mount point on the way resolved, one path per folder however it was
-// reached (empty when the system cannot give it). Both come from one opening of the folder.
+// reached (empty when the system cannot give it).
 struct FolderIdentity {
     std::uint64_t volume = 0;
     std::uint64_t idHigh = 0;
@@ -97,8 +91,12 @@ struct FolderIdentity {
     // Whether the id alone tells the folder apart.
     bool vouched() const { return idsUnique && (idHigh != 0 || idLow != 0); }
 };
-// False when the folder cannot be opened.
-bool folderIdentity(const std::string& path, FolderIdentity& identity);
+// A folder as the folder walk meets it: its identity and the names of its direct subfolders
+// (hidden ones and links to folders included, in the order the file system lists them), from
+// one opening of the folder where the system allows it. False when the folder cannot be opened;
+// a folder that opens but cannot be read has no subfolders.
+bool openFolder(const std::string& path, FolderIdentity& identity,
+                std::vector<std::string>& subfolders);
 
 bool removeFile(const std::string& path);
 bool createFolder(const std::string& path);

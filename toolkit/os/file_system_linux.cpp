@@ -204,6 +204,8 @@ bool HeldFolder::lookUp(const std::string& name, FileFacts& facts) const {
     return statEntry(impl_->descriptor, impl_->path, name, facts);
 }
 
+namespace {
+
 std::vector<std::string> subfolderNames(const std::string& folder) {
     std::vector<std::string> names;
     DIR* directory = opendir(folder.c_str());
@@ -225,6 +227,8 @@ std::vector<std::string> subfolderNames(const std::string& folder) {
     return names;
 }
 
+}  // namespace
+
 bool lookUp(const std::string& path, FileFacts& facts) {
     return statPath(path, nameOf(path), facts);
 }
@@ -245,7 +249,10 @@ bool folderFullPath(const std::string& path, std::string& fullPath) {
     return true;
 }
 
-bool folderIdentity(const std::string& path, FolderIdentity& identity) {
+// A folder's identity needs only a look-up, which works on a folder that cannot be read, so the
+// listing is a second opening.
+bool openFolder(const std::string& path, FolderIdentity& identity,
+                std::vector<std::string>& subfolders) {
     struct stat facts {};
     if (stat(path.c_str(), &facts) != 0) {
         noteFailureOn(path, errno);
@@ -258,6 +265,7 @@ bool folderIdentity(const std::string& path, FolderIdentity& identity) {
     char resolved[PATH_MAX];
     if (!identity.vouched() && realpath(path.c_str(), resolved) != nullptr)
         identity.finalPath = resolved;
+    subfolders = subfolderNames(path);
     return true;
 }
 

@@ -127,12 +127,46 @@ private:
     HANDLE handle_;
 };
 
-// A folder opened for queries only. Folders open only with FILE_FLAG_BACKUP_SEMANTICS.
+// A folder opened for its identity and its listing or, where it may not be listed, for its
+// identity alone. Folders open only with FILE_FLAG_BACKUP_SEMANTICS.
 // https://learn.microsoft.com/en-us/windows/win32/api/fileapi/nf-fileapi-createfilew
-HandleOwner openFolderForQueries(const std::string& path) {
-    return HandleOwner(CreateFileW(widen(path).c_str(), 0,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+HANDLE openFolderHandle(const std::wstring& path, bool& listable) {
+    const auto open = [&](DWORD access) {
+        return CreateFileW(path.c_str(), access,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    };
+    HANDLE folder = open(FILE_LIST_DIRECTORY);
+    listable = folder != INVALID_HANDLE_VALUE;
+    if (!listable && GetLastError() == ERROR_ACCESS_DENIED)
+        folder = open(0);
+    return folder;
+}
+
+// The names of the subfolders of a folder opened for listing, read from its handle, so that the
+// listing needs no second opening.
+// https://learn.microsoft.com/en-us/windows/win32/api/winbase/nf-winbase-getfileinformationbyhandleex
+std::vector<std::string> subfolderNamesOf(HANDLE folder) {
+    std::vector<std::string> names;
+    std::vector<std::uint64_t> batch(8192);  // 64 KiB, aligned as the entries need
+    const auto bytes = static_cast<DWORD>(batch.size() * sizeof batch[0]);
+    FILE_INFO_BY_HANDLE_CLASS nextBatch = FileIdBothDirectoryRestartInfo;
+    while (GetFileInformationByHandleEx(folder, nextBatch, batch.data(), bytes)) {
+        nextBatch = FileIdBothDirectoryInfo;
+        const auto* at = reinterpret_cast<const unsigned char*>(batch.data());
+        for (;;) {
+            const auto& entry = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
+            const std::wstring name(entry.FileName, entry.FileNameLength / sizeof(WCHAR));
+            if ((entry.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != L"." && name != L"..")
+                names.push_back(narrow(name));
+            if (entry.NextEntryOffset == 0)
+                break;
+            at += entry.NextEntryOffset;
+        }
+    }
+    if (GetLastError() != ERROR_NO_MORE_FILES)
+        noteLastError();
+    return names;
 }
 
 // FILE_ID_INFO and its class number, which the headers declare only for Windows 8 and later;
@@ -143,15 +177,11 @@ struct FileIdInformation {
 };
 constexpr auto kFileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
 
-// The folder's final path in the system's own form, every link, junction and mount point
-// resolved: "\Device\HarddiskVolume2\a\b". The same folder has one such path however it
-// was reached. Empty when the system cannot give it.
-// https://learn.microsoft.com/en-us/windows/win32/api/fileapi/nf-fileapi-getfinalpathnamebyhandlew
-std::wstring finalNtPathOf(HANDLE folder) {
+std::wstring finalPathOf(HANDLE folder, DWORD form) {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD room = static_cast<DWORD>(path.size());
-        const DWORD length = GetFinalPathNameByHandleW(folder, path.data(), room, VOLUME_NAME_NT);
+        const DWORD length = GetFinalPathNameByHandleW(folder, path.data(), room, form);
         if (length == 0)
             return std::wstring();
         // Too small a buffer answers the room needed, its zero included.
@@ -163,34 +193,55 @@ std::wstring finalNtPathOf(HANDLE folder) {
     }
 }
 
-// The devices ("\Device\HarddiskVolume2") whose volume did not vouch for unique ids. Asking
-// a volume for its flags costs a round trip to the mount manager under Wine, for every folder;
-// the answer "no" is kept, since at worst it makes a folder known by its final path. A "yes"
-// is asked again each time, because one device (the network redirector) serves many shares.
-std::set<std::wstring>& devicesWithoutUniqueIds() {
-    static std::set<std::wstring> devices;
-    return devices;
+// The folder's final path, every link, junction and mount point resolved: with its drive
+// ("\\?\C:\a\b", "\\?\UNC\server\share\a") or, on a volume without one, in the system's own
+// form ("\Device\HarddiskVolume2\a\b"). Either way the same folder has one such path however
+// it was reached. The drive's form comes first because Wine gives it from the handle alone,
+// while the system's own form costs three more round trips to its server. Empty when the
+// system cannot give it.
+// https://learn.microsoft.com/en-us/windows/win32/api/fileapi/nf-fileapi-getfinalpathnamebyhandlew
+std::wstring finalPathOf(HANDLE folder) {
+    const std::wstring withDrive = finalPathOf(folder, VOLUME_NAME_DOS);
+    return withDrive.empty() ? finalPathOf(folder, VOLUME_NAME_NT) : withDrive;
 }
 
-std::wstring deviceOf(const std::wstring& ntPath) {
-    const std::size_t deviceEnd = ntPath.find(L'\\', ntPath.find(L'\\', 1) + 1);
-    return deviceEnd == std::wstring::npos ? std::wstring() : ntPath.substr(0, deviceEnd);
+// The volume part of a final path: "\\?\C:", "\\?\UNC\server\share" or
+// "\Device\HarddiskVolume2" (for a share in that form, "\Device\Mup", the network redirector).
+// Empty when the path has none.
+std::wstring volumeOf(const std::wstring& finalPath) {
+    const auto startsWith = [&](const wchar_t* prefix) { return finalPath.rfind(prefix, 0) == 0; };
+    // The separator that ends the volume's part, counted from the first.
+    int separators = startsWith(L"\\\\?\\UNC\\") ? 6 : startsWith(L"\\\\?\\") ? 4 : 3;
+    for (std::size_t at = 0; at < finalPath.size(); ++at) {
+        if (finalPath[at] == L'\\' && --separators == 0)
+            return finalPath.substr(0, at);
+    }
+    return std::wstring();
+}
+
+// The volumes that did not vouch for unique ids. Asking a volume for its flags costs a round
+// trip to the mount manager under Wine, for every folder; the answer "no" is kept, since at
+// worst it makes a folder known by its final path. A "yes" is asked again each time, because
+// one device (the network redirector) serves many shares.
+std::set<std::wstring>& volumesWithoutUniqueIds() {
+    static std::set<std::wstring> volumes;
+    return volumes;
 }
 
 // The 64-bit file index is not unique on ReFS and on some network and emulated file systems;
 // the 128-bit id is, where the volume says it can open files by id.
 // https://learn.microsoft.com/en-us/windows/win32/api/winbase/ns-winbase-file_id_info
 bool volumeIdsUnique(HANDLE folder, const std::wstring& finalPath) {
-    const std::wstring device = deviceOf(finalPath);
-    std::set<std::wstring>& without = devicesWithoutUniqueIds();
-    if (!device.empty() && without.count(device) != 0)
+    const std::wstring volume = volumeOf(finalPath);
+    std::set<std::wstring>& without = volumesWithoutUniqueIds();
+    if (!volume.empty() && without.count(volume) != 0)
         return false;
     DWORD flags = 0;
     if (GetVolumeInformationByHandleW(folder, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) &&
         (flags & FILE_SUPPORTS_OPEN_BY_FILE_ID))
         return true;
-    if (!device.empty())
-        without.insert(device);
+    if (!volume.empty())
+        without.insert(volume);
     return false;
 }
 
@@ -236,18 +287,6 @@ bool DirectorySearch::next(FileFacts& entry) {
         return true;
     }
     return false;
-}
-
-std::vector<std::string> subfolderNames(const std::string& folder) {
-    // The directory listing already carries each entry's attributes.
-    std::vector<std::string> names;
-    DirectorySearch search(joinPath(folder, "*"));
-    FileFacts entry;
-    while (search.next(entry)) {
-        if (entry.attributes & kAttrDirectory)
-            names.push_back(entry.name);
-    }
-    return names;
 }
 
 bool lookUp(const std::string& path, FileFacts& facts) {
@@ -300,15 +339,17 @@ bool folderFullPath(const std::string& path, std::string& fullPath) {
     return true;
 }
 
-bool folderIdentity(const std::string& path, FolderIdentity& identity) {
+bool openFolder(const std::string& path, FolderIdentity& identity,
+                std::vector<std::string>& subfolders) {
     QuietDriveErrors quiet;
-    const HandleOwner folder = openFolderForQueries(path);
+    bool listable = false;
+    const HandleOwner folder(openFolderHandle(widen(path), listable));
     if (!folder.valid()) {
         noteLastError();
         return false;
     }
     identity = FolderIdentity();
-    const std::wstring finalPath = finalNtPathOf(folder.get());
+    const std::wstring finalPath = finalPathOf(folder.get());
     if (volumeIdsUnique(folder.get(), finalPath)) {
         FileIdInformation id{};
         if (GetFileInformationByHandleEx(folder.get(), kFileIdInfo, &id, sizeof id)) {
@@ -320,6 +361,12 @@ bool folderIdentity(const std::string& path, FolderIdentity& identity) {
     }
     if (!identity.vouched())
         identity.finalPath = narrow(finalPath);
+    if (listable) {
+        subfolders = subfolderNamesOf(folder.get());
+    } else {
+        subfolders.clear();
+        detail::noteFailure(Failure::PermissionDenied);
+    }
     return true;
 }
 
