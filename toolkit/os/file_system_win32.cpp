@@ -144,10 +144,11 @@ HANDLE openFolderHandle(const std::wstring& path, bool& listable) {
 }
 
 // The names of the subfolders of a folder opened for listing, read from its handle, so that the
-// listing needs no second opening.
+// listing needs no second opening. False, with nothing read, when the folder's file system does
+// not answer this kind of listing; some network and third-party file systems do not.
 // https://learn.microsoft.com/en-us/windows/win32/api/winbase/nf-winbase-getfileinformationbyhandleex
-std::vector<std::string> subfolderNamesOf(HANDLE folder) {
-    std::vector<std::string> names;
+bool readSubfolderNames(HANDLE folder, std::vector<std::string>& names) {
+    names.clear();
     std::vector<std::uint64_t> batch(8192);  // 64 KiB, aligned as the entries need
     const auto bytes = static_cast<DWORD>(batch.size() * sizeof batch[0]);
     FILE_INFO_BY_HANDLE_CLASS nextBatch = FileIdBothDirectoryRestartInfo;
@@ -164,9 +165,14 @@ std::vector<std::string> subfolderNamesOf(HANDLE folder) {
             at += entry.NextEntryOffset;
         }
     }
-    if (GetLastError() != ERROR_NO_MORE_FILES)
-        noteLastError();
-    return names;
+    // A folder without any entry, not even "." (an empty drive's root), answers "not found".
+    const DWORD error = GetLastError();
+    if (error == ERROR_NO_MORE_FILES || error == ERROR_FILE_NOT_FOUND)
+        return true;
+    if (nextBatch == FileIdBothDirectoryRestartInfo)
+        return false;
+    noteLastError();  // the listing broke off; what it gave stands
+    return true;
 }
 
 // FILE_ID_INFO and its class number, which the headers declare only for Windows 8 and later;
@@ -289,6 +295,23 @@ bool DirectorySearch::next(FileFacts& entry) {
     return false;
 }
 
+namespace {
+
+// The subfolders that a directory search finds, for file systems that do not list a folder
+// through its handle.
+std::vector<std::string> searchSubfolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    DirectorySearch search(joinPath(folder, "*"));
+    FileFacts entry;
+    while (search.next(entry)) {
+        if (entry.attributes & kAttrDirectory)
+            names.push_back(entry.name);
+    }
+    return names;
+}
+
+}  // namespace
+
 bool lookUp(const std::string& path, FileFacts& facts) {
     QuietDriveErrors quiet;
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -362,7 +385,8 @@ bool openFolder(const std::string& path, FolderIdentity& identity,
     if (!identity.vouched())
         identity.finalPath = narrow(finalPath);
     if (listable) {
-        subfolders = subfolderNamesOf(folder.get());
+        if (!readSubfolderNames(folder.get(), subfolders))
+            subfolders = searchSubfolderNames(path);
     } else {
         subfolders.clear();
         detail::noteFailure(Failure::PermissionDenied);
