@@ -100,8 +100,6 @@ bool openFolder(const std::string& path, FolderIdentity& identity,
 
 bool removeFile(const std::string& path);
 bool createFolder(const std::string& path);
-std::string currentFolder();
-bool setCurrentFolder(const std::string& path);
 
 enum class OpenMode {
     Read,    // from the start; the file must exist

@@ -283,21 +283,6 @@ bool createFolder(const std::string& path) {
     return false;
 }
 
-std::string currentFolder() {
-    char folder[PATH_MAX];
-    if (getcwd(folder, sizeof folder) != nullptr)
-        return folder;
-    detail::noteFailure(failureOf(errno));
-    return std::string();
-}
-
-bool setCurrentFolder(const std::string& path) {
-    if (chdir(path.c_str()) == 0)
-        return true;
-    noteFailureOn(path, errno);
-    return false;
-}
-
 namespace detail {
 
 namespace {

@@ -410,26 +410,6 @@ bool createFolder(const std::string& path) {
     return false;
 }
 
-std::string currentFolder() {
-    const DWORD length = GetCurrentDirectoryW(0, nullptr);
-    std::wstring folder(length, L'\0');
-    const DWORD written = length == 0 ? 0 : GetCurrentDirectoryW(length, folder.data());
-    if (written == 0 || written >= length) {
-        noteLastError();
-        return std::string();
-    }
-    folder.resize(written);
-    return narrow(folder);
-}
-
-bool setCurrentFolder(const std::string& path) {
-    QuietDriveErrors quiet;
-    if (SetCurrentDirectoryW(widen(path).c_str()))
-        return true;
-    noteLastError();
-    return false;
-}
-
 namespace detail {
 
 std::intptr_t openHandle(const std::string& path, OpenMode mode, std::int64_t& size) {
