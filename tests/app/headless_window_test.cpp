@@ -53,6 +53,13 @@ TEST_F(HeadlessWindowTest, DriveBlockGivesTheFreeMegabytesOfEachFixedDrive) {
               std::string::npos);
 }
 
+TEST_F(HeadlessWindowTest, MainWindowIsWhite) {
+    start();
+    const Rgb back = dynamic_cast<HeadlessWindow&>(window()).BackColor();
+    EXPECT_EQ((std::vector<int>{back.red, back.green, back.blue}),
+              (std::vector<int>{255, 255, 255}));
+}
+
 // Nothing but Exit and the close box ends the program, and they do even while start-up walks
 // the folders.
 TEST_F(HeadlessWindowTest, ExitAndTheCloseBoxEndTheProgram) {

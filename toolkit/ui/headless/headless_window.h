@@ -47,7 +47,7 @@ private:
     std::string caption_;
     int width_ = 0;
     int height_ = 0;
-    Rgb backColor_{255, 255, 255};
+    Rgb backColor_{240, 240, 240};  // a new window's colour on Windows, the button face
     bool shown_ = false;
     bool everShown_ = false;
     bool closed_ = false;
