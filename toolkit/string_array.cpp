@@ -21,21 +21,16 @@ std::string trimSpaces(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Splits `text` into fields 0..kLastField at `delim`. Field 0 is the text before the first
-// delimiter; each later field runs from one character after a delimiter's first character to
-// the next delimiter, so a delimiter of several characters leaves its tail in the field.
+// Splits `text` at `delim` into fields 1..kLastField: each runs from one character after a
+// delimiter's first character to the next delimiter, so a delimiter of several characters leaves
+// its tail in the field. The text before the first delimiter is never used and stays out.
 std::vector<std::string> splitFields(const std::string& text, const std::string& delim) {
     std::vector<std::string> fields(kLastField + 1);
-    if (delim.empty()) {
-        fields[0] = text;
+    if (delim.empty())
         return fields;
-    }
     std::string::size_type p1 = text.find(delim);
-    if (p1 == std::string::npos) {
-        fields[0] = text;
+    if (p1 == std::string::npos)
         return fields;
-    }
-    fields[0] = text.substr(0, p1);
     std::string::size_type p2 = text.find(delim, p1 + 1);
     for (int index = 1; p2 != std::string::npos; ++index) {
         if (index > kLastField) {
