@@ -96,7 +96,10 @@ TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
         {"\xff\xd8\xff\xcb\x00\x11\x08\x00\x14\x01\x2c\x03"s, true},           // a lossless frame
         {"\xff\xd8\xff\xc4\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s, false},  // a table
         {"\xff\xd8\xff\xcc\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s, false},  // a coding table
-        {pngHeader(300, 20).substr(0, 23), false},
+        {"\xff\xd8\x00\xc0\x00\x11\x08\x00\x14\x01\x2c\x03"s, false},  // no segment's marker
+        {pngHeader(300, 20).substr(0, 23), false},  // each header cut one byte short
+        {"GIF89a\x2c\x01\x14"s, false},
+        {bmpStart + "\x28\0\0\0\x2c\x01\0\0\xec\xff\xff"s, false},
         {"plain text", false},
     };
     for (const auto& c : cases) {
