@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 #include <set>
 
 #include "toolkit/local_clock.h"
@@ -149,12 +150,15 @@ HANDLE openFolderHandle(const std::wstring& path, bool& listable) {
 // https://learn.microsoft.com/en-us/windows/win32/api/winbase/nf-winbase-getfileinformationbyhandleex
 bool readSubfolderNames(HANDLE folder, std::vector<std::string>& names) {
     names.clear();
-    std::vector<std::uint64_t> batch(8192);  // 64 KiB, aligned as the entries need
-    const auto bytes = static_cast<DWORD>(batch.size() * sizeof batch[0]);
+    // 64 KiB, aligned as the entries need, and not zeroed: the system fills what it answers, and
+    // the walk asks once per folder.
+    constexpr std::size_t kWords = 8192;
+    const std::unique_ptr<std::uint64_t[]> batch(new std::uint64_t[kWords]);
+    const auto bytes = static_cast<DWORD>(kWords * sizeof(std::uint64_t));
     FILE_INFO_BY_HANDLE_CLASS nextBatch = FileIdBothDirectoryRestartInfo;
-    while (GetFileInformationByHandleEx(folder, nextBatch, batch.data(), bytes)) {
+    while (GetFileInformationByHandleEx(folder, nextBatch, batch.get(), bytes)) {
         nextBatch = FileIdBothDirectoryInfo;
-        const auto* at = reinterpret_cast<const unsigned char*>(batch.data());
+        const auto* at = reinterpret_cast<const unsigned char*>(batch.get());
         for (;;) {
             const auto& entry = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
             const std::wstring name(entry.FileName, entry.FileNameLength / sizeof(WCHAR));
