@@ -12,8 +12,10 @@ namespace {
 // Writes reach the disk in pieces of this size, and at the latest on close.
 constexpr std::size_t kWriteBufferBytes = 64 * 1024;
 
+// Each thread's own: the folder walk opens folders on threads of its own, and a failure is read
+// on the thread whose call failed.
 std::string& lastError() {
-    static std::string text;
+    thread_local std::string text;
     return text;
 }
 

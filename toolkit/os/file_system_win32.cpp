@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <set>
 
 #include "toolkit/local_clock.h"
@@ -16,17 +17,20 @@ namespace {
 using detail::Failure;
 
 // Turns off the system's "insert a disk" and "drive not ready" pop-ups for the calls in its
-// scope, so a query of an empty drive fails quietly instead of waiting for the user.
-// https://learn.microsoft.com/en-us/windows/win32/api/errhandlingapi/nf-errhandlingapi-seterrormode
+// scope, so a query of an empty drive fails quietly instead of waiting for the user. The mode is
+// the calling thread's own, since the folder walk opens folders on several threads at once.
+// https://learn.microsoft.com/en-us/windows/win32/api/errhandlingapi/nf-errhandlingapi-setthreaderrormode
 class QuietDriveErrors {
 public:
-    QuietDriveErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
-    ~QuietDriveErrors() { SetErrorMode(previous_); }
+    QuietDriveErrors() {
+        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_);
+    }
+    ~QuietDriveErrors() { SetThreadErrorMode(previous_, nullptr); }
     QuietDriveErrors(const QuietDriveErrors&) = delete;
     QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
 
 private:
-    UINT previous_;
+    DWORD previous_ = 0;
 };
 
 Failure failureOf(DWORD error) {
@@ -232,10 +236,27 @@ std::wstring volumeOf(const std::wstring& finalPath) {
 // The volumes that did not vouch for unique ids. Asking a volume for its flags costs a round
 // trip to the mount manager under Wine, for every folder; the answer "no" is kept, since at
 // worst it makes a folder known by its final path. A "yes" is asked again each time, because
-// one device (the network redirector) serves many shares.
-std::set<std::wstring>& volumesWithoutUniqueIds() {
-    static std::set<std::wstring> volumes;
-    return volumes;
+// one device (the network redirector) serves many shares. Folders are opened on several threads.
+class VolumesWithoutUniqueIds {
+public:
+    bool contain(const std::wstring& volume) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return volumes_.count(volume) != 0;
+    }
+    void add(const std::wstring& volume) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        volumes_.insert(volume);
+    }
+
+private:
+    std::mutex mutex_;
+    std::set<std::wstring> volumes_;
+};
+
+// Never destroyed: a folder may still be opening on another thread while the program ends.
+VolumesWithoutUniqueIds& volumesWithoutUniqueIds() {
+    static auto* volumes = new VolumesWithoutUniqueIds;
+    return *volumes;
 }
 
 // The 64-bit file index is not unique on ReFS and on some network and emulated file systems;
@@ -243,15 +264,15 @@ std::set<std::wstring>& volumesWithoutUniqueIds() {
 // https://learn.microsoft.com/en-us/windows/win32/api/winbase/ns-winbase-file_id_info
 bool volumeIdsUnique(HANDLE folder, const std::wstring& finalPath) {
     const std::wstring volume = volumeOf(finalPath);
-    std::set<std::wstring>& without = volumesWithoutUniqueIds();
-    if (!volume.empty() && without.count(volume) != 0)
+    VolumesWithoutUniqueIds& without = volumesWithoutUniqueIds();
+    if (!volume.empty() && without.contain(volume))
         return false;
     DWORD flags = 0;
     if (GetVolumeInformationByHandleW(folder, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) &&
         (flags & FILE_SUPPORTS_OPEN_BY_FILE_ID))
         return true;
     if (!volume.empty())
-        without.insert(volume);
+        without.add(volume);
     return false;
 }
 
