@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "report/candidate_folders.h"
+#include "report/folder_prefetch.h"
 #include "toolkit/list_file_helpers.h"
+#include "toolkit/os/os_traits.h"
 #include "toolkit/ui/controls.h"
 #include "toolkit/ui/ui.h"
 
@@ -21,11 +23,11 @@ public:
               std::vector<std::string>& subfolders) override {
         return osfs::openFolder(folder, id, subfolders);
     }
+    int openersAhead() const override { return os::kFolderOpenersAhead; }
 };
 
-// A folder being walked: its path and the subfolders still to visit.
+// A folder being walked: the paths of its subfolders, and the next one to visit.
 struct OpenFolder {
-    std::string path;
     std::vector<std::string> subfolders;
     std::size_t next = 0;
 };
@@ -78,16 +80,21 @@ void AddFolderTree(ListView& listView, const std::string& folder, FolderTree& tr
 
 void WalkFolderTree(ListView& listView, const std::string& folder, FolderTree& tree) {
     VisitedFolders visited;
+    FolderPrefetch ahead(tree, tree.openersAhead());
     std::vector<OpenFolder> stack;
     // Lists the folder and, unless it was visited before, goes on into its subfolders.
     auto enter = [&](const std::string& path) {
         osfs::FolderIdentity id;
         std::vector<std::string> subfolders;
-        if (!tree.open(path, id, subfolders))
+        if (!ahead.open(path, id, subfolders))
             return;
         addFolderItem(listView, path);
-        if (visited.firstVisit(id))
-            stack.push_back({path, std::move(subfolders)});
+        if (!visited.firstVisit(id))
+            return;
+        for (std::string& name : subfolders)
+            name = CombinePath(path, name);
+        ahead.expect(subfolders);
+        stack.push_back({std::move(subfolders)});
     };
 
     std::string root;
@@ -99,7 +106,7 @@ void WalkFolderTree(ListView& listView, const std::string& folder, FolderTree& t
             stack.pop_back();
             continue;
         }
-        const std::string child = CombinePath(current.path, current.subfolders[current.next++]);
+        const std::string child = current.subfolders[current.next++];
         ui().DoEvents();
         enter(child);
     }

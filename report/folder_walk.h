@@ -21,6 +21,9 @@ public:
     // cannot be opened; a folder that cannot be read has no subfolders.
     virtual bool open(const std::string& folder, osfs::FolderIdentity& id,
                       std::vector<std::string>& subfolders) = 0;
+    // How many threads may open folders ahead of the walk, calling open() at the same time; 0
+    // where opening is cheap.
+    virtual int openersAhead() const { return 0; }
 };
 
 // The machine's own file system.

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,8 @@ std::string join(const std::string& folder, const std::string& name) {
 }
 
 // A tree in memory: each folder's identity and subfolder names, and where a link leads. A name
-// that leads to no folder of the map has vanished.
+// that leads to no folder of the map has vanished. It counts how often each folder is opened,
+// from any thread.
 class FakeTree : public FolderTree {
 public:
     struct Folder {
@@ -36,6 +38,10 @@ public:
     }
     bool open(const std::string& folder, osfs::FolderIdentity& id,
               std::vector<std::string>& subfolders) override {
+        {
+            const std::lock_guard<std::mutex> lock(countLock);
+            ++openings[folder];
+        }
         const auto found = folders.find(folder);
         if (found == folders.end())
             return false;
@@ -45,10 +51,14 @@ public:
         subfolders = found->second.subfolders;
         return true;
     }
+    int openersAhead() const override { return openers; }
 
     std::map<std::string, Folder> folders;
     bool idsUnique = true;
     bool resolves = true;
+    int openers = 0;
+    std::mutex countLock;
+    std::map<std::string, int> openings;
 };
 
 class FolderWalkTest : public ReportTest {
@@ -71,14 +81,19 @@ TEST_F(FolderWalkTest, WalksDepthFirstAndEndsOnLoopsUnreadableAndVanishedFolders
         {join("R", "Locked"), {3}},          // unreadable: it lists no subfolder
         {join("R", "Twin"), {2, {"back"}}},  // a second way into A
     };
-    auto recorder = std::make_unique<RecordingUi>();
-    const std::vector<std::string>& events = recorder->events;
-    installUi(std::move(recorder));
-    EXPECT_EQ(walk("R"), (std::vector<std::string>{"R", a, join(a, "back"), join("R", "Locked"),
-                                                   join("R", "Twin")}));
-    // The hourglass shows for the whole walk, which yields before each subfolder.
-    EXPECT_EQ(events, (std::vector<std::string>{"hourglass", "yield", "yield", "yield", "yield",
-                                                "yield", "default"}));
+    // Folders opened ahead of the walk on other threads change nothing it shows.
+    for (const int openers : {0, 3}) {
+        tree.openers = openers;
+        listView.ListItems().Clear();
+        auto recorder = std::make_unique<RecordingUi>();
+        const std::vector<std::string>& events = recorder->events;
+        installUi(std::move(recorder));
+        EXPECT_EQ(walk("R"), (std::vector<std::string>{"R", a, join(a, "back"), join("R", "Locked"),
+                                                       join("R", "Twin")}));
+        // The hourglass shows for the whole walk, which yields before each subfolder.
+        EXPECT_EQ(events, (std::vector<std::string>{"hourglass", "yield", "yield", "yield", "yield",
+                                                    "yield", "default"}));
+    }
     // A candidate that does not exist adds nothing; the same last folder is not repeated.
     tree.folders = {{"R", {1}}};
     EXPECT_EQ(walk("missing").size(), 5u);
@@ -114,6 +129,34 @@ TEST_F(FolderWalkTest, IdsTheVolumeDoesNotVouchForNeverSkipAFolder) {
         tree.resolves = c.resolves;
         listView.ListItems().Clear();
         EXPECT_EQ(walk("R"), c.expected) << c.ids;
+    }
+}
+
+// Openers ahead of the walk follow it into every subtree; the walk takes each folder's opening
+// from them or opens the folder itself, never both.
+TEST_F(FolderWalkTest, FoldersOpenedAheadKeepTheOrderAndAreOpenedOnce) {
+    const std::vector<std::string> names = {"a", "b", "c", "d", "e"};
+    std::vector<std::string> level = {"R"};
+    std::uint64_t id = 0;
+    for (int depth = 0; depth <= 4; ++depth) {
+        std::vector<std::string> below;
+        for (const std::string& folder : level) {
+            tree.folders[folder] = {++id, depth < 4 ? names : std::vector<std::string>{}};
+            for (const std::string& name : tree.folders[folder].subfolders)
+                below.push_back(join(folder, name));
+        }
+        level = below;
+    }
+    const std::vector<std::string> inOrder = walk("R");
+    ASSERT_EQ(inOrder.size(), tree.folders.size());
+    for (const int openers : {2, 5}) {
+        tree.openers = openers;
+        tree.openings.clear();
+        listView.ListItems().Clear();
+        EXPECT_EQ(walk("R"), inOrder);
+        EXPECT_EQ(tree.openings.size(), tree.folders.size());
+        for (const auto& [folder, count] : tree.openings)
+            EXPECT_EQ(count, 1) << folder;
     }
 }
 

@@ -18,4 +18,9 @@ extern const bool kFileNamesIgnoreCase;
 // whose root is the share itself.
 extern const bool kSharePathsStartWithTwoSeparators;
 
+// How many threads of its own the folder walk opens folders on, ahead of the walk. Under Wine,
+// and on network shares, each opening waits on several round trips, and these waits then
+// overlap; Linux opens a folder in microseconds, so there the walk opens each one itself (0).
+extern const int kFolderOpenersAhead;
+
 }  // namespace os

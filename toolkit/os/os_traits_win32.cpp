@@ -5,4 +5,5 @@ extern const char kPathSeparator = '\\';
 extern const bool kLoneLineFeedEndsLine = false;
 extern const bool kSharePathsStartWithTwoSeparators = true;
 extern const bool kFileNamesIgnoreCase = true;
+extern const int kFolderOpenersAhead = 2;
 }  // namespace os
