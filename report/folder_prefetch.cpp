@@ -48,9 +48,8 @@ bool FolderPrefetch::open(const std::string& path, osfs::FolderIdentity& id,
             const bool opened = opening.opened;
             id = std::move(opening.id);
             subfolders = std::move(opening.subfolders);
+            // The openers see the room this leaves when the walk next expects folders.
             openings_.erase(begun);
-            lock.unlock();
-            changed_.notify_all();  // room for one more opening ahead
             return opened;
         }
         // Not begun: the walk opens it itself, and no opener will.

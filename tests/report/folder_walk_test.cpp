@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "report/candidate_folders.h"
@@ -23,7 +25,7 @@ std::string join(const std::string& folder, const std::string& name) {
 
 // A tree in memory: each folder's identity and subfolder names, and where a link leads. A name
 // that leads to no folder of the map has vanished. It counts how often each folder is opened,
-// from any thread.
+// and how many openings came from threads other than the walk's.
 class FakeTree : public FolderTree {
 public:
     struct Folder {
@@ -41,7 +43,9 @@ public:
         {
             const std::lock_guard<std::mutex> lock(countLock);
             ++openings[folder];
+            openedAhead += std::this_thread::get_id() != walkThread;
         }
+        std::this_thread::sleep_for(openingTime);
         const auto found = folders.find(folder);
         if (found == folders.end())
             return false;
@@ -57,8 +61,11 @@ public:
     bool idsUnique = true;
     bool resolves = true;
     int openers = 0;
+    std::chrono::microseconds openingTime{0};
+    const std::thread::id walkThread = std::this_thread::get_id();
     std::mutex countLock;
     std::map<std::string, int> openings;
+    int openedAhead = 0;
 };
 
 class FolderWalkTest : public ReportTest {
@@ -149,11 +156,14 @@ TEST_F(FolderWalkTest, FoldersOpenedAheadKeepTheOrderAndAreOpenedOnce) {
     }
     const std::vector<std::string> inOrder = walk("R");
     ASSERT_EQ(inOrder.size(), tree.folders.size());
+    tree.openingTime = std::chrono::microseconds(100);  // long enough for the openers to start
     for (const int openers : {2, 5}) {
         tree.openers = openers;
         tree.openings.clear();
+        tree.openedAhead = 0;
         listView.ListItems().Clear();
         EXPECT_EQ(walk("R"), inOrder);
+        EXPECT_GT(tree.openedAhead, 0);
         EXPECT_EQ(tree.openings.size(), tree.folders.size());
         for (const auto& [folder, count] : tree.openings)
             EXPECT_EQ(count, 1) << folder;
