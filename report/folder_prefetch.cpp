@@ -12,10 +12,8 @@ constexpr std::size_t kMostAhead = 64;
 
 }  // namespace
 
-FolderPrefetch::FolderPrefetch(FolderTree& tree, int openers) : tree_(tree) {
-    for (int n = 0; n < openers; ++n)
-        openers_.emplace_back(&FolderPrefetch::openAhead, this);
-}
+FolderPrefetch::FolderPrefetch(FolderTree& tree, int openers)
+    : tree_(tree), openerCount_(openers) {}
 
 FolderPrefetch::~FolderPrefetch() {
     {
@@ -28,12 +26,16 @@ FolderPrefetch::~FolderPrefetch() {
 }
 
 void FolderPrefetch::expect(const std::vector<std::string>& paths) {
-    if (openers_.empty())
+    if (openerCount_ == 0 || paths.empty())
         return;
     {
         const std::lock_guard<std::mutex> lock(mutex_);
         expected_.insert(expected_.end(), paths.rbegin(), paths.rend());
     }
+    // The openers start with the first folders to open, so that a walk of a folder without
+    // subfolders, or of none, starts no thread.
+    while (openers_.size() < static_cast<std::size_t>(openerCount_))
+        openers_.emplace_back(&FolderPrefetch::openAhead, this);
     changed_.notify_all();
 }
 

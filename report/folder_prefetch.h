@@ -15,8 +15,9 @@
 // asks for every folder itself, in its own order, and is answered what the tree answered.
 class FolderPrefetch {
 public:
-    // `openers` threads open folders of `tree` ahead; with none, each folder is opened when the
-    // walk asks for it. The tree must then answer from several threads at once.
+    // `openers` threads open folders of `tree` ahead, started when the walk first expects
+    // folders; with none, each folder is opened when the walk asks for it. With any, the tree
+    // must answer from several threads at once.
     FolderPrefetch(FolderTree& tree, int openers);
     // Waits for the openings under way.
     ~FolderPrefetch();
@@ -40,6 +41,7 @@ private:
     void openAhead();
 
     FolderTree& tree_;
+    const int openerCount_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<std::string> expected_;        // not begun; the next to begin last
