@@ -17,12 +17,14 @@
 #include "toolkit/ui/headless/headless_ui.h"
 
 // The user's address space is 47 bits less one page, or the smaller limit this process runs
-// under; with no user-dirs file, the documents are the home folder's Documents.
+// under; the documents are the folder that the user-dirs file in XDG_CONFIG_HOME names.
 LiveMachine liveMachine() {
     rlimit limit{};
     getrlimit(RLIMIT_AS, &limit);
-    setenv("XDG_CONFIG_HOME", "/no/such/folder", 1);
-    return {"/", "/no/such/folder", "/usr/", std::string(std::getenv("HOME")) + "/Documents",
+    static const TempFolder config;
+    config.write("user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Live Documents\"\n");
+    setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    return {"/", "/no/such/folder", "/usr/", std::string(std::getenv("HOME")) + "/Live Documents",
             std::min<std::uint64_t>(0x7FFFFFFFF000u, limit.rlim_cur)};
 }
 
