@@ -70,10 +70,12 @@ TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
 
     const std::string link = nativePath("c:|NetHood|share");  // a network link gets no type
     fake.times[link] = {};
+    fake.findRecords[link] = {osfs::kAttrDirectory, 0};
     clsFileProp linkProps;
     linkProps.FindFileInfo(link, false);
     EXPECT_EQ(linkProps.FileType(), "");
     EXPECT_EQ(linkProps.IconIndex(), 0);
+    EXPECT_TRUE(linkProps.Directory());
     EXPECT_TRUE(headless.shown.empty());
 }
 
