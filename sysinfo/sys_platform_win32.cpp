@@ -11,25 +11,11 @@
 
 #include "sysinfo/sys_platform.h"
 #include "sysinfo/version_block.h"
+#include "toolkit/os/quiet_drive_errors_win32.h"
 #include "toolkit/os/system_names.h"
 #include "toolkit/os/wide_text_win32.h"
 
 namespace {
-
-// Turns off the system's critical-error boxes (no disk in drive, unreadable medium) for the
-// life of a drive or file query, and restores the old mode after.
-// https://learn.microsoft.com/windows/win32/api/errhandlingapi/nf-errhandlingapi-seterrormode
-class CriticalErrorsSilenced {
-public:
-    CriticalErrorsSilenced()
-        : old_(SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
-    ~CriticalErrorsSilenced() { SetErrorMode(old_); }
-    CriticalErrorsSilenced(const CriticalErrorsSilenced&) = delete;
-    CriticalErrorsSilenced& operator=(const CriticalErrorsSilenced&) = delete;
-
-private:
-    UINT old_;
-};
 
 constexpr int kWindowsFolderBuffer = 256;
 constexpr int kCaptionBuffer = 128;
@@ -171,7 +157,7 @@ public:
     }
 
     FreeSpaceCounts freeSpace(const std::string& drivePath) override {
-        const CriticalErrorsSilenced silenced;
+        const QuietDriveErrors quiet;
         ULARGE_INTEGER available{}, total{}, free{};
         FreeSpaceCounts counts;
         if (GetDiskFreeSpaceExW(widen(drivePath).c_str(), &available, &total, &free)) {
@@ -201,7 +187,7 @@ public:
     }
 
     std::vector<DriveEntry> drives() override {
-        const CriticalErrorsSilenced silenced;
+        const QuietDriveErrors quiet;
         std::vector<DriveEntry> drives;
         const DWORD letters = GetLogicalDrives();
         for (int i = 0; i < 26; ++i) {
@@ -214,7 +200,7 @@ public:
     }
 
     bool versionBlock(const std::string& path, VersionBlock& block) override {
-        const CriticalErrorsSilenced silenced;
+        const QuietDriveErrors quiet;
         const std::wstring file = widen(path);
         DWORD ignored = 0;
         const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
@@ -245,7 +231,7 @@ public:
     }
 
     bool findFile(const std::string& path, FindRecord& record) override {
-        const CriticalErrorsSilenced silenced;
+        const QuietDriveErrors quiet;
         WIN32_FIND_DATAW found{};
         const HANDLE search = FindFirstFileW(widen(path).c_str(), &found);
         if (search == INVALID_HANDLE_VALUE)
@@ -257,7 +243,7 @@ public:
     }
 
     FileTimesResult fileTimes(const std::string& path, FileTimeStamps& times) override {
-        const CriticalErrorsSilenced silenced;
+        const QuietDriveErrors quiet;
         const HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -276,7 +262,7 @@ public:
 
     bool shellFileInfo(const std::string& path, bool largeIcon, std::string& typeName,
                        int& iconIndex) override {
-        const CriticalErrorsSilenced silenced;
+        const QuietDriveErrors quiet;
         SHFILEINFOW info{};
         const UINT flags = SHGFI_TYPENAME | SHGFI_SYSICONINDEX | (largeIcon ? 0 : SHGFI_SMALLICON);
         if (SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, flags) == 0)

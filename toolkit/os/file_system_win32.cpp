@@ -8,6 +8,7 @@
 #include "toolkit/local_clock.h"
 #include "toolkit/os/file_handle.h"
 #include "toolkit/os/file_system.h"
+#include "toolkit/os/quiet_drive_errors_win32.h"
 #include "toolkit/os/wide_text_win32.h"
 
 namespace osfs {
@@ -15,23 +16,6 @@ namespace osfs {
 namespace {
 
 using detail::Failure;
-
-// Turns off the system's "insert a disk" and "drive not ready" pop-ups for the calls in its
-// scope, so a query of an empty drive fails quietly instead of waiting for the user. The mode is
-// the calling thread's own, since the folder walk opens folders on several threads at once.
-// https://learn.microsoft.com/en-us/windows/win32/api/errhandlingapi/nf-errhandlingapi-setthreaderrormode
-class QuietDriveErrors {
-public:
-    QuietDriveErrors() {
-        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_);
-    }
-    ~QuietDriveErrors() { SetThreadErrorMode(previous_, nullptr); }
-    QuietDriveErrors(const QuietDriveErrors&) = delete;
-    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
-
-private:
-    DWORD previous_ = 0;
-};
 
 Failure failureOf(DWORD error) {
     switch (error) {
