@@ -67,16 +67,15 @@ LineReader::LineReader(osfs::File& file, std::string& buffer) : file_(file), buf
 bool LineReader::fill() {
     if (eof_)
         return false;
-    // Only the unread text moves to the front. The file is read straight into the room after
-    // it and turned into UTF-8 where it lies.
-    std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
-    end_ -= pos_;
+    // Called only once every byte read so far has been handed out: the file is read straight
+    // into the front of the buffer and turned into UTF-8 where it lies.
     pos_ = 0;
-    if (buffer_.size() < end_ + kChunkBytes)
-        buffer_.resize(end_ + kChunkBytes);
-    const long long count = file_.read(buffer_.data() + end_, kChunkBytes);
+    end_ = 0;
+    if (buffer_.size() < kChunkBytes)
+        buffer_.resize(kChunkBytes);
+    const long long count = file_.read(buffer_.data(), kChunkBytes);
     if (count > 0)
-        end_ += os::fromCodePageInPlace(buffer_, end_, static_cast<std::size_t>(count));
+        end_ = os::fromCodePageInPlace(buffer_, static_cast<std::size_t>(count));
     // A failed read may succeed when tried again, so the failure is not kept past the next try.
     failed_ = count < 0;
     eof_ = count == 0;

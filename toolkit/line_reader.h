@@ -37,6 +37,7 @@ public:
     bool failed() const { return failed_; }
 
 private:
+    // Reads the next piece of the file once the text read before is all handed out.
     bool fill();
     osfs::File& file_;
     // The text read and not yet handed out is buffer_[pos_, end_). The buffer keeps its size

@@ -19,9 +19,9 @@ void appendInCodePage(std::string& out, std::string_view utf8);
 // byte stands for one character, so appendInCodePage gives the same bytes back.
 void appendFromCodePage(std::string& out, std::string_view bytes);
 
-// Turns the `count` bytes at `from` of `buffer`, text in the code page, into UTF-8 where they
-// lie, and returns the length of the UTF-8 text. The buffer grows when the text does; bytes
-// after `from + count` may be overwritten. Saves a reader the copy of every piece it reads.
-std::size_t fromCodePageInPlace(std::string& buffer, std::size_t from, std::size_t count);
+// Turns the first `count` bytes of `buffer`, text in the code page, into UTF-8 where they lie,
+// and returns the length of the UTF-8 text. The buffer grows when the text does; bytes after
+// the first `count` may be overwritten. Saves a reader the copy of every piece it reads.
+std::size_t fromCodePageInPlace(std::string& buffer, std::size_t count);
 
 }  // namespace os

@@ -10,7 +10,7 @@ void appendFromCodePage(std::string& out, std::string_view bytes) {
     out.append(bytes);
 }
 
-std::size_t fromCodePageInPlace(std::string&, std::size_t, std::size_t count) {
+std::size_t fromCodePageInPlace(std::string&, std::size_t count) {
     return count;
 }
 

@@ -62,12 +62,12 @@ void appendFromCodePage(std::string& out, std::string_view bytes) {
     writeFromWide(out, out.size(), CP_UTF8, toWide(GetACP(), bytes));
 }
 
-std::size_t fromCodePageInPlace(std::string& buffer, std::size_t from, std::size_t count) {
-    const std::string_view bytes(buffer.data() + from, count);
+std::size_t fromCodePageInPlace(std::string& buffer, std::size_t count) {
+    const std::string_view bytes(buffer.data(), count);
     if (isAscii(bytes) || GetACP() == CP_UTF8)
         return count;
     // The wide copy is taken before any byte is overwritten.
-    return writeFromWide(buffer, from, CP_UTF8, toWide(GetACP(), bytes));
+    return writeFromWide(buffer, 0, CP_UTF8, toWide(GetACP(), bytes));
 }
 
 }  // namespace os
