@@ -27,6 +27,22 @@ TEST_F(HeadlessUiTest, EndProgramClosesOpenFilesBeforeTheExitHook) {
     EXPECT_FALSE(fileOpenAtExit);
 }
 
+// With no answer planned a box answers its default button, and a position it lacks its first.
+TEST_F(HeadlessUiTest, MessageBoxesAnswerTheirDefaultButton) {
+    const struct {
+        MsgButtons buttons;
+        int position;
+        MsgAnswer answer;
+    } cases[] = {
+        {MsgButtons::YesNo, 2, MsgAnswer::No},
+        {MsgButtons::AbortRetryIgnore, 3, MsgAnswer::Ignore},
+        {MsgButtons::YesNo, 0, MsgAnswer::Yes},
+        {MsgButtons::YesNo, 3, MsgAnswer::Yes},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MsgBox("?", c.buttons, MsgIcon::None, "", c.position), c.answer) << c.position;
+}
+
 TEST(HeadlessListViewTest, OnlyTheUsersChecksRaiseTheItemCheckEvent) {
     HeadlessListView view;
     view.ListItems().Add("a");
