@@ -33,7 +33,7 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
     EXPECT_EQ(window().Caption(), "Configuration Report - v1.2   (build 37)");
     EXPECT_TRUE(boxesSeen().empty());
 
-    // The design's places, in twips.
+    // The design's places, in twips, and captions.
     EXPECT_EQ(std::make_pair(window().ScaleWidth(), window().ScaleHeight()),
               std::make_pair(7350, 5820));
     const std::pair<const char*, std::vector<int>> places[] = {
@@ -45,6 +45,12 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
     };
     for (const auto& [name, place] : places)
         EXPECT_EQ(placeOf(*window().find(name)), place) << name;
+    EXPECT_EQ(
+        (std::vector<std::string>{cmdGather().Caption(), control<Button>("cmdExit").Caption(),
+                                  cmdReset().Caption(), control<Label>("Label1(0)").Caption(),
+                                  control<Label>("Label1(1)").Caption()}),
+        (std::vector<std::string>{"Create Report", "E&xit", "Reset",
+                                  "List of Applications and Processes running", "List of Files"}));
 }
 
 TEST_F(MainWindowTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {

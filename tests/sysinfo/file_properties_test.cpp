@@ -59,6 +59,8 @@ TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
               "Compress        = False\r\n");
     EXPECT_EQ(props.CreationTime(), "2005-5-22 at 14:5:9");
     EXPECT_EQ(props.GetDateCreated(), "2005-05-22 14:05:09");
+    EXPECT_EQ(props.GetDateModified(), "2007-12-31 23:59:58");
+    EXPECT_EQ(props.GetDateAccessed(), "2006-01-02");
     EXPECT_EQ(props.FileType(), "Text Document");
     EXPECT_EQ(props.ByteSize(), "5,000,000,000 bytes");  // beyond 4 GB: the high part is kept
     EXPECT_EQ(props.FileName(), "C:\\DONN\u00c9ES\\TOOL.EXE");  // accented letters too
