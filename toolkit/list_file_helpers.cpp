@@ -14,29 +14,13 @@
 
 namespace {
 
-// The error numbers the user sees beside the file layer's words, as the tool's runtime
-// numbered them; a description not in the table is a general access error.
-int fileErrorNumber(const std::string& description) {
-    static const std::pair<const char*, int> kNumbers[] = {
-        {"Bad file name or number", 52}, {"File not found", 53},     {"File already open", 55},
-        {"File already exists", 58},     {"Device I/O error", 57},   {"Disk full", 61},
-        {"Too many files", 67},          {"Device unavailable", 68}, {"Permission denied", 70},
-        {"Path/File access error", 75},  {"Path not found", 76},
-    };
-    for (const auto& [words, number] : kNumbers) {
-        if (description == words)
-            return number;
-    }
-    return 75;
-}
-
 // A number as the log writes it: one leading space where a minus sign would stand.
 std::string signedText(int number) {
     return (number < 0 ? "" : " ") + std::to_string(number);
 }
 
 void reportSaveFailure(const std::string& fileName, const std::string& description) {
-    const int number = fileErrorNumber(description);
+    const int number = FileErrorNumber(description);
     MsgBox("An Error occurred in SaveListboxToFile: " + std::to_string(number) + " = " +
            description + " while saving '" + fileName + "'");
     gLog().log("ErrorSaveListboxToFile: " + signedText(number) + " = " + description, 0);
@@ -57,6 +41,20 @@ bool dayInRange(const DateTime& when, const DateTime& startDate, const DateTime&
 }
 
 }  // namespace
+
+int FileErrorNumber(const std::string& description) {
+    static const std::pair<const char*, int> kNumbers[] = {
+        {"Bad file name or number", 52}, {"File not found", 53},     {"File already open", 55},
+        {"File already exists", 58},     {"Device I/O error", 57},   {"Disk full", 61},
+        {"Too many files", 67},          {"Device unavailable", 68}, {"Permission denied", 70},
+        {"Path not found", 76},
+    };
+    for (const auto& [words, number] : kNumbers) {
+        if (description == words)
+            return number;
+    }
+    return 75;
+}
 
 void SetAllChecked(ListView& listView, int flag) {
     ListItemCollection& items = listView.ListItems();

@@ -16,6 +16,9 @@ struct FileFacts;
 
 // Ticks every item when flag is 1, clears every item for any other value.
 void SetAllChecked(ListView& listView, int flag);
+// The error number the tool's runtime gave the file layer's words for a failure; 75, a general
+// access error, for words it does not know.
+int FileErrorNumber(const std::string& description);
 // Writes every line of the list, each ended by CR LF; `count` receives the lines written.
 void SaveListboxToFile(ListBox& listBox, const std::string& fileName, int& count);
 // The text before its first zero character; the whole text when it holds none.

@@ -10,6 +10,7 @@
 
 #include "tests/support/control_texts.h"
 #include "tests/toolkit/program_folder_fixture.h"
+#include "toolkit/os/file_handle.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/os/os_traits.h"
 #include "toolkit/readable_volume.h"
@@ -55,6 +56,22 @@ TEST(ListFileHelpersTest, PathsSplitAtThePlatformSeparatorOnly) {
     EXPECT_EQ(GetPathFromFileName(foreign), "");
     EXPECT_EQ(CombinePath(native("C:/A"), "b.txt"), native("C:/A/b.txt"));
     EXPECT_EQ(CombinePath(native("C:/A/"), "b.txt"), native("C:/A/b.txt"));
+}
+
+// The number beside each of the file layer's failures, as the user reads it in a save's error.
+TEST(ListFileHelpersTest, EachFileFailureHasTheRuntimesErrorNumber) {
+    using osfs::detail::Failure;
+    const std::pair<Failure, int> numbers[] = {
+        {Failure::FileNotFound, 53},     {Failure::PathNotFound, 76},
+        {Failure::PermissionDenied, 70}, {Failure::DiskFull, 61},
+        {Failure::FileAlreadyOpen, 55},  {Failure::BadFileName, 52},
+        {Failure::TooManyFiles, 67},     {Failure::DeviceUnavailable, 68},
+        {Failure::DeviceIoError, 57},    {Failure::FileAlreadyExists, 58},
+        {Failure::AccessError, 75},
+    };
+    for (const auto& [failure, number] : numbers)
+        EXPECT_EQ(FileErrorNumber(osfs::detail::describe(failure)), number) << number;
+    EXPECT_EQ(FileErrorNumber("Out of paper"), 75);
 }
 
 using ListFileHelpersFileTest = ProgramFolderTest;

@@ -121,7 +121,7 @@ const char* describe(Failure failure) {
         case Failure::FileAlreadyExists:
             return "File already exists";
         case Failure::AccessError:
-            return "Path/File access error";
+            break;
     }
     return "Path/File access error";
 }
