@@ -81,7 +81,7 @@ int resultOfExitStatus(int status) {
     const pid_t viewer = fork();
     if (viewer == 0)
         runViewer(opener, argv);
-    int status = 0;
+    int status{};
     if (viewer > 0) {
         while (waitpid(viewer, &status, 0) < 0 && errno == EINTR) {
         }
@@ -99,7 +99,7 @@ int awaitVerdict(int verdictPipe) {
     }
     if (polled == 0)
         return kStarted;
-    int status = 0;
+    int status{};
     if (read(verdictPipe, &status, sizeof status) != static_cast<ssize_t>(sizeof status))
         return kUnknownError;
     return resultOfExitStatus(status);

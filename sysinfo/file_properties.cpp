@@ -56,7 +56,7 @@ std::int32_t clsFileProp::FindFileInfo(const std::string& strFilename, bool bLar
     const std::string netHood = std::string(1, os::kPathSeparator) + "NetHood" + os::kPathSeparator;
     if (strFilename.find(netHood) == std::string::npos) {
         std::string typeName;
-        int iconIndex = 0;
+        int iconIndex{};
         if (platform.shellFileInfo(strFilename, bLargeIcon, typeName, iconIndex)) {
             fileType_ = typeName.substr(0, typeName.find('\0'));
             iconIndex_ = iconIndex;

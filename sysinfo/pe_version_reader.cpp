@@ -40,16 +40,16 @@ std::uint32_t u32At(const unsigned char* p) {
 }
 
 struct Section {
-    std::uint32_t virtualAddress = 0;
-    std::uint32_t rawSize = 0;
-    std::uint32_t rawOffset = 0;
+    std::uint32_t virtualAddress{};
+    std::uint32_t rawSize{};
+    std::uint32_t rawOffset{};
 };
 
 struct DirectoryEntry {
-    std::uint32_t id = 0;
-    bool named = false;
-    bool isDirectory = false;
-    std::uint32_t target = 0;  // from the start of the resource directory
+    std::uint32_t id{};
+    bool named{};
+    bool isDirectory{};
+    std::uint32_t target{};  // from the start of the resource directory
 };
 
 class PeFile {
@@ -74,8 +74,8 @@ private:
 
     const ByteSource& source_;
     std::vector<Section> sections_;
-    std::uint64_t resourceStart_ = 0;  // file offset of the resource directory
-    std::uint64_t resourceSize_ = 0;   // its section's raw data from there on
+    std::uint64_t resourceStart_{};  // file offset of the resource directory
+    std::uint64_t resourceSize_{};   // its section's raw data from there on
 };
 
 bool PeFile::readBytes(std::uint64_t offset, std::uint64_t count,
@@ -103,9 +103,9 @@ bool PeFile::readU32(std::uint64_t offset, std::uint32_t& value) const {
 }
 
 bool PeFile::readHeaders() {
-    std::uint16_t dosMagic = 0;
-    std::uint32_t peOffset = 0;
-    std::uint32_t signature = 0;
+    std::uint16_t dosMagic{};
+    std::uint32_t peOffset{};
+    std::uint32_t signature{};
     if (!readU16(0, dosMagic) || dosMagic != kDosMagic)
         return false;
     if (!readU32(kNewHeaderOffsetField, peOffset))
@@ -114,15 +114,15 @@ bool PeFile::readHeaders() {
         return false;
 
     const std::uint64_t fileHeader = std::uint64_t{peOffset} + 4;
-    std::uint16_t sectionCount = 0;
-    std::uint16_t optionalSize = 0;
-    std::uint16_t magic = 0;
+    std::uint16_t sectionCount{};
+    std::uint16_t optionalSize{};
+    std::uint16_t magic{};
     const std::uint64_t optional = fileHeader + kFileHeaderSize;
     if (!readU16(fileHeader + 2, sectionCount) || !readU16(fileHeader + 16, optionalSize) ||
         !readU16(optional, magic)) {
         return false;
     }
-    std::uint64_t directories = 0;
+    std::uint64_t directories{};
     if (magic == kPe32Magic) {
         directories = kPe32DataDirectories;
     } else if (magic == kPe32PlusMagic) {
@@ -131,8 +131,8 @@ bool PeFile::readHeaders() {
         return false;
     }
     const std::uint64_t resourceEntry = directories + kResourceDirectoryIndex * kDataDirectorySize;
-    std::uint32_t directoryCount = 0;
-    std::uint32_t resourceRva = 0;
+    std::uint32_t directoryCount{};
+    std::uint32_t resourceRva{};
     if (resourceEntry + kDataDirectorySize > optionalSize ||
         !readU32(optional + directories - 4, directoryCount) ||
         directoryCount <= kResourceDirectoryIndex ||
@@ -239,7 +239,7 @@ VersionBlock PeFile::versionResource() const {
 
     const std::uint32_t dataRva = u32At(dataEntry.data());
     const std::uint32_t dataSize = u32At(dataEntry.data() + 4);
-    std::uint64_t offset = 0;
+    std::uint64_t offset{};
     VersionBlock block;
     if (dataSize == 0 || dataSize > kMaxVersionResource ||
         !rvaToOffset(dataRva, dataSize, offset) || !readBytes(offset, dataSize, block)) {

@@ -71,7 +71,7 @@ bool isRemovableDevice(const std::string& device) {
     const std::string block = "/sys/class/block/" + node.substr(node.find_last_of('/') + 1);
     for (const char* flag : {"/removable", "/../removable"}) {
         std::ifstream in(block + flag);
-        int removable = 0;
+        int removable{};
         if (in >> removable)
             return removable == 1;
     }

@@ -15,14 +15,14 @@ constexpr std::size_t kNodeHeaderSize = 6;
 constexpr std::uint16_t kTextValue = 1;
 
 struct Node {
-    std::size_t start = 0;
-    std::size_t length = 0;  // as the node declares it
-    std::size_t end = 0;     // one past its last byte, never beyond its parent
+    std::size_t start{};
+    std::size_t length{};  // as the node declares it
+    std::size_t end{};     // one past its last byte, never beyond its parent
     std::string key;
-    std::uint16_t valueLength = 0;  // characters for text values, bytes otherwise
-    std::uint16_t type = 0;
-    std::size_t valueOffset = 0;
-    std::size_t childrenOffset = 0;
+    std::uint16_t valueLength{};  // characters for text values, bytes otherwise
+    std::uint16_t type{};
+    std::size_t valueOffset{};
+    std::size_t childrenOffset{};
 };
 
 std::size_t alignTo4(std::size_t offset) {

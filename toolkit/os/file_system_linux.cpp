@@ -290,19 +290,16 @@ namespace {
 int openFlags(OpenMode mode) {
     // O_NONBLOCK keeps the open of a pipe from waiting for its other end; openedRegular then
     // refuses everything but regular files, as a text file of the tool must be one.
-    int flags = O_CLOEXEC | O_NONBLOCK;
+    const int always = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
-        case OpenMode::Read:
-            flags |= O_RDONLY;
-            break;
         case OpenMode::Write:
-            flags |= O_WRONLY | O_CREAT | O_TRUNC;
-            break;
+            return always | O_WRONLY | O_CREAT | O_TRUNC;
         case OpenMode::Append:
-            flags |= O_WRONLY | O_CREAT | O_APPEND;
+            return always | O_WRONLY | O_CREAT | O_APPEND;
+        case OpenMode::Read:
             break;
     }
-    return flags;
+    return always | O_RDONLY;
 }
 
 // The descriptor of an open that gave one, when it is a regular file; its size from the same

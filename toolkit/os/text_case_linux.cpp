@@ -34,7 +34,7 @@ std::string upperCase(const std::string& text) {
     std::mbstate_t in{}, out{};
     char encoded[MB_LEN_MAX];
     for (std::size_t at = 0; at < text.size();) {
-        wchar_t c = 0;
+        wchar_t c{};
         const std::size_t used = std::mbrtowc(&c, text.data() + at, text.size() - at, &in);
         if (used == 0 || used > text.size() - at) {
             // A zero character, or a byte that is not UTF-8: kept as it is.
