@@ -56,7 +56,7 @@ TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
         "tmpfs /tmp tmpfs rw 0 0\n"
         "server:/export /mnt/nfs nfs4 rw 0 0\n"
         "overlay /var/lib/docker/x overlay rw 0 0\n"
-        "/dev/sdc1 /mnt/with\\040space xfs rw 0 0\n"
+        "/dev/sdc1 /mnt/with\\040space\\134tab\\011 xfs rw 0 0\n"
         "/dev/sdd1 /mnt/odd\\x12\\04 xfs rw 0 0\n"
         "broken line\n";
     const auto removable = [](const std::string& device) { return device == "/dev/sdb1"; };
@@ -71,7 +71,7 @@ TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
                         {"/media/usb", DriveKind::Removable},
                         {"/mnt/nfs", DriveKind::Network},
                         {"/mnt/odd\\x12\\04", DriveKind::Fixed},  // not escapes: kept
-                        {"/mnt/with space", DriveKind::Fixed},
+                        {"/mnt/with space\\tab\t", DriveKind::Fixed},
                         {"/run", DriveKind::RamDisk},
                         {"/tmp", DriveKind::RamDisk},
                     }));
