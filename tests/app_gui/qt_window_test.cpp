@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
@@ -25,7 +26,8 @@ using QtWindowTest = MainWindowTest;
 
 // A window that opens while another is active opens centred over it where the program alone
 // places its windows (give or take the frame's edge); a window manager may place it elsewhere.
-// The message window's label is painted in its own grey, not in the window's colour.
+// The message window's label wraps its text and is painted in its own grey, not in the
+// window's colour.
 TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglassTakenBack) {
     startWithThreeFolders();
     QWidget& owner = widgetOf(window());
@@ -44,6 +46,7 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglass
     if (programPlacesWindows) {
         EXPECT_LE(offCentre.manhattanLength(), 4);
     }
+    EXPECT_TRUE(form.findChild<QLabel*>("lblText")->wordWrap());
     const QImage picture = form.grab().toImage();
     const QPoint inLabel =
         form.findChild<QWidget*>("lblText")->geometry().bottomRight() - QPoint(2, 2);

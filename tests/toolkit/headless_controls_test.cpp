@@ -59,7 +59,8 @@ TEST(HeadlessListViewTest, OnlyTheUsersChecksRaiseTheItemCheckEvent) {
     view.userSetChecked(1, true);  // hidden: out of the user's reach
 
     EXPECT_EQ(events, (std::vector<std::string>{"b+", "a-"}));
-    EXPECT_THROW(view.ListItems().Item(3), std::out_of_range);
+    for (const int outside : {0, 3})
+        EXPECT_THROW(view.ListItems().Item(outside), std::out_of_range) << outside;
 }
 
 TEST(HeadlessWindowTest, FirstShowAndEachNewSizeRaiseResizeAndCloseHides) {
