@@ -34,6 +34,7 @@ public:
     std::map<std::string, FileTimeStamps> times;  // files that open; the others cannot
     int family = kFamilyNt;
     std::vector<Process> processes;
+    bool enumerates = true;  // false: the id enumeration fails, after filling the buffer
     std::vector<std::size_t> idRoomsGiven;                  // the room of every id buffer, in ids
     std::optional<std::vector<std::string>> snapshotNames;  // none: no snapshot
     std::map<std::string, std::intptr_t> windows;           // top-level windows by title
@@ -86,7 +87,7 @@ public:
         for (std::size_t i = 0; i < count; ++i)
             ids[i] = processes[i].id;
         bytesFilled = static_cast<std::uint32_t>(count * 4);
-        return true;
+        return enumerates;
     }
     std::unique_ptr<ProcessHandle> openProcess(std::uint32_t processId) override {
         for (const Process& process : processes) {

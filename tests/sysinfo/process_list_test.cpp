@@ -34,6 +34,10 @@ TEST_F(ProcessListTest, EachFamilyListsTheRunningProgramsItsOwnWay) {
     EXPECT_EQ(lines(), (std::vector<std::string>{"C:\\Program Files\\Editor\\edit.exe", "",
                                                  "C:\\tools\\run.exe"}));
     EXPECT_EQ(fake.idRoomsGiven, (std::vector<std::size_t>{4, 8}));  // 16, then 32 bytes
+    fake.enumerates = false;  // a failed enumeration lists nothing and asks no more
+    app.TEST_getAndListApps(list);
+    EXPECT_EQ(list.ListCount(), 0);
+    EXPECT_EQ(fake.idRoomsGiven, (std::vector<std::size_t>{4, 8, 4}));
 
     fake.family = kFamilyWindows9x;
     fake.snapshotNames =
