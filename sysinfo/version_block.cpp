@@ -15,7 +15,6 @@ constexpr std::size_t kNodeHeaderSize = 6;
 constexpr std::uint16_t kTextValue = 1;
 
 struct Node {
-    std::size_t start{};
     std::size_t length{};  // as the node declares it
     std::size_t end{};     // one past its last byte, never beyond its parent
     std::string key;
@@ -38,7 +37,6 @@ std::optional<Node> readNode(const VersionBlock& block, std::size_t offset, std:
     if (offset >= limit || limit - offset < kNodeHeaderSize)
         return std::nullopt;
     Node node;
-    node.start = offset;
     node.length = readU16(block, offset);
     if (node.length < kNodeHeaderSize)
         return std::nullopt;
