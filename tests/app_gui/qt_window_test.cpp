@@ -17,6 +17,7 @@
 #include "app/msg_box_form.h"
 #include "app/qt/desktop_identity.h"
 #include "tests/app/app_fixture.h"
+#include "tests/app_gui/backend_under_test.h"
 #include "tests/app_gui/qt_user_actions.h"
 #include "toolkit/ui/ui.h"
 
@@ -72,6 +73,17 @@ TEST_F(QtWindowTest, PictureBoxRepaintsWhenItsPictureIsSet) {
         QTest::qWait(100);
         EXPECT_GT(paints, before);
     }
+}
+
+// A row added holds the list's drawing until the pacer's interval has passed, so that a long
+// walk does not lay the list out anew between its redraws.
+TEST_F(QtWindowTest, AnAddedRowHoldsTheListsDrawingForAnInterval) {
+    start();
+    const QWidget* list = widgetOf(window()).findChild<QWidget*>("lvFolders");
+    lvFolders().ListItems().Add("row");
+    EXPECT_FALSE(list->updatesEnabled());
+    waitHandlingEvents(2 * RedrawPacer::kInterval);
+    EXPECT_TRUE(list->updatesEnabled());
 }
 
 // A mouse button going down over a button reports which button, Shift, Ctrl and Alt, and where

@@ -22,6 +22,7 @@ TEST(DateTimeTest, CalendarArithmeticCrossesLeapDaysMonthsYearsAndEpochs) {
     EXPECT_EQ((DateTime{2004, 2, 28, 23, 59, 59}.plusSeconds(1)), (DateTime{2004, 2, 29, 0, 0, 0}));
     EXPECT_EQ((DateTime{2005, 12, 31, 23, 59, 58}.plusSeconds(5)), (DateTime{2006, 1, 1, 0, 0, 3}));
     EXPECT_EQ((DateTime{2005, 3, 1, 0, 0, 0}.plusSeconds(-1)), (DateTime{2005, 2, 28, 23, 59, 59}));
+    EXPECT_EQ((DateTime{2005, 5, 22, 14, 5, 9}.dateOnly()), (DateTime{2005, 5, 22, 0, 0, 0}));
 }
 
 // The report's date line comes from this clock, which every report test replaces. The Linux

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/temp_folder.h"
@@ -87,11 +88,13 @@ TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
     closed.openFile("APPEND");
     closed.appendLine(std::string(8000, 'z'));  // stays in the buffer until the close
     closed.closeFile();
-    HeadlessListBox list;
+    HeadlessListBox list, shortList;
     list.AddItem(std::string(70000, 'l'));  // fills the buffer, which fails to reach the disk
     list.AddItem("never written");
-    int linesSaved = -1;
+    shortList.AddItem(std::string(8000, 's'));  // stays in the buffer until the close
+    int linesSaved = -1, shortLinesSaved = -1;
     SaveListboxToFile(list, folder.file("list.txt"), linesSaved);
+    SaveListboxToFile(shortList, folder.file("short.txt"), shortLinesSaved);
     const std::string log = logText();
 
     setrlimit(RLIMIT_FSIZE, &saved);
@@ -102,10 +105,12 @@ TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
                            "\r\nErr = Disk full");
         EXPECT_NE(log.find(expected.back()), std::string::npos) << name;
     }
-    expected.push_back("An Error occurred in SaveListboxToFile: 61 = Disk full while saving '" +
-                       folder.file("list.txt") + "'");
+    for (const char* name : {"list.txt", "short.txt"}) {
+        expected.push_back("An Error occurred in SaveListboxToFile: 61 = Disk full while saving '" +
+                           folder.file(name) + "'");
+    }
     EXPECT_EQ(shownTexts(), expected);
-    EXPECT_EQ(linesSaved, 0);
+    EXPECT_EQ(std::make_pair(linesSaved, shortLinesSaved), std::make_pair(0, 1));
 }
 
 }  // namespace
