@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -25,7 +26,9 @@ std::string join(const std::string& folder, const std::string& name) {
 
 // A tree in memory: each folder's identity and subfolder names, and where a link leads. A name
 // that leads to no folder of the map has vanished. It counts how often each folder is opened,
-// and how many openings came from threads other than the walk's.
+// and how many openings came from threads other than the walk's. With `walkWaitsForOpeners`,
+// the walk's second opening of its own waits (a few seconds at most) until another thread has
+// begun one, so that the openers get going however slowly their threads start.
 class FakeTree : public FolderTree {
 public:
     struct Folder {
@@ -41,9 +44,16 @@ public:
     bool open(const std::string& folder, osfs::FolderIdentity& id,
               std::vector<std::string>& subfolders) override {
         {
-            const std::lock_guard<std::mutex> lock(countLock);
+            std::unique_lock<std::mutex> lock(countLock);
             ++openings[folder];
-            openedAhead += std::this_thread::get_id() != walkThread;
+            if (std::this_thread::get_id() != walkThread) {
+                ++openedAhead;
+                openerBegan.notify_all();
+            } else if (walkWaitsForOpeners && openings.size() > 1) {
+                openerBegan.wait_for(lock, std::chrono::seconds(5),
+                                     [&] { return openedAhead > 0; });
+                walkWaitsForOpeners = false;
+            }
         }
         std::this_thread::sleep_for(openingTime);
         const auto found = folders.find(folder);
@@ -63,7 +73,9 @@ public:
     int openers = 0;
     std::chrono::microseconds openingTime{0};
     const std::thread::id walkThread = std::this_thread::get_id();
+    bool walkWaitsForOpeners = false;
     std::mutex countLock;
+    std::condition_variable openerBegan;
     std::map<std::string, int> openings;
     int openedAhead = 0;
 };
@@ -156,9 +168,10 @@ TEST_F(FolderWalkTest, FoldersOpenedAheadKeepTheOrderAndAreOpenedOnce) {
     }
     const std::vector<std::string> inOrder = walk("R");
     ASSERT_EQ(inOrder.size(), tree.folders.size());
-    tree.openingTime = std::chrono::microseconds(100);  // long enough for the openers to start
+    tree.openingTime = std::chrono::microseconds(100);  // long enough for openings to overlap
     for (const int openers : {2, 5}) {
         tree.openers = openers;
+        tree.walkWaitsForOpeners = true;
         tree.openings.clear();
         tree.openedAhead = 0;
         listView.ListItems().Clear();
