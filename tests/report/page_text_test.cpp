@@ -1,9 +1,12 @@
-#include "report/read_text_file.h"
-
+// What the report page embeds as text: the files it shows, its style sheet and the mail link's
+// text.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "report/mail_link.h"
+#include "report/page_frame.h"
+#include "report/read_text_file.h"
 #include "tests/report/support/report_fixture.h"
 
 namespace {
@@ -17,9 +20,9 @@ std::string numbered(int count, const std::string& lineEnd) {
 
 const std::string kWarning = "WARNING - FILE NOT FULLY LOADED (maxLines = ";
 
-using ReadTextFileTest = ReportTest;
+using PageTextTest = ReportTest;
 
-TEST_F(ReadTextFileTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogged) {
+TEST_F(PageTextTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogged) {
     const std::string oneMiB(kMaxEmbeddedBytes, 'x');
     const std::string halfMiB(kMaxEmbeddedBytes / 2, 'h');
     struct Case {
@@ -59,6 +62,29 @@ TEST_F(ReadTextFileTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsL
     EXPECT_NE(logText().find(", Cant load the file " + folder.file("missing.txt") + "\r\n"),
               std::string::npos);
     EXPECT_TRUE(headless().shown.empty());
+}
+
+// The header and style block themselves are pinned by the golden report.
+TEST_F(PageTextTest, MissingStyleSheetIsWrittenOnceAndEmbeddedAsTheFileHoldsIt) {
+    const std::string creation =
+        "Creating deafult style.css file, because none existed. = " + folder.file("style.css") +
+        "\r\n";
+    EXPECT_EQ(CreateStyleSheet(), defaultStyleBlock());
+    EXPECT_EQ(folder.read("style.css"), defaultStyleBlock() + "\r\n");
+    // The saved file's empty last line comes back as one more CR LF.
+    EXPECT_EQ(CreateStyleSheet(), defaultStyleBlock() + "\r\n");
+    EXPECT_EQ(occurrences(logText(), creation), 1);
+}
+
+// The whole mail link is pinned by the golden report; these are the cases it does not reach.
+TEST(TextToHtmlTest, SpacesBecomeNonBreakingLineEndsGoAndNothingIsEscaped) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"one\r\ntwo\rthree\nfour", "onetwothreefour"},
+        {"x<y & \"z\"\t\xC3\xA9", "x<y&nbsp;&&nbsp;\"z\"\t\xC3\xA9"},
+    };
+    for (const auto& [text, html] : cases)
+        EXPECT_EQ(TextToHtml(text), html) << text;
 }
 
 }  // namespace
