@@ -41,13 +41,7 @@ bool readersAgree(const std::string& path) {
 // The test program carries a version resource of two translations whose strings differ.
 TEST(WineLiveTest, OurVersionReaderAgreesWithTheSystems) {
     setSysPlatformForTesting(nullptr);
-    const std::string self = os::executablePath();
-    VersionRecord record;
-    ASSERT_TRUE(loadVersionRecord(sysPlatform(), self, record));
-    EXPECT_EQ(record.translationCode, "040704E4");
-    EXPECT_EQ(record.fileVersion, "4.3.2.1 (de)");
-    EXPECT_EQ(record.productVersion, "9.8 (de)");
-    EXPECT_TRUE(readersAgree(self));
+    EXPECT_TRUE(readersAgree(os::executablePath()));
 
     TempFolder folder;
     EXPECT_FALSE(readersAgree(folder.write("plain.txt", "no resource here")));
