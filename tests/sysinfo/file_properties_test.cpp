@@ -33,7 +33,7 @@ TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
                             "LegalCopyright", "OriginalFilename", "ProductVersion"});
 
     clsFileProp props;
-    props.FindFileInfo(file, false);
+    EXPECT_EQ(props.FindFileInfo(file, false), 0);
     EXPECT_EQ(
         (std::vector<std::string>{props.CompanyName(), props.FileDescription(), props.FileVersion(),
                                   props.InternalName(), props.LegalCopyright(),
@@ -69,7 +69,7 @@ TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
     props.FindFileInfo(file, false);
     EXPECT_EQ(props.ByteSize(), " bytes");
     EXPECT_EQ(props.ProductName(), "v-ProductName");
-    props.FindFileInfo("", false);  // an empty name changes nothing
+    EXPECT_EQ(props.FindFileInfo("", false), 0) << "an empty name changes nothing";
     EXPECT_EQ(props.ByteSize(), " bytes");
 
     const std::string link = nativePath("c:|NetHood|share");  // a network link gets no type
