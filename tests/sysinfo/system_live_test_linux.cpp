@@ -44,6 +44,7 @@ TEST(LinuxLiveTest, FilePropertiesAndVersionsComeFromTheFiles) {
     props.FindFileInfo(text, false);
     EXPECT_EQ(props.ByteSize(), "5 bytes");
     EXPECT_EQ(props.FileType(), "TXT File");
+    EXPECT_EQ(props.IconIndex(), 0);  // Linux gives no icons
     EXPECT_EQ(props.LastAccessTime(), "2021-6-15 at 12:34:56");
     EXPECT_EQ(props.LastWriteTime(), "2021-6-15 at 12:34:56");
     EXPECT_EQ(getFileVersion(program), "1.2");
