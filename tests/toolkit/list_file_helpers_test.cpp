@@ -172,7 +172,6 @@ TEST(VolumeRootTest, IsTheDriveTheShareOrTheRoot) {
 
 class ListViewHelperTest : public ProgramFolderTest {
 protected:
-    Lines itemTexts() { return itemTextsOf(view); }
     HeadlessListView view;
     clsListView helper;
 };
@@ -186,18 +185,18 @@ TEST_F(ListViewHelperTest, EachLoadReplacesTheItemsAndSaveListWritesTheirTexts) 
 
     folder.write("gaps.txt", "one\r\n\r\ntwo\r\n\r\n");
     helper.LoadList(folder.file("gaps.txt"));
-    EXPECT_EQ(itemTexts(), (Lines{"one", "two"}));
+    EXPECT_EQ(itemTextsOf(view), (Lines{"one", "two"}));
     helper.LoadList("");
-    EXPECT_EQ(itemTexts(), (Lines{"a.exe", "b.txt"}));
+    EXPECT_EQ(itemTextsOf(view), (Lines{"a.exe", "b.txt"}));
     EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Count(), 0);
 
     clsArray arr;
     arr.Add("x");
     arr.Add("y");
     helper.LoadArray(arr);
-    EXPECT_EQ(itemTexts(), (Lines{"x", "y"}));
+    EXPECT_EQ(itemTextsOf(view), (Lines{"x", "y"}));
     helper.LoadAsDatabase(",", folder.file("gaps.txt"));
-    EXPECT_EQ(itemTexts(), (Lines{"one", "two"}));
+    EXPECT_EQ(itemTextsOf(view), (Lines{"one", "two"}));
 
     // As a file list each item gets its size and date; a file gone ends the load.
     clsArray files;
