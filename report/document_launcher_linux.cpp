@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <vector>
@@ -65,13 +66,34 @@ int resultOfExitStatus(int status) {
     }
 }
 
-// Runs in the forked process: only calls that are safe after fork in a threaded program.
-[[noreturn]] void runViewer(const char* opener, char* const argv[]) {
+// Points the process's standard input and output, and its error output unless `keepErrors`,
+// at /dev/null, so that it holds none of the tool's: a script that reads the unattended run's
+// output until its end must not wait for the viewer to close. Safe after fork in a threaded
+// program.
+void letGoOfTheTerminal(bool keepErrors) {
     const int nothing = open("/dev/null", O_RDWR);
-    if (nothing >= 0) {
-        dup2(nothing, STDIN_FILENO);
-        dup2(nothing, STDOUT_FILENO);
-    }
+    if (nothing < 0)
+        return;
+    dup2(nothing, STDIN_FILENO);
+    dup2(nothing, STDOUT_FILENO);
+    if (!keepErrors)
+        dup2(nothing, STDERR_FILENO);
+    if (nothing > STDERR_FILENO)
+        close(nothing);
+}
+
+// Closes every file of the tool but `keep` and the standard ones, so that neither the waiter
+// nor the viewer holds one of the tool's files, sockets or pipes for as long as it runs.
+void closeInheritedFiles(int keep) {
+    if (keep > 3)
+        close_range(3, static_cast<unsigned>(keep) - 1, 0);
+    close_range(static_cast<unsigned>(std::max(3, keep + 1)), ~0U, 0);
+}
+
+// Runs in the forked process: only calls that are safe after fork in a threaded program. The
+// viewer keeps the tool's error output for what it has to say.
+[[noreturn]] void runViewer(const char* opener, char* const argv[]) {
+    letGoOfTheTerminal(true);
     execv(opener, argv);
     _exit(kExecFailed);
 }
@@ -81,6 +103,7 @@ int resultOfExitStatus(int status) {
     const pid_t viewer = fork();
     if (viewer == 0)
         runViewer(opener, argv);
+    letGoOfTheTerminal(false);
     int status{};
     if (viewer > 0) {
         while (waitpid(viewer, &status, 0) < 0 && errno == EINTR) {
@@ -123,7 +146,7 @@ int launchDocument(const std::string& fileName, const std::string& /*parameters*
         return kOutOfMemory;
     const pid_t detacher = fork();
     if (detacher == 0) {
-        close(verdict[0]);
+        closeInheritedFiles(verdict[1]);
         if (fork() == 0)
             runWaiter(opener.c_str(), argv.data(), verdict[1]);
         _exit(0);
