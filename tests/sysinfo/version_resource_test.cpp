@@ -65,6 +65,16 @@ TEST(VersionBlockQuery, DamagedBlocksGiveNoValueAndNeverReadOutside) {
     zeroLengthChild[92] = 0;  // the StringFileInfo node's length
     zeroLengthChild[93] = 0;
     EXPECT_EQ(query(zeroLengthChild, "\\StringFileInfo\\040904B0\\FileVersion"), "<none>");
+    // A key that runs to its node's end without its zero makes the node unreadable too.
+    VersionBlock cutKey = versionNode("Cut", 1, 0, {}, {});
+    cutKey.resize(12);  // the header and "Cut", without the zero
+    cutKey[0] = 12;
+    const VersionBlock after = versionNode("FileVersion", 1, 2, {'1', 0, 0, 0}, {});
+    cutKey.insert(cutKey.end(), after.begin(), after.end());
+    const VersionBlock cutKeyBlock = versionNode(
+        "VS_VERSION_INFO", 0, 0, {},
+        {versionNode("StringFileInfo", 1, 0, {}, {versionNode("040904B0", 1, 0, {}, {cutKey})})});
+    EXPECT_EQ(query(cutKeyBlock, "\\StringFileInfo\\040904B0\\FileVersion"), "<none>");
 
     // A value that claims more than its node holds is cut at the node's end.
     for (const DamagedVersionBlock& row : damagedVersionBlocks())

@@ -51,13 +51,19 @@ TEST_F(DirectoryPathTest, FailuresAreReported) {
     path.init(folder.file("taken"), "sub", true);
     std::string full = folder.file("taken/sub");
     path.initFull(full, true);
+    // A drive that is not there: its volume cannot be read, and the step ends with the reason.
+    path.init("Q:", "sub", true);
+    std::string onNoDrive = std::string("Q:") + os::kPathSeparator + "sub";
+    path.initFull(onNoDrive, true);
 
     const std::string unnamed =
         "The path hasnt been initialised yet (you havent told me the name!)";
     const std::string taken = " : Error creating the full directory\r\nErr = File already exists";
-    EXPECT_EQ(shownTexts(),
-              (std::vector<std::string>{unnamed, unnamed, "CreateFullDirectory" + taken,
-                                        "initFull" + taken}));
+    const std::string noDrive = "\r\n\r\nErr = Path not found";
+    EXPECT_EQ(shownTexts(), (std::vector<std::string>{
+                                unnamed, unnamed, "CreateFullDirectory" + taken, "initFull" + taken,
+                                "Cant initialise the path sub\r\nunder the parent Q:" + noDrive,
+                                "Cant initialise the FULL path \r\n" + onNoDrive + noDrive}));
 }
 
 TEST_F(DirectoryPathTest, ListsFilesAndSubfolders) {
