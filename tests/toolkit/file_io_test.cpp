@@ -27,7 +27,8 @@ TEST_F(FileIoTest, FileNumbersReuseTheLowestFreeNumber) {
     for (const char* name : {"1.txt", "2.txt", "3.txt"})
         ASSERT_TRUE(table.open(table.FreeFile(), folder.file(name), osfs::OpenMode::Write, error));
     EXPECT_EQ(table.FreeFile(), 4);
-    table.close(2);
+    EXPECT_TRUE(table.close(2));
+    EXPECT_TRUE(table.close(2)) << "a number that is not open closes without a failure";
     EXPECT_EQ(table.FreeFile(), 2);
     EXPECT_FALSE(table.open(1, folder.file("x.txt"), osfs::OpenMode::Write, error));
     EXPECT_EQ(error, "File already open");
