@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -76,11 +77,12 @@ TEST_F(QtWindowTest, PictureBoxRepaintsWhenItsPictureIsSet) {
 }
 
 // A row added holds the list's drawing until the pacer's interval has passed, so that a long
-// walk does not lay the list out anew between its redraws.
+// walk does not lay the list out anew between its redraws. Its further columns show their texts.
 TEST_F(QtWindowTest, AnAddedRowHoldsTheListsDrawingForAnInterval) {
     start();
-    const QWidget* list = widgetOf(window()).findChild<QWidget*>("lvFolders");
-    lvFolders().ListItems().Add("row");
+    const auto* list = widgetOf(window()).findChild<QTreeWidget*>("lvFolders");
+    lvFolders().ListItems().Add("row").ListSubItems().Add("1,024");
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "1,024");
     EXPECT_FALSE(list->updatesEnabled());
     waitHandlingEvents(2 * RedrawPacer::kInterval);
     EXPECT_TRUE(list->updatesEnabled());
