@@ -5,10 +5,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "report/document_launcher.h"
+#include "tests/support/scoped_variable.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -16,13 +16,8 @@ namespace {
 // launchDocument with a PATH that holds only a stand-in xdg-open.
 class XdgOpenTest : public ::testing::Test {
 protected:
-    void SetUp() override { setenv("PATH", folder.makeFolder("bin").c_str(), 1); }
-    void TearDown() override { setenv("PATH", savedPath_.c_str(), 1); }
-
     TempFolder folder;
-
-private:
-    std::string savedPath_ = std::getenv("PATH");
+    const ScopedVariable path{"PATH", folder.makeFolder("bin").c_str()};
 };
 
 TEST_F(XdgOpenTest, OpenerVerdictMapsOntoShellResultsAndARunningViewerDoesNotHoldTheTool) {

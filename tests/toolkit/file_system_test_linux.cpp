@@ -5,13 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "tests/support/scoped_variable.h"
 #include "tests/support/temp_folder.h"
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/file_io.h"
@@ -111,20 +110,6 @@ TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
     EXPECT_EQ(shownTexts(), expected);
     EXPECT_EQ(std::make_pair(linesSaved, shortLinesSaved), std::make_pair(0, 1));
 }
-
-// Sets an environment variable, or unsets it for a null value, and restores it at scope end.
-struct ScopedVariable {
-    ScopedVariable(const char* name, const char* value) : name(name) {
-        if (const char* old = std::getenv(name))
-            saved = old;
-        set(value);
-    }
-    ~ScopedVariable() { set(saved ? saved->c_str() : nullptr); }
-    void set(const char* value) const { value ? setenv(name, value, 1) : unsetenv(name); }
-
-    const char* name;
-    std::optional<std::string> saved;
-};
 
 // Where the tool keeps its files, by the program's folder and the user's environment. "@"
 // stands for a fresh temporary folder; a null variable is unset.
