@@ -49,16 +49,14 @@ TEST_F(SystemFactsTest, FreeSpaceIsTotalFreeBytesInMillionsRoundedHalfToEven) {
 }
 
 TEST_F(SystemFactsTest, NamesAreCutByTheirReportedSizesAndAskedOnce) {
-    EXPECT_EQ(getUserName(), "") << "a failed query is not cached";
-    EXPECT_EQ(getComputerName(), "");
+    const auto names = [] { return getUserName() + "/" + getComputerName(); };
+    EXPECT_EQ(names(), "/") << "a failed query is not cached";
     fake.user = "alice";
     fake.computer = "DESK-01";
-    EXPECT_EQ(getUserName(), "alice");
-    EXPECT_EQ(getComputerName(), "DESK-01");
+    EXPECT_EQ(names(), "alice/DESK-01");
     fake.user = "bob";
     fake.computer = "DESK-02";
-    EXPECT_EQ(getUserName(), "alice");
-    EXPECT_EQ(getComputerName(), "DESK-01");
+    EXPECT_EQ(names(), "alice/DESK-01");
 }
 
 TEST_F(SystemFactsTest, WindowsFolderEndsWithExactlyOneSeparator) {
