@@ -54,7 +54,6 @@ TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
         "/dev/loop3 /snap/core squashfs ro 0 0\n"
         "tmpfs /run tmpfs rw 0 0\n"
         "tmpfs /tmp tmpfs rw 0 0\n"
-        "server:/export /mnt/nfs nfs4 rw 0 0\n"
         "overlay /var/lib/docker/x overlay rw 0 0\n"
         "/dev/sdc1 /mnt/with\\040space\\134tab\\011 xfs rw 0 0\n"
         "/dev/sdd1 /mnt/odd\\x12\\04 xfs rw 0 0\n"
@@ -69,12 +68,27 @@ TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
                         {"/home", DriveKind::Fixed},
                         {"/media/cd", DriveKind::CdRom},
                         {"/media/usb", DriveKind::Removable},
-                        {"/mnt/nfs", DriveKind::Network},
                         {"/mnt/odd\\x12\\04", DriveKind::Fixed},  // not escapes: kept
                         {"/mnt/with space\\tab\t", DriveKind::Fixed},
                         {"/run", DriveKind::RamDisk},
                         {"/tmp", DriveKind::RamDisk},
                     }));
+}
+
+TEST(LinuxDrives, FileSystemTypesMakeNetworkRamAndCdDrives) {
+    std::vector<std::pair<std::string, DriveKind>> types = {{"tmpfs", DriveKind::RamDisk},
+                                                            {"ramfs", DriveKind::RamDisk},
+                                                            {"iso9660", DriveKind::CdRom},
+                                                            {"udf", DriveKind::CdRom}};
+    for (const char* network : {"nfs", "nfs4", "cifs", "smb3", "smbfs", "ncpfs", "afs", "ceph",
+                                "glusterfs", "9p", "sshfs", "fuse.sshfs", "davfs"})
+        types.emplace_back(network, DriveKind::Network);
+    for (const auto& [type, kind] : types) {
+        const std::vector<DriveEntry> drives =
+            drivesFromMounts("/dev/sde1 /mnt/x " + type + " rw 0 0\n", [](auto&) { return false; });
+        ASSERT_EQ(drives.size(), 1u) << type;
+        EXPECT_EQ(drives[0].type, kind) << type;
+    }
 }
 
 }  // namespace

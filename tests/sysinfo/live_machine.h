@@ -11,5 +11,7 @@ struct LiveMachine {
     std::string windowsFolder;
     std::string documents;
     std::uint64_t addressSpace = 0;  // the bytes of this process's user address space
+    std::string userName;
+    std::string computerName;
 };
 LiveMachine liveMachine();

@@ -1,7 +1,9 @@
 // Checks against this machine of what always holds on Linux.
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -22,8 +24,15 @@ LiveMachine liveMachine() {
     static const TempFolder config;
     config.write("user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Live Documents\"\n");
     setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
-    return {"/", "/no/such/folder", "/usr/", std::string(std::getenv("HOME")) + "/Live Documents",
-            std::min<std::uint64_t>(0x7FFFFFFFF000u, limit.rlim_cur)};
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    return {"/",
+            "/no/such/folder",
+            "/usr/",
+            std::string(std::getenv("HOME")) + "/Live Documents",
+            std::min<std::uint64_t>(0x7FFFFFFFF000u, limit.rlim_cur),
+            getpwuid(geteuid())->pw_name,
+            host};
 }
 
 namespace {

@@ -19,8 +19,13 @@ LiveMachine liveMachine() {
     GetSystemInfo(&system);
     const auto lowest = reinterpret_cast<std::uintptr_t>(system.lpMinimumApplicationAddress);
     const auto highest = reinterpret_cast<std::uintptr_t>(system.lpMaximumApplicationAddress);
-    return {"C:", "Q:\\no\\such\\drive", narrow(_wgetenv(L"SystemRoot")) + "\\",
-            narrow(_wgetenv(L"USERPROFILE")) + "\\Documents", highest - lowest + 1};
+    return {"C:",
+            "Q:\\no\\such\\drive",
+            narrow(_wgetenv(L"SystemRoot")) + "\\",
+            narrow(_wgetenv(L"USERPROFILE")) + "\\Documents",
+            highest - lowest + 1,
+            narrow(_wgetenv(L"USERNAME")),
+            narrow(_wgetenv(L"COMPUTERNAME"))};
 }
 
 namespace {
