@@ -72,13 +72,13 @@ TEST_F(FileIoTest, ExistsFindsOnlyOrdinaryFilesAndClearDeletesEveryMatch) {
 
 TEST_F(FileIoTest, FailuresShowTheirMessageBoxes) {
     const std::string unreachable = folder.file("no/such.txt");
-    cFileIO file, printer;
+    cFileIO file;
     file.init(unreachable);
     file.appendLine("x", true);  // silent: no box
     file.appendLine("x");
-    file.appendLine("x");  // the same file's failure is told once
-    printer.init(unreachable);
-    printer.printLine("x");
+    file.appendLine("x");    // the same file's failure is told once
+    file.init(unreachable);  // named anew: its next failure is told again
+    file.printLine("x");
     file.openFile("RANDOM");
     EXPECT_EQ(shownTexts(),
               (std::vector<std::string>{
