@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,9 +19,10 @@ VersionBlock blockNamed(const std::u16string& productVersion) {
         {{{0x0409, 0x04B0}}, {{"040904B0", {{"ProductVersion", productVersion}}}}});
 }
 
-VersionBlock readImage(const std::string& image) {
-    return readPeVersionResource(
-        MemoryByteSource(reinterpret_cast<const unsigned char*>(image.data()), image.size()));
+// The first `size` bytes of the image, the rest of it lying beyond them unseen.
+VersionBlock readImage(const std::string& image, std::size_t size = std::string::npos) {
+    return readPeVersionResource(MemoryByteSource(
+        reinterpret_cast<const unsigned char*>(image.data()), std::min(size, image.size())));
 }
 
 std::string imageOf(std::vector<ResourceLanguage> languages, bool pe32Plus = true,
@@ -87,9 +89,12 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
 // troublesome value, and each input of the fuzzing corpus (with every crasher fuzzing found) must
 // give a block or nothing: never a read outside the image.
 TEST(PeVersionReader, DamagedImagesAndTheFuzzCorpusNeverReadOutsideTheImage) {
-    const std::string image = imageOf({{0x409, blockNamed(u"1.0")}});
+    const VersionBlock block = blockNamed(u"1.0");
+    const std::string image = imageOf({{0x409, block}});
+    // A cut gives the version once it holds the whole block, and never from the bytes beyond.
+    const std::size_t blockEnd = image.find(std::string(block.begin(), block.end())) + block.size();
     for (std::size_t size = 0; size < image.size(); ++size)
-        readImage(image.substr(0, size));
+        EXPECT_EQ(readImage(image, size).empty(), size < blockEnd) << size;
     const std::size_t headersAndDirectory = 0x200 + 0x60;
     for (std::size_t at = 0; at < headersAndDirectory; ++at) {
         for (const unsigned char value : {0x00, 0x7F, 0x80, 0xFF}) {
