@@ -70,10 +70,16 @@ TEST(VersionBlockQuery, DamagedBlocksGiveNoValueAndNeverReadOutside) {
     cutKey[0] = 12;
     const VersionBlock after = versionNode("FileVersion", 1, 2, {'1', 0, 0, 0}, {});
     cutKey.insert(cutKey.end(), after.begin(), after.end());
-    const VersionBlock cutKeyBlock = versionNode(
-        "VS_VERSION_INFO", 0, 0, {},
-        {versionNode("StringFileInfo", 1, 0, {}, {versionNode("040904B0", 1, 0, {}, {cutKey})})});
-    EXPECT_EQ(query(cutKeyBlock, "\\StringFileInfo\\040904B0\\FileVersion"), "<none>");
+    const auto fileVersionOf = [](const VersionBlock& table) {
+        const VersionBlock block =
+            versionNode("VS_VERSION_INFO", 0, 0, {},
+                        {versionNode("StringFileInfo", 1, 0, {},
+                                     {versionNode("040904B0", 1, 0, {}, {table})})});
+        return query(block, "\\StringFileInfo\\040904B0\\FileVersion");
+    };
+    EXPECT_EQ(fileVersionOf(cutKey), "<none>");
+    // A value of one character without its zero is still read.
+    EXPECT_EQ(fileVersionOf(versionNode("FileVersion", 1, 1, {'7', 0}, {})), "7");
 
     // A value that claims more than its node holds is cut at the node's end.
     for (const DamagedVersionBlock& row : damagedVersionBlocks())
