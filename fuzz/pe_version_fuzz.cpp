@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/memory_byte_source.h"
 #include "sysinfo/pe_version_reader.h"
 #include "sysinfo/version_block.h"
 

@@ -288,14 +288,6 @@ private:
 
 }  // namespace
 
-bool MemoryByteSource::read(std::uint64_t offset, std::size_t count, unsigned char* out) const {
-    if (count > size_ || offset > size_ - count)
-        return false;
-    if (count > 0)
-        std::memcpy(out, data_ + offset, count);
-    return true;
-}
-
 VersionBlock readPeVersionResource(const ByteSource& source) {
     PeFile file(source);
     return file.readHeaders() ? file.versionResource() : VersionBlock();

@@ -19,17 +19,6 @@ public:
     virtual bool read(std::uint64_t offset, std::size_t count, unsigned char* out) const = 0;
 };
 
-class MemoryByteSource : public ByteSource {
-public:
-    MemoryByteSource(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
-    std::uint64_t size() const override { return size_; }
-    bool read(std::uint64_t offset, std::size_t count, unsigned char* out) const override;
-
-private:
-    const unsigned char* data_;
-    std::size_t size_;
-};
-
 // The version resource of a Windows program file, PE32 or PE32+: the resource directory's
 // RT_VERSION entry, its VS_VERSION_INFO name (else its first name) and its language-neutral
 // language (else US English, else its first language), read as raw bytes for

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "bench/pe_image.h"
+#include "fuzz/memory_byte_source.h"
 #include "sysinfo/version_block.h"
 #include "tests/support/temp_folder.h"
 #include "toolkit/os/file_system.h"
