@@ -66,6 +66,11 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
     const auto beyondRva = static_cast<std::uint32_t>(0x1000 + 2 * section.size());
     beyond.replace(0xD8, 4, reinterpret_cast<const char*>(&beyondRva), 4);  // PE32+ entry 2
     EXPECT_TRUE(readImage(beyond + section + section).empty());
+    // Two data directories (PE32+ NumberOfRvaAndSizes) end before the resource entry.
+    std::string twoDirectories = imageOf({{0x409, version}});
+    ASSERT_EQ(twoDirectories[0xC4], 16);
+    twoDirectories[0xC4] = 2;
+    EXPECT_TRUE(readImage(twoDirectories).empty());
 
     TempFolder folder;
     const std::string program = folder.write("tool.exe", imageOf({{0x409, blockNamed(u"2.5")}}));
