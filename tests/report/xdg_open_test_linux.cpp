@@ -31,6 +31,7 @@ TEST_F(XdgOpenTest, OpenerVerdictMapsOntoShellResultsAndARunningViewerDoesNotHol
         {"exit 2", 2},
         {"exit 3", 31},
         {"exit 4", 31},
+        {"exit 127", 31},  // a command not found, as for an opener that cannot be run
         {"exit 1", 0},
         {"kill -9 $$", 0},
     };
