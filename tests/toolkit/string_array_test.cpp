@@ -81,6 +81,8 @@ TEST_F(StringArrayFileTest, StorageGrowsByOneSlotPerItem) {
     EXPECT_EQ(arr.GetIndexByText("Y", 0, true), 0);
     arr.Add("\xC3\xA9t\xC3\xA9");                           // "été"
     EXPECT_EQ(arr.GetIndexByText("\xC3\x89T\xC3\x89"), 3);  // "ÉTÉ": accented letters too
+    arr.Add("caf\xE9");  // a byte that is not UTF-8, as Linux names may hold, is kept
+    EXPECT_EQ(arr.GetIndexByText("CAF\xE9"), 4);
 }
 
 TEST_F(StringArrayFileTest, LoadFromDiskAppendsOneEmptyItemAfterTheLastLine) {
