@@ -26,12 +26,13 @@ LiveMachine liveMachine() {
     setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     char host[256] = {};
     gethostname(host, sizeof host - 1);
+    const passwd* user = getpwuid(geteuid());  // none where the user has no entry
     return {"/",
             "/no/such/folder",
             "/usr/",
             std::string(std::getenv("HOME")) + "/Live Documents",
             std::min<std::uint64_t>(0x7FFFFFFFF000u, limit.rlim_cur),
-            getpwuid(geteuid())->pw_name,
+            user != nullptr ? user->pw_name : "",
             host};
 }
 
