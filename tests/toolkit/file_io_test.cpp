@@ -32,6 +32,8 @@ TEST_F(FileIoTest, FileNumbersReuseTheLowestFreeNumber) {
     EXPECT_EQ(table.FreeFile(), 2);
     EXPECT_FALSE(table.open(1, folder.file("x.txt"), osfs::OpenMode::Write, error));
     EXPECT_EQ(error, "File already open");
+    EXPECT_FALSE(table.open(0, folder.file("x.txt"), osfs::OpenMode::Write, error));
+    EXPECT_EQ(error, "Bad file name or number");
 }
 
 TEST_F(FileIoTest, WritesCrLfLinesAndClosesWhatItOpened) {

@@ -54,6 +54,7 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
         {200, 100, [](clsPicture& p, const PictureBox&) { p.resizeAbsolute(30, 70); }, 30, 70},
         {200, 100, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 100, 50},
         {100, 400, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 25, 100},
+        {1, 3, [](clsPicture& p, const PictureBox&) { p.resizeAbsolute(30, 70); }, 30, 70},
     };
     HeadlessPictureBox container;
     container.setBounds({0, 0, 100 * kTwipsPerPixel, 100 * kTwipsPerPixel});
