@@ -53,8 +53,11 @@ TEST_F(PageTextTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogge
         EXPECT_EQ(text, c.expected) << c.content.substr(0, 12);
         EXPECT_EQ(cap, c.cap == 0 ? 400 : c.cap);  // a cap of 0 is handed back as its value
     }
-    // Without lines the file comes whole, whatever the cap.
+    // Without lines the file comes whole, whatever the cap, up to the byte bound.
     EXPECT_EQ(ReadTextFile(folder.write("in.txt", "a\r\nb\rc"), false, true, 1), "a\r\nb\rc");
+    EXPECT_EQ(ReadTextFile(folder.write("in.txt", oneMiB), false, true, 1), oneMiB);
+    EXPECT_EQ(ReadTextFile(folder.write("in.txt", oneMiB + "z"), false, true, 1),
+              oneMiB + kWarning + "1");
 
     int cap = 0;
     ReadTextFileInto(text, folder.file("missing.txt"), true, true, cap);

@@ -109,6 +109,8 @@ TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
             EXPECT_EQ(std::make_pair(size.width, size.height), std::make_pair(300, 20));
         }
     }
+    PixelSize wide{};
+    EXPECT_TRUE(readImageSize(pngHeader(1 << 16, 20), wide) && wide.width == 1 << 16);
 }
 
 }  // namespace
