@@ -129,6 +129,15 @@ TEST_F(FileIoTest, WaitSucceedsAtOnceOrGivesUpAtTheDeadline) {
     EXPECT_FALSE(fileNamed("missing.txt").waitUntilFileCanBeOpened(3));
     EXPECT_EQ(headless().doEventsCount, 3);
     EXPECT_EQ(headless().pointerHistory.back(), kPointerDefault);
+
+    // While the wait lets events run, another file may take its number: each try asks anew.
+    setClockForTesting([this, calls = 0]() mutable {
+        std::string error;
+        if (++calls == 2)  // the first retry; the first call set the deadline
+            gFileNumbers().open(1, folder.write("late.txt", ""), osfs::OpenMode::Read, error);
+        return now = now.plusSeconds(1);
+    });
+    EXPECT_TRUE(fileNamed("late.txt").waitUntilFileCanBeOpened(3));
 }
 
 }  // namespace
