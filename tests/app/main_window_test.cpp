@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,6 +31,18 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(lvFolders().ListItems().Item(3).Text(), folder.file("product/a/b"));
     EXPECT_EQ(lvFolders().ColumnHeaders().Text(1), "List of Folders to Examine");
+    // Items and headers are numbered from 1; outside, the platform's failure.
+    const auto failureOf = [](const std::function<void()>& use) {
+        try {
+            use();
+        } catch (const std::out_of_range& failure) {
+            return std::string(failure.what());
+        }
+        return std::string("none");
+    };
+    for (const int outside : {0, 4})
+        EXPECT_EQ(failureOf([&] { lvFolders().ListItems().Item(outside); }), "Index out of bounds");
+    EXPECT_EQ(failureOf([&] { lvFolders().ColumnHeaders().Text(2); }), "Index out of bounds");
     EXPECT_EQ(window().Caption(), "Configuration Report - v1.2   (build 37)");
     EXPECT_TRUE(boxesSeen().empty());
 

@@ -77,6 +77,10 @@ public:
     virtual SubItemCollection& ListSubItems() = 0;
 };
 
+// The collections below number their entries from 1 to Count(). Throws std::out_of_range with
+// the platform's text, "Index out of bounds", for an index outside.
+void requireIndexInRange(int index, int count);
+
 class ListItemCollection {
 public:
     virtual ~ListItemCollection() = default;

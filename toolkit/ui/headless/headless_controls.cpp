@@ -1,7 +1,5 @@
 #include "toolkit/ui/headless/headless_controls.h"
 
-#include <stdexcept>
-
 std::string HeadlessListBox::List(int index) const {
     if (index < 0 || index >= ListCount())
         return std::string();
@@ -9,8 +7,7 @@ std::string HeadlessListBox::List(int index) const {
 }
 
 const std::string& NumberedTexts::at(int index) const {
-    if (index < 1 || index > count())
-        throw std::out_of_range("Index out of bounds");
+    requireIndexInRange(index, count());
     return texts_[static_cast<size_t>(index - 1)];
 }
 
@@ -20,8 +17,7 @@ ListItem& HeadlessListItems::Add(const std::string& text) {
 }
 
 ListItem& HeadlessListItems::Item(int index) {
-    if (index < 1 || index > Count())
-        throw std::out_of_range("Index out of bounds");
+    requireIndexInRange(index, Count());
     return *items_[static_cast<size_t>(index - 1)];
 }
 

@@ -40,8 +40,8 @@ private:
     std::vector<std::string> lines_;
 };
 
-// A list of texts numbered from 1, as sub-items and column headers are. An index outside
-// throws std::out_of_range, as the platform's collections raise "Index out of bounds".
+// A list of texts numbered from 1, as sub-items and column headers are; an index outside
+// throws (requireIndexInRange).
 class NumberedTexts {
 public:
     void clear() { texts_.clear(); }

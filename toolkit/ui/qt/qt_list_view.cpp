@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QTimer>
-#include <stdexcept>
 
 #include "toolkit/ui/redraw_pacer.h"
 
@@ -69,8 +68,7 @@ ListItem& QtListItems::Add(const std::string& text) {
 }
 
 ListItem& QtListItems::Item(int index) {
-    if (index < 1 || index > Count())
-        throw std::out_of_range("Index out of bounds");
+    requireIndexInRange(index, Count());
     return *items_[static_cast<size_t>(index - 1)];
 }
 

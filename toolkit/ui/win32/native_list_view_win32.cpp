@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
-#include <stdexcept>
-
 #include "toolkit/os/wide_text_win32.h"
 #include "toolkit/ui/win32/drawing_hold_win32.h"
 
@@ -85,8 +83,7 @@ ListItem& NativeListItems::Add(const std::string& text) {
 }
 
 ListItem& NativeListItems::Item(int index) {
-    if (index < 1 || index > Count())
-        throw std::out_of_range("Index out of bounds");
+    requireIndexInRange(index, Count());
     return *items_[static_cast<size_t>(index - 1)];
 }
 
