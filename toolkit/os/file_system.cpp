@@ -55,9 +55,8 @@ bool matchesWildcards(std::string_view name, std::string_view pattern, bool igno
             ++n;
         } else if (starPattern != std::string_view::npos) {
             // Let the last "*" take one more character and try again from there.
-            p = starPattern + 1;
-            starName += characterLength(name, starName);
-            n = starName;
+            p = starPattern;
+            n = starName + characterLength(name, starName);
         } else {
             return false;
         }
