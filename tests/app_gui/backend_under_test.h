@@ -13,6 +13,18 @@
 const int& paintsOf(ListView& view);
 // Lets the time pass while the backend handles its events.
 void waitHandlingEvents(std::chrono::milliseconds time);
+// Handles events until `done` holds, for at most `limit`, and says whether it came to hold. A
+// timer may fire late on a loaded machine, so a test waits for its effect, not for its time.
+inline bool waitHandlingEventsUntil(const std::function<bool()>& done,
+                                    std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    constexpr std::chrono::milliseconds kStep{10};
+    for (std::chrono::milliseconds waited{0}; !done(); waited += kStep) {
+        if (waited >= limit)
+            return false;
+        waitHandlingEvents(kStep);
+    }
+    return true;
+}
 
 // A real backend whose clock stands still, so that only its first yield handles events, and
 // which runs `atFirstYield` there.

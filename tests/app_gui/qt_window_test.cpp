@@ -84,8 +84,7 @@ TEST_F(QtWindowTest, AnAddedRowHoldsTheListsDrawingForAnInterval) {
     lvFolders().ListItems().Add("row").ListSubItems().Add("1,024");
     EXPECT_EQ(list->topLevelItem(0)->text(1), "1,024");
     EXPECT_FALSE(list->updatesEnabled());
-    waitHandlingEvents(2 * RedrawPacer::kInterval);
-    EXPECT_TRUE(list->updatesEnabled());
+    EXPECT_TRUE(waitHandlingEventsUntil([list] { return list->updatesEnabled(); }));
 }
 
 // A mouse button going down over a button reports which button, Shift, Ctrl and Alt, and where
