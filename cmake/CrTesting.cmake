@@ -11,6 +11,9 @@ if(CR_BUILD_TESTS)
         find_package(GTest REQUIRED)
         add_library(cr_gtest_main INTERFACE)
         target_link_libraries(cr_gtest_main INTERFACE GTest::gtest_main GTest::gtest)
+        # Each test program ends by checking that it left no file descriptor open.
+        target_sources(cr_gtest_main INTERFACE
+            ${CMAKE_SOURCE_DIR}/tests/support/program_end/open_descriptors_linux.cpp)
     endif()
 endif()
 
