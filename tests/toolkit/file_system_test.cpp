@@ -90,6 +90,8 @@ TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     ASSERT_TRUE(osfs::lookUp(folder.file("product/a.txt"), viaPath));
     EXPECT_EQ(std::tie(viaHeld.name, viaHeld.size, viaHeld.attributes),
               std::tie(viaPath.name, viaPath.size, viaPath.attributes));
+    ASSERT_TRUE(osfs::lookUp(folder.file("product"), viaPath));
+    EXPECT_EQ(viaPath.size, 0) << "a folder has no size, as on Windows";
     EXPECT_FALSE(held.lookUp("missing.txt", viaHeld));
     EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
     EXPECT_FALSE(osfs::DirectorySearch(folder.file("missing/*.*")).next(viaHeld));
