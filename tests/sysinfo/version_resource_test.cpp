@@ -4,6 +4,7 @@
 
 #include "bench/pe_image.h"
 #include "sysinfo/file_version.h"
+#include "sysinfo/utf16_text.h"
 #include "sysinfo/version_record.h"
 #include "tests/sysinfo/damaged_version_blocks.h"
 #include "tests/sysinfo/fake_sys_platform.h"
@@ -48,6 +49,8 @@ TEST(VersionBlockQuery, FindsValuesByPathAsUtf8Text) {
     for (const auto& [path, expected] : cases)
         EXPECT_EQ(query(block, path), expected) << path;
     EXPECT_EQ(query(block, "\\").size(), 52u) << "the root's own value, VS_FIXEDFILEINFO";
+    const unsigned char cutPair[] = {0x3D, 0xD8, 0x00, 0xDE};  // the text is its first unit
+    EXPECT_EQ(utf16LeToUtf8(cutPair, 1), "\xEF\xBF\xBD") << "a high surrogate at the end";
 }
 
 // Every cut of a block is read without a step outside it, and a node that declares a length

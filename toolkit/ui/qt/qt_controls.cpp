@@ -69,7 +69,6 @@ std::string QtListBox::List(int index) const {
 }
 
 QtRichTextBox::QtRichTextBox(QTextEdit& edit) : QtControl(edit) {
-    edit.setAcceptRichText(false);
     // The box informs; nothing reads what a user might type into it.
     edit.setReadOnly(true);
 }
