@@ -91,4 +91,18 @@ TEST(LinuxDrives, FileSystemTypesMakeNetworkRamAndCdDrives) {
     }
 }
 
+TEST(LinuxTypeNames, AreTheExtensionInUpperCaseOrFileOrFileFolder) {
+    const struct {
+        const char* path;
+        bool isFolder;
+        const char* typeName;
+    } cases[] = {
+        {"/a/notes.txt", false, "TXT File"}, {"/a/archive.tar.Gz", false, "GZ File"},
+        {"/a.d/README", false, "File"},      {"/a/trailing.", false, "File"},
+        {"/a/b.txt", true, "File folder"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(unregisteredTypeName(c.path, c.isFolder), c.typeName) << c.path;
+}
+
 }  // namespace
