@@ -18,7 +18,8 @@ VersionBlock sampleBlock() {
          {{"040904B0",
            {{"FileVersion", u"1.2.3.4"},
             {"ProductVersion", u"5.6"},
-            {"LegalCopyright", u"\x7F\u00A9 M\u00FCller \U0001F600 \u07FF\u0800\uFFFF\U00010000"},
+            {"LegalCopyright",
+             u"\x7F\u00A9 M\u00FCller \U0001F600 \u07FF\u0800\uFFFF\U00010000\U0010FFFF"},
             {"Comments", std::u16string(u"before\0after", 12)},
             {"Broken", std::u16string(1, char16_t{0xD800})}}},
           {"040704E4", {{"FileVersion", u"9.9"}}}}});
@@ -39,7 +40,7 @@ TEST(VersionBlockQuery, FindsValuesByPathAsUtf8Text) {
         {"\\VarFileInfo\\Translation", std::string("\x09\x04\xB0\x04\x07\x04\xE4\x04", 8)},
         {"\\StringFileInfo\\040904B0\\LegalCopyright",
          "\x7F\xC2\xA9 M\xC3\xBCller \xF0\x9F\x98\x80 "
-         "\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80"},
+         "\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
         {"\\StringFileInfo\\040904B0\\Comments", "before"},
         {"\\StringFileInfo\\040904B0\\Broken", "\xEF\xBF\xBD"},  // a lone surrogate
         {"\\StringFileInfo\\040704E4\\ProductVersion", "<none>"},
