@@ -89,6 +89,7 @@ TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
     } cases[] = {
         {pngHeader(300, 20), true},
         {"GIF89a\x2c\x01\x14\x00"s, true},
+        {"GIF87a\x2c\x01\x14\x00"s, true},
         {bmpStart + "\x0c\0\0\0\x2c\x01\x14\x00"s + std::string(4, '\0'), true},  // OS/2
         {bmpStart + "\x28\0\0\0\x2c\x01\0\0\xec\xff\xff\xff"s, true},             // drawn top down
         {"\xff\xd8\xff\xe0\x00\x04xx\xff\xff\xc0\x00\x11\x08\x00\x14\x01\x2c\x03"s, true},
