@@ -48,12 +48,14 @@ TEST_F(XdgOpenTest, OpenerVerdictMapsOntoShellResultsAndARunningViewerDoesNotHol
     ASSERT_EQ(pipe(output), 0);
     std::fflush(stdout);
     const int savedOutput = dup(STDOUT_FILENO);
-    dup2(output[1], STDOUT_FILENO);  // and output[1] stands for any other file the tool has open
+    dup2(output[1], STDOUT_FILENO);  // and output[1] stands for any other file the tool has open,
+    dup2(output[1], 200);            // below and above the ones the launch opens for itself
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(launchDocument(document, ""), 33);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
     dup2(savedOutput, STDOUT_FILENO);
     close(savedOutput);
+    close(200);
     close(output[1]);
     pollfd outputEnd{output[0], POLLIN, 0};
     char byte = 0;

@@ -52,6 +52,7 @@ TEST(VersionBlockQuery, FindsValuesByPathAsUtf8Text) {
     EXPECT_EQ(query(block, "\\").size(), 52u) << "the root's own value, VS_FIXEDFILEINFO";
     const unsigned char cutPair[] = {0x3D, 0xD8, 0x00, 0xDE};  // the text is its first unit
     EXPECT_EQ(utf16LeToUtf8(cutPair, 1), "\xEF\xBF\xBD") << "a high surrogate at the end";
+    EXPECT_EQ(utf16LeToUtf8(cutPair, 2), "\xF0\x9F\x98\x80") << "a pair at the end";
 }
 
 // Every cut of a block is read without a step outside it, and a node that declares a length
