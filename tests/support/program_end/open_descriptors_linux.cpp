@@ -17,8 +17,9 @@ std::set<int> openDescriptors() {
     if (listing == nullptr)
         return found;
     while (const dirent* entry = readdir(listing)) {
-        if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != dirfd(listing))
-            found.insert(std::atoi(entry->d_name));
+        const int descriptor = std::atoi(entry->d_name);
+        if (entry->d_name[0] != '.' && descriptor != dirfd(listing))
+            found.insert(descriptor);
     }
     closedir(listing);
     return found;
