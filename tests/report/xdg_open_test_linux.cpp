@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -32,13 +33,22 @@ TEST_F(XdgOpenTest, OpenerVerdictMapsOntoShellResultsAndARunningViewerDoesNotHol
         {"exit 3", 31},
         {"exit 4", 31},
         {"exit 127", 31},  // a command not found, as for an opener that cannot be run
-        {"exit 1", 0},
+        {"echo 'viewer says' >&2; exit 1", 0},
         {"kill -9 $$", 0},
     };
+    // The viewer's error output is the tool's, where the user can read what went wrong.
+    std::fflush(stderr);
+    const int savedErrors = dup(STDERR_FILENO);
+    const int errors = open(folder.file("errors").c_str(), O_WRONLY | O_CREAT, 0600);
+    dup2(errors, STDERR_FILENO);
+    close(errors);
     for (const auto& [script, result] : cases) {
         useOpener(script);
         EXPECT_EQ(launchDocument(document, ""), result) << script;
     }
+    dup2(savedErrors, STDERR_FILENO);
+    close(savedErrors);
+    EXPECT_EQ(folder.read("errors"), "viewer says\n");
     // A viewer that keeps running (it closes its error output, which ctest would wait for) is
     // left running: the tool waits for its verdict a short while only, far less than its 30 s,
     // and neither the viewer nor the tool's waiter for it holds the tool's output or files, so
