@@ -9,6 +9,7 @@
 void fuzzFormatValue(const std::uint8_t* data, std::size_t size);
 void fuzzLineReader(const std::uint8_t* data, std::size_t size);
 void fuzzStringArray(const std::uint8_t* data, std::size_t size);
+void fuzzPeVersion(const std::uint8_t* data, std::size_t size);
 
 struct FuzzTarget {
     const char* name;  // also the folder of its saved inputs
@@ -19,6 +20,7 @@ inline constexpr FuzzTarget kFuzzTargets[] = {
     {"format_value", fuzzFormatValue},
     {"line_reader", fuzzLineReader},
     {"string_array", fuzzStringArray},
+    {"pe_version", fuzzPeVersion},
 };
 
 // Aborts with `what` when `holds` is false.

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the version-resource reader as a program image, then queries the
-// block it finds, and feeds the same bytes to the block reader directly.
-#include <cstddef>
-#include <cstdint>
+// block it finds, and feeds the same bytes to the block reader directly. No input may make a
+// read outside the bytes it was given, which the sanitizers and the container checks stop.
 #include <string>
 
+#include "fuzz/fuzz_targets.h"
 #include "fuzz/memory_byte_source.h"
 #include "sysinfo/pe_version_reader.h"
 #include "sysinfo/version_block.h"
@@ -20,8 +20,7 @@ void queryAll(const VersionBlock& block) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void fuzzPeVersion(const std::uint8_t* data, std::size_t size) {
     queryAll(readPeVersionResource(MemoryByteSource(data, size)));
     queryAll(VersionBlock(data, data + size));
-    return 0;
 }
