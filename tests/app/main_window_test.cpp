@@ -43,6 +43,8 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
     for (const int outside : {0, 4})
         EXPECT_EQ(failureOf([&] { lvFolders().ListItems().Item(outside); }), "Index out of bounds");
     EXPECT_EQ(failureOf([&] { lvFolders().ColumnHeaders().Text(2); }), "Index out of bounds");
+    lvFolders().ListItems().Clear();
+    EXPECT_EQ(failureOf([&] { lvFolders().ListItems().Item(1); }), "Index out of bounds");
     EXPECT_EQ(window().Caption(), "Configuration Report - v1.2   (build 37)");
     EXPECT_TRUE(boxesSeen().empty());
 

@@ -26,7 +26,8 @@ TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
     FakeSysPlatform& fake = installFakeSysPlatform();
     HeadlessUi& headless = installHeadlessUi();
     const std::string file = "c:\\donn\u00e9es\\tool.exe";
-    fake.findRecords[file] = {osfs::kAttrArchive | osfs::kAttrHidden, 5000000000ull};
+    fake.findRecords[file] = {osfs::kAttrArchive | osfs::kAttrHidden | osfs::kAttrReadOnly,
+                              5000000000ull};
     fake.times[file] = {{2005, 5, 22, 14, 5, 9}, {2006, 1, 2, 0, 0, 1}, {2007, 12, 31, 23, 59, 58}};
     fake.versionBlocks[file] =
         byteCharacterBlock({"CompanyName", "FileDescription", "FileVersion", "InternalName",
@@ -53,7 +54,7 @@ TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
               "\r\n"
               "Normal          = False\r\n"
               "Archive         = True\r\n"
-              "ReadOnly        = False\r\n"
+              "ReadOnly        = True\r\n"
               "System          = False\r\n"
               "Hidden          = True\r\n"
               "Compress        = False\r\n");

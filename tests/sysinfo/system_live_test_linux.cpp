@@ -21,16 +21,17 @@
 LiveMachine liveMachine() {
     rlimit limit{};
     getrlimit(RLIMIT_AS, &limit);
-    static const TempFolder config;
+    static const TempFolder config;  // also the home, which is not the account's own
     config.write("user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Live Documents\"\n");
     setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    setenv("HOME", config.path().c_str(), 1);
     char host[256] = {};
     gethostname(host, sizeof host - 1);
     const passwd* user = getpwuid(geteuid());  // none where the user has no entry
     return {"/",
             "/no/such/folder",
             "/usr/",
-            std::string(std::getenv("HOME")) + "/Live Documents",
+            config.path() + "/Live Documents",
             std::min<std::uint64_t>(0x7FFFFFFFF000u, limit.rlim_cur),
             user != nullptr ? user->pw_name : "",
             host};

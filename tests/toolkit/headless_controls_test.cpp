@@ -25,6 +25,11 @@ TEST_F(HeadlessUiTest, EndProgramClosesOpenFilesBeforeTheExitHook) {
     EXPECT_FALSE(fileOpenAtExit);
 }
 
+TEST(UiTest, WithNoBackendInstalledTheHeadlessOneAnswers) {
+    installUi(nullptr);
+    EXPECT_NE(dynamic_cast<HeadlessUi*>(&ui()), nullptr);
+}
+
 // With no answer planned a box answers its default button, and a position it lacks its first.
 TEST_F(HeadlessUiTest, MessageBoxesAnswerTheirDefaultButton) {
     const struct {
