@@ -38,19 +38,23 @@ TEST_F(HeadlessWindowTest, RunYieldsFourTimesUnderTheHourglassAndAClickThereStar
     EXPECT_EQ(launched.size(), 1u);
 }
 
-// The golden report masks the drives; here their block is pinned on a machine of two disks.
-TEST_F(HeadlessWindowTest, DriveBlockGivesTheFreeMegabytesOfEachFixedDrive) {
+// The golden report masks the drives and the processes; here their blocks are pinned on a
+// machine of two disks and two programs.
+TEST_F(HeadlessWindowTest, DriveAndProcessBlocksListEachFixedDriveAndEachProgram) {
     FakeSysPlatform& fake = installFakeSysPlatform();
     fake.driveList = {{"C:", DriveKind::Fixed}, {"E:", DriveKind::CdRom}, {"D:", DriveKind::Fixed}};
     fake.space = {0, 0, 1234567890123};
+    fake.processes = {{4, true, true, "a.exe"}, {8, true, true, "b.exe"}};
     startWithThreeFolders();
     clickButton(cmdGather());
     setSysPlatformForTesting(nullptr);
-    EXPECT_NE(folder.read("morvasoftware_bug_report.htm")
-                  .find("<H2>List of Free Space on Hard Drives</h2>\r\n"
-                        "Free Space on C: = 1,234,568 MB<BR>\r\n"
-                        "Free Space on D: = 1,234,568 MB<BR>\r\n<a href=#top>"),
-              std::string::npos);
+    const std::string report = folder.read("morvasoftware_bug_report.htm");
+    for (const char* block : {"<H2>List of Free Space on Hard Drives</h2>\r\n"
+                              "Free Space on C: = 1,234,568 MB<BR>\r\n"
+                              "Free Space on D: = 1,234,568 MB<BR>\r\n<a href=#top>",
+                              "<H1>List of Running Processes</H1>\r\n<BR>\r\n"
+                              "a.exe<BR>\r\nb.exe<BR>\r\n\r\n<BR>\r\n<a href=#top>"})
+        EXPECT_NE(report.find(block), std::string::npos) << block;
 }
 
 // Nothing but Exit and the close box ends the program, and they do even while start-up walks

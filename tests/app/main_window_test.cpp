@@ -44,7 +44,9 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
         EXPECT_EQ(failureOf([&] { lvFolders().ListItems().Item(outside); }), "Index out of bounds");
     EXPECT_EQ(failureOf([&] { lvFolders().ColumnHeaders().Text(2); }), "Index out of bounds");
     lvFolders().ListItems().Clear();
+    lvFolders().ColumnHeaders().Clear();
     EXPECT_EQ(failureOf([&] { lvFolders().ListItems().Item(1); }), "Index out of bounds");
+    EXPECT_EQ(failureOf([&] { lvFolders().ColumnHeaders().Text(1); }), "Index out of bounds");
     EXPECT_EQ(window().Caption(), "Configuration Report - v1.2   (build 37)");
     EXPECT_TRUE(boxesSeen().empty());
 

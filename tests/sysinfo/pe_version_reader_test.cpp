@@ -38,6 +38,11 @@ TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFi
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}, {0, neutral}})), neutral);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}})), english);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x40C, blockNamed(u"french")}})), german);
+    // A version resource named other than 1 is the one there is.
+    std::string renamed = imageOf({{0x409, english}});
+    ASSERT_EQ(renamed[0x228], 1);
+    renamed[0x228] = 7;
+    EXPECT_EQ(readImage(renamed), english);
 
     // Data may start right at the start of its section (RVA 0x1000, file offset 0x200): the
     // data entry is turned to point there.

@@ -23,8 +23,9 @@ TEST_F(LogTest, InitWritesTheSeparatorThenOnlyLevelsUpToZeroAreWrittenAndMirrore
     HeadlessListBox list;
     log.setlistBox(&list);
     log.init(logFile, errorFile, tempFile);
-    EXPECT_EQ((Lines{logFile, errorFile, tempFile}),
-              (Lines{folder.file("tool.log"), folder.file("error.log"), folder.file("temp.log")}));
+    EXPECT_EQ((Lines{logFile, errorFile, tempFile, log.errorFile()}),
+              (Lines{folder.file("tool.log"), folder.file("error.log"), folder.file("temp.log"),
+                     folder.file("error.log")}));
     log.log("one", 1);
     log.log("zero");
     log.log("negative", -3);

@@ -54,7 +54,7 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
         {200, 100, [](clsPicture& p, const PictureBox&) { p.resizeAbsolute(30, 70); }, 30, 70},
         {200, 100, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 100, 50},
         {100, 400, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 25, 100},
-        {1, 3, [](clsPicture& p, const PictureBox&) { p.resizeAbsolute(30, 70); }, 30, 70},
+        {1, 1, [](clsPicture& p, const PictureBox&) { p.resizeAbsolute(30, 70); }, 30, 70},
     };
     HeadlessPictureBox container;
     container.setBounds({0, 0, 100 * kTwipsPerPixel, 100 * kTwipsPerPixel});
@@ -79,6 +79,9 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
     EXPECT_NEAR(box.layers().layers().back().width, 10, 0.01);
     picture.BlankOutput();
     EXPECT_TRUE(box.layers().layers().empty());
+    picture.displayInPicControl(nullptr);  // shown unscaled, and drawn at once
+    EXPECT_EQ(box.layers().layers().size(), 1u);
+    EXPECT_EQ(box.refreshCount, 1);
 }
 
 TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
