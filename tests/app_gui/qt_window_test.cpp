@@ -31,7 +31,12 @@ using QtWindowTest = MainWindowTest;
 // The message window's label wraps its text and is painted in its own grey, not in the
 // window's colour.
 TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglassTakenBack) {
-    startWithThreeFolders();
+    Qt::CursorShape walkCursor = Qt::ArrowCursor;
+    startWithThreeFolders([&walkCursor] {
+        if (QApplication::overrideCursor() != nullptr)
+            walkCursor = QApplication::overrideCursor()->shape();
+    });
+    EXPECT_EQ(walkCursor, Qt::WaitCursor);
     QWidget& owner = widgetOf(window());
     EXPECT_EQ(owner.size(), QSize(490, 388));
     EXPECT_EQ(owner.findChild<QPushButton*>("cmdGather")->font().pointSizeF(), 8.0);

@@ -35,6 +35,7 @@ class FileTableTest : public ReportTest {};
 TEST_F(FileTableTest, RowsFollowTheListingHiddenFilesGetNoRowAndTheLastDayIsTheTwelfth) {
     HeadlessWindow window;
     ListBox& lstFiles = window.addListBox("lstFiles", {});
+    lstFiles.AddItem(folder.file("earlier/b.txt"));  // the folder before's, of the same name
     const DateTime noon{2005, 5, 22, 12, 0, 0};
     for (const char* name : {"b.txt", "a.ini", "c.log", ".hidden"})
         setLastWrite(folder.write(std::string("product/") + name, "x"), noon);

@@ -57,5 +57,6 @@ inline std::vector<DamagedVersionBlock> damagedVersionBlocks() {
          std::string(english.begin(), english.end())},
         {"a translation of an odd length", block(3, {}), translation,
          std::string(english.begin(), english.begin() + 3)},
+        {"a translation of one byte", block(1, {}), translation, std::string(1, '\x09')},
     };
 }

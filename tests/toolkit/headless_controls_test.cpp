@@ -64,6 +64,7 @@ TEST(HeadlessWindowTest, OnlyTheFirstShowRaisesResize) {
     window.close();
     window.show();
     EXPECT_EQ(resizes, 1);
+    EXPECT_FALSE(window.isClosed());
 }
 
 }  // namespace
