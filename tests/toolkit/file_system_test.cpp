@@ -69,7 +69,7 @@ TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
     EXPECT_EQ(folder.read("first.txt"), "kept") << "opening another file closes the first";
     char byte = 0;
     EXPECT_EQ(file.read(&byte, 1), -1) << "a read that the system refuses fails at once";
-    EXPECT_EQ(file.errorDescription(), "Path/File access error");
+    EXPECT_EQ(file.errorDescription(), "Permission denied");
     ASSERT_TRUE(file.close());
 
     // Failures are described in the same words on every platform.

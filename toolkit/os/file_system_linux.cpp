@@ -25,6 +25,9 @@ Failure failureOf(int error) {
             return Failure::PathNotFound;
         case EACCES:
         case EPERM:
+        // A descriptor of the tool's is never closed while in use, so this is a read of a file
+        // opened to write, or the reverse, which Windows refuses as access denied.
+        case EBADF:
         case EROFS:
         case ETXTBSY:
         case EBUSY:
