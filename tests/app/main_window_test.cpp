@@ -197,6 +197,8 @@ TEST_F(MainWindowTest, MessageWindowFollowsItsHeightAndEveryButtonClosesIt) {
     EXPECT_EQ(std::make_pair(box.ScaleWidth(), box.ScaleHeight()), std::make_pair(5085, 2955));
     box.setClientSize(5085, 2955 + 607);  // no whole number of pixels: kept as given
     EXPECT_EQ(box.find("lblText")->Bounds().height, 2085 + 607);
+    bool closedByUser = false;  // a window the program closes is not closed by the user
+    box.setOnClose([&closedByUser] { closedByUser = true; });
     for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"}) {
         EXPECT_EQ(box.find(name)->Bounds().top, 2355 + 607) << name;
         form.show();
@@ -204,6 +206,7 @@ TEST_F(MainWindowTest, MessageWindowFollowsItsHeightAndEveryButtonClosesIt) {
         clickButton(*box.findAs<Button>(name));
         EXPECT_FALSE(isShown(box)) << name;
     }
+    EXPECT_FALSE(closedByUser);
 }
 
 }  // namespace
