@@ -218,6 +218,8 @@ TEST(LineReaderTest, LongLinesAreCutAtTheCapAndContinueInTheNextRead) {
     EXPECT_EQ(readAll("abcdefg\r\nhi", 3),
               (Pieces{{"abc", true}, {"def", true}, {"g", false}, {"hi", false}}));
     EXPECT_EQ(readAll("abc\r\n", 3), (Pieces{{"abc", false}}));
+    // A cap below one character still moves on, a byte at a time.
+    EXPECT_EQ(readAll(inCodePage("\u00e9"), 1), (Pieces{{"\xC3", true}, {"\xA9", false}}));
     // A file without line ends is handed out piece by piece, never as one huge line.
     const std::string half(100 * 1024, 'q');
     EXPECT_EQ(readAll(half + half, half.size()), (Pieces{{half, true}, {half, false}}));

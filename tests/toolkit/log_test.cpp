@@ -81,7 +81,10 @@ TEST_F(LogTest, UnreachableLogFileShowsOneBoxPerLineAndIsNotAvailable) {
     gLog().log("second");
     EXPECT_EQ(shownTexts(), Lines(2, "An error occurred appending to file " + unreachable +
                                          "\r\nErr = Path not found"));
+    std::string error;  // a file that cannot be opened closes every open file, whoever holds it
+    ASSERT_TRUE(gFileNumbers().open(1, folder.file("held.txt"), osfs::OpenMode::Write, error));
     EXPECT_EQ(gLog().CheckFileAvailability(unreachable), 0);
+    EXPECT_EQ(gFileNumbers().get(1), nullptr);
     EXPECT_EQ(gLog().CheckFileAvailability(folder.file("new.log")), -1);  // creates the file
     EXPECT_EQ(folder.read("new.log"), "");
 }
