@@ -12,10 +12,6 @@ inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The most memory the process has held at once since it started, as the system counts it, in
-// bytes (defined per platform).
-std::size_t peakResidentBytes();
-
 // A fault case: the real start-up and report run on the headless controls, in a fresh tool
 // folder. The run returning proves that the tool ended by itself; ctest's timeout catches a
 // hang.

@@ -1,5 +1,5 @@
-// What a Linux file system refuses: unreadable parts of the product tree, read-only files of an
-// earlier run, paths longer than the 4,096 bytes a call accepts.
+// What a Linux file system refuses: read-only files of an earlier run, paths longer than the
+// 4,096 bytes a call accepts.
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -39,21 +39,6 @@ protected:
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the run did not end well";
     }
 };
-
-TEST_F(Unprivileged, UnreadableFoldersAndFilesAreListedWithoutTheirContents) {
-    const std::string product = folder.makeFolder("product");
-    folder.write("product/open.ini", "open=1\r\n");
-    const std::string secretFile = folder.write("product/secret.ini", "secret=1\r\n");
-    folder.write("product/locked/inside.ini", "inside=1\r\n");
-    folder.write("product/unsearchable/listed.ini", "listed=1\r\n");
-    chmod(secretFile.c_str(), 0);
-    chmod(folder.file("product/locked").c_str(), 0);
-    chmod(folder.file("product/unsearchable").c_str(), 0644);  // names readable, entries not
-
-    expectReport(product, 3, {"open=1<BR>", "<TR><TD>secret.ini</td>"},
-                 {"secret=1", "inside=1", "listed=1"});
-    EXPECT_TRUE(contains(logText(), "Cant load the file " + secretFile));
-}
 
 TEST_F(Unprivileged, ReadOnlyFilesOfAnEarlierRunAreKeptOrReplacedWhole) {
     for (const char* name : {"morvasoftware_bug_report.htm", "tool.log", "style.css",
