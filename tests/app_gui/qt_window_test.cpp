@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "app/msg_box_form.h"
 #include "app/qt/desktop_identity.h"
@@ -90,35 +89,6 @@ TEST_F(QtWindowTest, AnAddedRowHoldsTheListsDrawingForAnInterval) {
     EXPECT_EQ(list->topLevelItem(0)->text(1), "1,024");
     EXPECT_FALSE(list->updatesEnabled());
     EXPECT_TRUE(waitHandlingEventsUntil([list] { return list->updatesEnabled(); }));
-}
-
-// A mouse button going down over a button reports which button, Shift, Ctrl and Alt, and where
-// in twips.
-TEST_F(QtWindowTest, MouseDownReportsTheButtonTheShiftKeysAndThePlace) {
-    start();
-    const std::unique_ptr<Window> window = ui().createWindow();
-    Button& button = window->addButton("button", "Press", {0, 0, 1500, 600});
-    std::vector<float> reported;
-    button.setOnMouseDown([&reported](int pressed, int shift, float x, float y) {
-        reported = {float(pressed), float(shift), x, y};
-    });
-    window->show();
-    const struct {
-        Qt::MouseButton pressed;
-        Qt::KeyboardModifiers keys;
-        std::vector<float> expected;
-    } cases[] = {
-        {Qt::LeftButton, Qt::ShiftModifier, {1, 1, 150, 75}},
-        {Qt::RightButton, Qt::ControlModifier | Qt::AltModifier, {2, 6, 150, 75}},
-        {Qt::MiddleButton, Qt::AltModifier | Qt::ShiftModifier, {4, 5, 150, 75}},
-        {Qt::BackButton, Qt::NoModifier, {0, 0, 150, 75}},
-    };
-    for (const auto& c : cases) {
-        QWidget* widget = widgetOf(*window).findChild<QWidget*>("button");
-        QTest::mousePress(widget, c.pressed, c.keys, QPoint(10, 5));
-        QTest::mouseRelease(widget, c.pressed, c.keys, QPoint(10, 5));
-        EXPECT_EQ(reported, c.expected) << c.pressed;
-    }
 }
 
 // Regression: Esc on "Error reading from File" answered Abort and ended the program, and Esc on
