@@ -18,7 +18,7 @@ inline bool contains(const std::string& text, const std::string& part) {
 class FaultTest : public ReportTest {
 protected:
     // Runs the start-up and "Create Report" with `product` as the one candidate folder.
-    virtual void runReport(const std::string& product) {
+    void runReport(const std::string& product) {
         setProductFoldersForTesting(std::vector<std::string>{product});
         frmReportConfiguration form;
         form.Form_Load();

@@ -48,8 +48,9 @@ TEST_F(TreeShapes, FolderRemovedAfterTheStartUpStillGivesACompleteReport) {
 }
 
 // Names are written as they are. On Windows the report is in code page 1252 (Wine under a UTF-8
-// locale), with "?" for a letter it lacks; Linux names are bytes, not always UTF-8.
-TEST_F(TreeShapes, NamesWithSpacesMarkupSignsAndOtherLettersAreListedAndEmbedded) {
+// locale), with "?" for a letter it lacks; Linux names are bytes, not always UTF-8. A file's
+// bytes, NUL and 0xFF among them, go through the code page and come back as they were.
+TEST_F(TreeShapes, OddNamesAreListedAndEmbeddedAndBinaryBytesKept) {
     struct OddName {
         const char* name;
         const char* listedOnWindows;  // null: the name itself
@@ -75,6 +76,14 @@ TEST_F(TreeShapes, NamesWithSpacesMarkupSignsAndOtherLettersAreListedAndEmbedded
         if (!windows)
             shown.push_back("<H3>" + folder.file(sub) + "/" + odd.name + "</H3>");
     }
+
+    std::string everyOtherByte;  // every byte but the line ends
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte != '\r' && byte != '\n')
+            everyOtherByte += static_cast<char>(byte);
+    }
+    folder.write(sub + "/binary.ini", everyOtherByte);
+    shown.push_back(everyOtherByte + "<BR>\r\n");
 
     expectReport(folder.file("pr&duct #1 %s"), 2, shown);
 }
