@@ -168,10 +168,10 @@ std::string FormatValue(double value, std::string_view pattern) {
     if (std::isnan(value))
         return FormatValue(std::int64_t{0}, pattern);
     const double rounded = std::round(value);
-    constexpr double kLimit = 9.2e18;
+    constexpr double kLimit = 9223372036854775808.0;  // 2^63
     if (rounded >= kLimit)
         return FormatValue(std::numeric_limits<std::int64_t>::max(), pattern);
-    if (rounded <= -kLimit)
+    if (rounded < -kLimit)
         return FormatValue(std::numeric_limits<std::int64_t>::min(), pattern);
     return FormatValue(static_cast<std::int64_t>(rounded), pattern);
 }

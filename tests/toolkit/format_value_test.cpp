@@ -25,7 +25,10 @@ TEST(FormatValueTest, NumbersFollowTheirPattern) {
         {12345678901234, "###,###", "12,345,678,901,234"},  // grouping beyond the places
         {1234567, "###", "1234567"},
         {5, "(###)", "(5)"},
-        {1e300, "###", "9223372036854775807"},  // clamped, never a failure
+        {1e300, "###", "9223372036854775807"},                  // clamped, never a failure
+        {9223372036854775808.0, "###", "9223372036854775807"},  // 2^63, the first beyond
+        {9.2e18, "###", "9200000000000000000"},
+        {-1e300, "###", "-9223372036854775808"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatValue(c.value, c.pattern), c.expected) << c.value << " " << c.pattern;
