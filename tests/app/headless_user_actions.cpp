@@ -37,6 +37,10 @@ bool isShown(Window& window) {
     return dynamic_cast<HeadlessWindow&>(window).isShown();
 }
 
+void closeByUser(Window& window) {
+    dynamic_cast<HeadlessWindow&>(window).userClose();
+}
+
 void planAnswer(MsgAnswer answer) {
     dynamic_cast<HeadlessUi&>(ui()).answers.push_back(answer);
 }

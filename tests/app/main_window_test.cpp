@@ -207,6 +207,9 @@ TEST_F(MainWindowTest, MessageWindowFollowsItsHeightAndEveryButtonClosesIt) {
         EXPECT_FALSE(isShown(box)) << name;
     }
     EXPECT_FALSE(closedByUser);
+    form.show();
+    closeByUser(box);
+    EXPECT_TRUE(closedByUser);
 }
 
 }  // namespace

@@ -20,8 +20,9 @@ void toggleCheckBox(ListView& view, int row);
 bool tickShown(ListView& view, int row);
 // A click with the left, right or middle mouse button.
 void clickButton(Button& button, int mouseButton = kLeftButton);
-// Whether the window is on the screen.
+// Whether the window is on the screen, and the user closing it with its close box.
 bool isShown(Window& window);
+void closeByUser(Window& window);
 
 // A message box as the user saw it.
 struct BoxSeen {

@@ -73,6 +73,11 @@ HWND handleOf(Control& control) {
     return dynamic_cast<NativeControl&>(control).hwnd();
 }
 
+// A window of the tool is found by its class and its caption.
+HWND handleOf(Window& window) {
+    return FindWindowW(L"ConfigReportWindow", widen(window.Caption()).c_str());
+}
+
 }  // namespace
 
 void installBackendUnderTest(std::function<void()> atFirstYield) {
@@ -115,9 +120,12 @@ void clickButton(Button& button, int mouseButton) {
     pumpPendingMessages();
 }
 
-// A window of the tool is found by its class and its caption.
 bool isShown(Window& window) {
-    return IsWindowVisible(FindWindowW(L"ConfigReportWindow", widen(window.Caption()).c_str()));
+    return IsWindowVisible(handleOf(window));
+}
+
+void closeByUser(Window& window) {
+    SendMessageW(handleOf(window), WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 const int& paintsOf(ListView& view) {

@@ -133,6 +133,10 @@ bool isShown(Window& window) {
     return widgetOf(window).isVisible();
 }
 
+void closeByUser(Window& window) {
+    widgetOf(window).close();
+}
+
 const int& paintsOf(ListView& view) {
     return paintsOf(*treeOf(view).viewport());
 }
