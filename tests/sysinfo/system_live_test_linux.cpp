@@ -12,6 +12,8 @@
 
 #include "sysinfo/file_properties.h"
 #include "sysinfo/sys_platform.h"
+#include "sysinfo/system_facts.h"
+#include "tests/support/scoped_variable.h"
 #include "tests/support/temp_folder.h"
 #include "tests/sysinfo/live_machine.h"
 #include "toolkit/ui/headless/headless_ui.h"
@@ -49,17 +51,30 @@ TEST(LinuxLiveTest, FilePropertiesComeFromTheFile) {
     // The file's own times, in UTC: 2021-06-15 12:34:56.
     const timespec stamps[2] = {{1623760496, 0}, {1623760496, 0}};
     ASSERT_EQ(utimensat(AT_FDCWD, text.c_str(), stamps, 0), 0);
+    chmod(text.c_str(), 0444);
     clsFileProp props;
     props.FindFileInfo(text, false);
     EXPECT_EQ(props.ByteSize(), "5 bytes");
     EXPECT_EQ(props.FileType(), "TXT File");
     EXPECT_EQ(props.IconIndex(), 0);  // Linux gives no icons
+    EXPECT_TRUE(props.ReadOnly());
     EXPECT_EQ(props.LastAccessTime(), "2021-6-15 at 12:34:56");
     EXPECT_EQ(props.LastWriteTime(), "2021-6-15 at 12:34:56");
 
     props.FindFileInfo(folder.path(), false);
     ASSERT_EQ(headless.shown.size(), 1u);
     EXPECT_EQ(headless.shown[0].text, "Can't open the file");
+}
+
+// Without HOME the account's home folder holds the documents.
+TEST(LinuxLiveTest, WithoutHomeTheAccountsHomeIsTheUsers) {
+    setSysPlatformForTesting(nullptr);
+    installHeadlessUi();
+    liveMachine();  // names the user-dirs file
+    const passwd* user = getpwuid(geteuid());
+    ASSERT_NE(user, nullptr);
+    const ScopedVariable noHome("HOME", nullptr);
+    EXPECT_EQ(getMyDocumentsFolder(), std::string(user->pw_dir) + "/Live Documents");
 }
 
 }  // namespace

@@ -54,6 +54,9 @@ TEST_F(FileIoTest, ReadsEveryLineThenOneEmptyText) {
     folder.write("in.txt", "a\r\nb");
     // The final empty read adds one more line end.
     EXPECT_EQ(fileNamed("in.txt").LoadFileToString("\r\n"), "a\r\nb\r\n\r\n");
+    const std::string piece(16 * 1024 * 1024, 'x');  // a longer line comes in pieces of 16 MiB
+    folder.write("long.txt", piece + "y");
+    EXPECT_EQ(fileNamed("long.txt").LoadFileToString("|"), piece + "|y||");
     EXPECT_EQ(fileNamed("missing.txt").LoadFileToString("\r\n"), "");
     EXPECT_NE(logText().find("cFileIO - An error occurred opening the file " +
                              folder.file("missing.txt") + "\r\nErr = File not found\r\n"),

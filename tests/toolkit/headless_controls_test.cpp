@@ -3,6 +3,8 @@
 #include <string>
 
 #include "tests/toolkit/program_folder_fixture.h"
+#include "toolkit/os/os_traits.h"
+#include "toolkit/os/system_names.h"
 #include "toolkit/ui/headless/headless_controls.h"
 #include "toolkit/ui/headless/headless_window.h"
 
@@ -28,6 +30,12 @@ TEST_F(HeadlessUiTest, EndProgramClosesOpenFilesBeforeTheExitHook) {
 TEST(UiTest, WithNoBackendInstalledTheHeadlessOneAnswers) {
     installUi(nullptr);
     EXPECT_NE(dynamic_cast<HeadlessUi*>(&ui()), nullptr);
+}
+
+// A program outside the system's folders keeps its files beside itself.
+TEST(AppTest, DescribesTheRunningProgramByItsFolderAndName) {
+    const std::string named = App().Path + os::kPathSeparator + App().EXEName;
+    EXPECT_EQ(os::executablePath(), named + (os::kPathSeparator == '\\' ? ".exe" : ""));
 }
 
 // With no answer planned a box answers its default button, and a position it lacks its first.
