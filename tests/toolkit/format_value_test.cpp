@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -29,6 +30,7 @@ TEST(FormatValueTest, NumbersFollowTheirPattern) {
         {9223372036854775808.0, "###", "9223372036854775807"},  // 2^63, the first beyond
         {9.2e18, "###", "9200000000000000000"},
         {-1e300, "###", "-9223372036854775808"},
+        {std::nan(""), "000", "000"},  // not a number counts as zero
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatValue(c.value, c.pattern), c.expected) << c.value << " " << c.pattern;
