@@ -98,7 +98,8 @@ struct FolderIdentity {
 bool openFolder(const std::string& path, FolderIdentity& identity,
                 std::vector<std::string>& subfolders);
 
-bool removeFile(const std::string& path);
+// A failure is noted for lastErrorDescription().
+void removeFile(const std::string& path);
 bool createFolder(const std::string& path);
 
 enum class OpenMode {

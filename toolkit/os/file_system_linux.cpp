@@ -272,11 +272,9 @@ bool openFolder(const std::string& path, FolderIdentity& identity,
     return true;
 }
 
-bool removeFile(const std::string& path) {
-    if (unlink(path.c_str()) == 0)
-        return true;
-    noteFailureOn(path, errno);
-    return false;
+void removeFile(const std::string& path) {
+    if (unlink(path.c_str()) != 0)
+        noteFailureOn(path, errno);
 }
 
 bool createFolder(const std::string& path) {

@@ -403,12 +403,10 @@ bool openFolder(const std::string& path, FolderIdentity& identity,
     return true;
 }
 
-bool removeFile(const std::string& path) {
+void removeFile(const std::string& path) {
     QuietDriveErrors quiet;
-    if (DeleteFileW(widen(path).c_str()))
-        return true;
-    noteLastError();
-    return false;
+    if (!DeleteFileW(widen(path).c_str()))
+        noteLastError();
 }
 
 bool createFolder(const std::string& path) {
