@@ -4,7 +4,6 @@
 
 #include "report/control_lookup.h"
 #include "report/file_classes.h"
-#include "report/file_lookup.h"
 #include "report/file_table.h"
 #include "report/read_text_file.h"
 #include "report/tool_files.h"
@@ -40,11 +39,10 @@ std::string& embeddedText() {
     return text;
 }
 
-// Writes the file's text as one line of the report.
-void embedFile(const osfs::HeldFolder& folder, const std::string& name, const std::string& fileName,
-               int maxLines, cFileIO& writer) {
+// Writes the text of `file`, open or not, as one line of the report.
+void embedFile(osfs::File& file, const std::string& fileName, int maxLines, cFileIO& writer) {
     std::string& text = embeddedText();
-    ReadTextFileInto(text, folder, name, fileName, true, true, maxLines);
+    ReadTextFileInto(text, file, fileName, true, true, maxLines);
     writer.appendLine(text);
 }
 
@@ -65,23 +63,26 @@ void writeLinks(const std::string& key, cFileIO& writer) {
 }
 
 // The file's text is embedded only while it still names an ordinary file of the section's
-// kind; the year of a data file's name is compared with the clock at that moment. The kind
-// comes from the name alone, so it is checked first: each file is then looked up on disk in
-// its own section only, not in all three.
+// kind whose data is on this machine (a file kept only in the cloud is listed, but opening it
+// would start a download); the year of a data file's name is compared with the clock at that
+// moment. The kind comes from the name alone, so it is checked first: each file is then asked
+// for on disk in its own section only, not in all three. An ordinary file that cannot be
+// opened still gets its block, with no text.
 void writeFileBlocks(ListBox& lstFiles, const osfs::HeldFolder& folder, const Section& section,
                      cFileIO& writer) {
     for (int index = 0; index < lstFiles.ListCount(); ++index) {
         const std::string fileName = lstFiles.List(index);
         if (classifyFile(fileName, nowLocal().year) != section.fileClass)
             continue;
-        const std::string name = GetFileNameFromPath(fileName);
-        if (!isEmbeddableFile(folder, name))
+        osfs::File file;
+        if (file.openOrdinary(folder, GetFileNameFromPath(fileName)) ==
+            osfs::OrdinaryOpen::NotOrdinary)
             continue;
         writer.appendLine("<H3>" + fileName + "</H3>");
         writer.appendLine(
             std::string("<TABLE width=100% border=2 valign=top align=center><tr><td bgcolor=") +
             section.cellColour + ">");
-        embedFile(folder, name, fileName, section.maxLines, writer);
+        embedFile(file, fileName, section.maxLines, writer);
         writer.appendLine("</td></tr></TABLE>");
     }
 }

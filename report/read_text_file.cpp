@@ -83,11 +83,9 @@ void ReadTextFileInto(std::string& text, const std::string& fileName, bool byLin
     readOpened(text, file, opened, fileName, byLines, addBreaks, maxLines);
 }
 
-void ReadTextFileInto(std::string& text, const osfs::HeldFolder& folder, const std::string& name,
-                      const std::string& fileName, bool byLines, bool addBreaks, int& maxLines) {
-    osfs::File file;
-    const bool opened = file.open(folder, name, osfs::OpenMode::Read);
-    readOpened(text, file, opened, fileName, byLines, addBreaks, maxLines);
+void ReadTextFileInto(std::string& text, osfs::File& file, const std::string& fileName,
+                      bool byLines, bool addBreaks, int& maxLines) {
+    readOpened(text, file, file.isOpen(), fileName, byLines, addBreaks, maxLines);
 }
 
 std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks, int& maxLines) {

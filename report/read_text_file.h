@@ -4,7 +4,7 @@
 #include <string>
 
 namespace osfs {
-class HeldFolder;
+class File;
 }
 
 // The line cap that a cap of 0 stands for.
@@ -28,9 +28,10 @@ std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBrea
 // each would be grown, copied and paged in again every time.
 void ReadTextFileInto(std::string& text, const std::string& fileName, bool byLines, bool addBreaks,
                       int& maxLines);
-// The same for the file `name` of `folder`, opened relative to it; `fileName` is its full name.
-void ReadTextFileInto(std::string& text, const osfs::HeldFolder& folder, const std::string& name,
-                      const std::string& fileName, bool byLines, bool addBreaks, int& maxLines);
+// The same for `file`, opened by the caller, or not when it could not be opened; `fileName` is
+// its full name.
+void ReadTextFileInto(std::string& text, osfs::File& file, const std::string& fileName,
+                      bool byLines, bool addBreaks, int& maxLines);
 
 // The same for a cap the caller does not need back.
 inline std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks,

@@ -36,6 +36,8 @@ TEST(FileSystemLinuxTest, ReadOnlyMarkedPipesRefusedNewFilesByUmaskAndDescriptor
     EXPECT_FALSE(osfs::isOrdinaryFile(facts.attributes));
     osfs::File file;
     EXPECT_FALSE(file.open(pipe, osfs::OpenMode::Read));
+    EXPECT_EQ(file.openOrdinary(osfs::HeldFolder(folder.path()), "pipe"),
+              osfs::OrdinaryOpen::NotOrdinary);
 
     // A new file gets what the user's umask allows, as any other program's would.
     const mode_t userMask = umask(022);

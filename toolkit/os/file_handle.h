@@ -37,6 +37,10 @@ std::intptr_t openHandle(const std::string& path, OpenMode mode, std::int64_t& s
 // The same for the entry `name` of a held folder.
 std::intptr_t openHandleIn(const HeldFolder::Impl& folder, const std::string& name, OpenMode mode,
                            std::int64_t& size);
+// File::openOrdinary's question for the entry `name` of a held folder; `handle` receives the
+// open file's handle (kNoHandle unless Opened) and `size` its size in bytes.
+OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& name,
+                            std::intptr_t& handle, std::int64_t& size);
 // The count read, 0 at the end, -1 (failure noted) on failure.
 long long readHandle(std::intptr_t handle, char* buffer, std::size_t size);
 // The same from `offset` on.

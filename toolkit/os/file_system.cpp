@@ -147,6 +147,14 @@ bool File::open(const HeldFolder& folder, const std::string& name, OpenMode mode
     return opened(detail::openHandleIn(folder.impl(), name, mode, size_));
 }
 
+OrdinaryOpen File::openOrdinary(const HeldFolder& folder, const std::string& name) {
+    close();
+    std::intptr_t handle = detail::kNoHandle;
+    const OrdinaryOpen found = detail::openOrdinaryIn(folder.impl(), name, handle, size_);
+    opened(handle);
+    return found;
+}
+
 bool File::opened(std::intptr_t handle) {
     handle_ = handle;
     if (handle_ == detail::kNoHandle) {

@@ -108,6 +108,13 @@ enum class OpenMode {
     Append,  // at the end; created when it does not exist
 };
 
+// What File::openOrdinary found.
+enum class OrdinaryOpen {
+    Opened,       // an ordinary file whose data is on this machine, now open to read
+    NotOrdinary,  // gone, or no ordinary file, or kept only in the cloud: not opened
+    Unreadable,   // an ordinary file that could not be opened (no permission, for one)
+};
+
 // A folder held for the look-ups and opens of the files in it, so that the system does not walk
 // the folder's whole path again for each of them: on Linux a descriptor of the folder that the
 // calls take relative names to, on Windows the folder's path, which its calls take whole. When
@@ -146,6 +153,13 @@ public:
     bool open(const std::string& path, OpenMode mode);
     // Opens the entry `name` of `folder`.
     bool open(const HeldFolder& folder, const std::string& name, OpenMode mode);
+    // Opens the entry `name` of `folder` to read it when it is an ordinary file (isOrdinaryFile)
+    // whose data is on this machine (not isCloudOnly). Each platform asks in its own order:
+    // Linux opens first, the open's own look at the file telling what a look-up would, and
+    // looks the name up only when the open fails, to tell a file it may not read from one that
+    // is gone or no ordinary file; Windows looks up first, since opening a cloud-only file
+    // starts its download.
+    OrdinaryOpen openOrdinary(const HeldFolder& folder, const std::string& name);
     bool isOpen() const;
     // The file's size in bytes when it was opened; -1 when it is not open.
     std::int64_t size() const { return size_; }

@@ -289,9 +289,10 @@ namespace detail {
 namespace {
 
 int openFlags(OpenMode mode) {
-    // O_NONBLOCK keeps the open of a pipe from waiting for its other end; openedRegular then
-    // refuses everything but regular files, as a text file of the tool must be one.
-    const int always = O_CLOEXEC | O_NONBLOCK;
+    // O_NONBLOCK keeps the open of a pipe from waiting for its other end, and O_NOCTTY the open
+    // of a terminal from making it the tool's; openedRegular then refuses everything but
+    // regular files, as a text file of the tool must be one.
+    const int always = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
     switch (mode) {
         case OpenMode::Write:
             return always | O_WRONLY | O_CREAT | O_TRUNC;
@@ -303,21 +304,31 @@ int openFlags(OpenMode mode) {
     return always | O_RDONLY;
 }
 
-// The descriptor of an open that gave one, when it is a regular file; its size from the same
+// The descriptor of an open that gave one, when it is a regular file; `facts` from the same
 // look.
-std::intptr_t openedRegular(int descriptor, const std::string& path, std::int64_t& size) {
+std::intptr_t openedRegular(int descriptor, const std::string& path, struct stat& facts) {
     if (descriptor < 0) {
         noteFailureOn(path, errno);
         return kNoHandle;
     }
-    struct stat facts {};
     if (fstat(descriptor, &facts) != 0 || !S_ISREG(facts.st_mode)) {
         ::close(descriptor);
         noteFailure(Failure::AccessError);
         return kNoHandle;
     }
-    size = static_cast<std::int64_t>(facts.st_size);
     return descriptor;
+}
+
+std::intptr_t openedRegular(int descriptor, const std::string& path, std::int64_t& size) {
+    struct stat facts {};
+    const std::intptr_t handle = openedRegular(descriptor, path, facts);
+    if (handle != kNoHandle)
+        size = static_cast<std::int64_t>(facts.st_size);
+    return handle;
+}
+
+bool isOrdinaryOnThisMachine(const FileFacts& facts) {
+    return isOrdinaryFile(facts.attributes) && !isCloudOnly(facts.attributes);
 }
 
 // The count of a read, tried again when a signal interrupted it; -1, with the failure noted,
@@ -345,6 +356,32 @@ std::intptr_t openHandleIn(const HeldFolder::Impl& folder, const std::string& na
                            std::int64_t& size) {
     return openedRegular(::openat(folder.descriptor, name.c_str(), openFlags(mode), 0666),
                          joinPath(folder.path, name), size);
+}
+
+// The open refuses everything but a regular file and looks at the file it opened, which tells
+// all that a look-up would; so only a name the open refuses is looked up, to tell a file that
+// may not be read from one that is gone or no ordinary file. The open of a pipe or device, so
+// refused, waits for nothing and takes no terminal (O_NONBLOCK, O_NOCTTY).
+OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& name,
+                            std::intptr_t& handle, std::int64_t& size) {
+    struct stat raw {};
+    const std::string path = joinPath(folder.path, name);
+    handle = openedRegular(
+        ::openat(folder.descriptor, name.c_str(), openFlags(OpenMode::Read), 0666), path, raw);
+    if (handle != kNoHandle) {
+        if (isOrdinaryOnThisMachine(factsOf(name, raw))) {
+            size = static_cast<std::int64_t>(raw.st_size);
+            return OrdinaryOpen::Opened;
+        }
+        ::close(static_cast<int>(handle));
+        handle = kNoHandle;
+        return OrdinaryOpen::NotOrdinary;
+    }
+    // The look-up keeps the open's failure noted unless it fails itself.
+    FileFacts facts;
+    if (statEntry(folder.descriptor, folder.path, name, facts) && isOrdinaryOnThisMachine(facts))
+        return OrdinaryOpen::Unreadable;
+    return OrdinaryOpen::NotOrdinary;
 }
 
 long long readHandle(std::intptr_t handle, char* buffer, std::size_t size) {

@@ -453,6 +453,19 @@ std::intptr_t openHandleIn(const HeldFolder::Impl& folder, const std::string& na
     return openHandle(folder.pathOf(name), mode, size);
 }
 
+// The look-up comes first: a cloud-only file must be known before it is opened, since opening
+// it starts its download.
+OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& name,
+                            std::intptr_t& handle, std::int64_t& size) {
+    handle = kNoHandle;
+    const std::string path = folder.pathOf(name);
+    FileFacts facts;
+    if (!lookUp(path, facts) || !isOrdinaryFile(facts.attributes) || isCloudOnly(facts.attributes))
+        return OrdinaryOpen::NotOrdinary;
+    handle = openHandle(path, OpenMode::Read, size);
+    return handle == kNoHandle ? OrdinaryOpen::Unreadable : OrdinaryOpen::Opened;
+}
+
 namespace {
 
 // ReadFile from the file's position, or from the offset that `at` gives; a read at or past the
