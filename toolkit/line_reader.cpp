@@ -13,33 +13,31 @@ constexpr std::size_t kChunkBytes = 64 * 1024;
 constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 
-constexpr std::uint64_t kEveryByteOne = 0x0101010101010101ULL;
-constexpr std::uint64_t kEveryByteHigh = 0x8080808080808080ULL;
+}  // namespace
 
-// Non-zero when one of the eight bytes of `word` equals `byte`.
-std::uint64_t holdsByte(std::uint64_t word, char byte) {
-    const std::uint64_t differs = word ^ (kEveryByteOne * static_cast<unsigned char>(byte));
-    return (differs - kEveryByteOne) & ~differs & kEveryByteHigh;
-}
-
-// The position of the first line end in text[from, to), or `to`. Every byte of the report's
-// embedded text passes here, so whole words of eight bytes that hold no line end are skipped
-// at once; the word that holds one is searched byte by byte.
-std::size_t lineEndFrom(const std::string& text, std::size_t from, std::size_t to) {
-    const bool loneLineFeedEnds = os::kLoneLineFeedEndsLine;
-    const char* begin = text.data();
-    std::size_t at = from;
-    for (; to - at >= sizeof(std::uint64_t); at += sizeof(std::uint64_t)) {
-        std::uint64_t word;
-        std::memcpy(&word, begin + at, sizeof word);
-        if (holdsByte(word, kCarriageReturn) || (loneLineFeedEnds && holdsByte(word, kLineFeed)))
-            break;
+// The position of the first line end in buffer_[from, end_), or end_. Every byte of the report's
+// embedded text passes here, so the search is the C library's memchr, which looks at many
+// bytes at once. Where a lone LF ends a line, the first LF is found first and then a CR only
+// before it; the LF found is kept until the reader passes it, so that a file whose lines end in
+// a lone CR is not searched to the end of the buffer for an LF again for every line.
+std::size_t LineReader::lineEnd(std::size_t from) {
+    const char* begin = buffer_.data();
+    std::size_t limit = end_;
+    if (os::kLoneLineFeedEndsLine) {
+        if (lineFeed_ == kNotSearched || lineFeed_ < from) {
+            const void* found = std::memchr(begin + from, kLineFeed, end_ - from);
+            lineFeed_ = found != nullptr
+                            ? static_cast<std::size_t>(static_cast<const char*>(found) - begin)
+                            : end_;
+        }
+        limit = lineFeed_;
     }
-    const char* found = std::find_if(begin + at, begin + to, [loneLineFeedEnds](char c) {
-        return c == kCarriageReturn || (loneLineFeedEnds && c == kLineFeed);
-    });
-    return static_cast<std::size_t>(found - begin);
+    const void* found = std::memchr(begin + from, kCarriageReturn, limit - from);
+    return found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - begin)
+                            : limit;
 }
+
+namespace {
 
 bool isUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -71,6 +69,7 @@ bool LineReader::fill() {
     // into the front of the buffer and turned into UTF-8 where it lies.
     pos_ = 0;
     end_ = 0;
+    lineFeed_ = kNotSearched;
     if (buffer_.size() < kChunkBytes)
         buffer_.resize(kChunkBytes);
     const long long count = file_.read(buffer_.data(), kChunkBytes);
@@ -101,7 +100,7 @@ bool LineReader::appendLine(std::string& text, std::size_t maxBytes, bool* cut) 
     for (;;) {
         if (pos_ == end_ && !fill())
             return !failed_;
-        const std::size_t end = lineEndFrom(buffer_, pos_, end_);
+        const std::size_t end = lineEnd(pos_);
         if (end - pos_ > room) {
             const std::size_t piece = wholeCharacters(buffer_, pos_, room);
             text.append(buffer_, pos_, piece);

@@ -39,6 +39,7 @@ public:
 private:
     // Reads the next piece of the file once the text read before is all handed out.
     bool fill();
+    std::size_t lineEnd(std::size_t from);
     osfs::File& file_;
     // The text read and not yet handed out is buffer_[pos_, end_). The buffer keeps its size
     // between reads, so its room is neither freed nor zeroed again.
@@ -46,6 +47,10 @@ private:
     std::string& buffer_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
+    // The first LF at or after the last search's start in the buffer, or end_ when there is
+    // none; kNotSearched before the first search of a piece (see lineEnd).
+    static constexpr std::size_t kNotSearched = std::numeric_limits<std::size_t>::max();
+    std::size_t lineFeed_ = kNotSearched;
     bool eof_ = false;
     bool failed_ = false;
 };
