@@ -58,9 +58,13 @@ std::size_t wholeCharacters(const std::string& text, std::size_t from, std::size
 
 }  // namespace
 
-LineReader::LineReader(osfs::File& file) : file_(file), buffer_(ownBuffer_) {}
+// A reader begins where a file just opened begins. A file not open yet (size -1), or of size 0
+// (which the system also gives for files whose size it does not know, such as those of /proc),
+// is read until a read gives nothing.
+LineReader::LineReader(osfs::File& file) : LineReader(file, ownBuffer_) {}
 
-LineReader::LineReader(osfs::File& file, std::string& buffer) : file_(file), buffer_(buffer) {}
+LineReader::LineReader(osfs::File& file, std::string& buffer)
+    : file_(file), buffer_(buffer), unread_(file.size() > 0 ? file.size() : -1) {}
 
 bool LineReader::fill() {
     if (eof_)
@@ -78,6 +82,14 @@ bool LineReader::fill() {
     // A failed read may succeed when tried again, so the failure is not kept past the next try.
     failed_ = count < 0;
     eof_ = count == 0;
+    // Once exactly the size of the opened file has been read, the end is known: the read that
+    // would give nothing is saved (one for every file read whole). A read cut short before that
+    // (some file systems give them) changes nothing, and a file that grew after its open,
+    // whose reads pass its size, is read on until a read gives nothing.
+    if (count > 0 && unread_ > 0) {
+        unread_ -= count;
+        eof_ = unread_ == 0;
+    }
     return count > 0;
 }
 

@@ -51,6 +51,10 @@ private:
     // none; kNotSearched before the first search of a piece (see lineEnd).
     static constexpr std::size_t kNotSearched = std::numeric_limits<std::size_t>::max();
     std::size_t lineFeed_ = kNotSearched;
+    // The bytes still to read up to the size the file had when it was opened, when it had one
+    // and the reader began at its start; once they are read the end is known without another
+    // read. Negative when it is not known (see fill).
+    long long unread_;
     bool eof_ = false;
     bool failed_ = false;
 };
