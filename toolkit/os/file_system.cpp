@@ -76,6 +76,10 @@ bool isCloudOnly(unsigned attributes) {
     return (attributes & (kAttrOffline | kAttrRecallOnOpen | kAttrRecallOnDataAccess)) != 0;
 }
 
+bool isOrdinaryHere(unsigned attributes) {
+    return isOrdinaryFile(attributes) && !isCloudOnly(attributes);
+}
+
 bool matchesPattern(std::string_view name, std::string_view pattern, bool ignoreCase) {
     if (matchesWildcards(name, pattern, ignoreCase))
         return true;

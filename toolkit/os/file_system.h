@@ -45,6 +45,9 @@ bool isOrdinaryFile(unsigned attributes);
 // download, so the report lists it but never opens it.
 bool isCloudOnly(unsigned attributes);
 
+// An ordinary file whose data is on this machine: one whose text the report may read.
+bool isOrdinaryHere(unsigned attributes);
+
 // Windows wildcard rules on both platforms: "*" any run of characters, "?" one character, and
 // "*.*" every name, with or without a dot.
 bool matchesPattern(std::string_view name, std::string_view pattern, bool ignoreCase);
@@ -153,8 +156,8 @@ public:
     bool open(const std::string& path, OpenMode mode);
     // Opens the entry `name` of `folder`.
     bool open(const HeldFolder& folder, const std::string& name, OpenMode mode);
-    // Opens the entry `name` of `folder` to read it when it is an ordinary file (isOrdinaryFile)
-    // whose data is on this machine (not isCloudOnly). Each platform asks in its own order:
+    // Opens the entry `name` of `folder` to read it when it is an ordinary file whose data is
+    // on this machine (isOrdinaryHere). Each platform asks in its own order:
     // Linux opens first, the open's own look at the file telling what a look-up would, and
     // looks the name up only when the open fails, to tell a file it may not read from one that
     // is gone or no ordinary file; Windows looks up first, since opening a cloud-only file

@@ -327,10 +327,6 @@ std::intptr_t openedRegular(int descriptor, const std::string& path, std::int64_
     return handle;
 }
 
-bool isOrdinaryOnThisMachine(const FileFacts& facts) {
-    return isOrdinaryFile(facts.attributes) && !isCloudOnly(facts.attributes);
-}
-
 // The count of a read, tried again when a signal interrupted it; -1, with the failure noted,
 // when it failed.
 template <typename Read>
@@ -369,7 +365,7 @@ OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& n
     handle = openedRegular(
         ::openat(folder.descriptor, name.c_str(), openFlags(OpenMode::Read), 0666), path, raw);
     if (handle != kNoHandle) {
-        if (isOrdinaryOnThisMachine(factsOf(name, raw))) {
+        if (isOrdinaryHere(factsOf(name, raw).attributes)) {
             size = static_cast<std::int64_t>(raw.st_size);
             return OrdinaryOpen::Opened;
         }
@@ -379,7 +375,7 @@ OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& n
     }
     // The look-up keeps the open's failure noted unless it fails itself.
     FileFacts facts;
-    if (statEntry(folder.descriptor, folder.path, name, facts) && isOrdinaryOnThisMachine(facts))
+    if (statEntry(folder.descriptor, folder.path, name, facts) && isOrdinaryHere(facts.attributes))
         return OrdinaryOpen::Unreadable;
     return OrdinaryOpen::NotOrdinary;
 }

@@ -460,7 +460,7 @@ OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& n
     handle = kNoHandle;
     const std::string path = folder.pathOf(name);
     FileFacts facts;
-    if (!lookUp(path, facts) || !isOrdinaryFile(facts.attributes) || isCloudOnly(facts.attributes))
+    if (!lookUp(path, facts) || !isOrdinaryHere(facts.attributes))
         return OrdinaryOpen::NotOrdinary;
     handle = openHandle(path, OpenMode::Read, size);
     return handle == kNoHandle ? OrdinaryOpen::Unreadable : OrdinaryOpen::Opened;
