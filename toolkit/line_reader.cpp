@@ -1,7 +1,6 @@
 #include "toolkit/line_reader.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 
 #include "toolkit/os/code_page.h"

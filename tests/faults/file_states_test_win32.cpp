@@ -29,6 +29,17 @@ TEST_F(FileStates, OfflineFilesAreListedButNeitherEmbeddedNorAskedForTheirVersio
                  {"cloud=1", "9.8.7.6"});
 }
 
+// A file held by another program without sharing is listed and gets its block, with no text.
+TEST_F(FileStates, AProductFileHeldWithoutSharingGetsItsBlockWithNoText) {
+    const std::string held = folder.write("product/held.ini", "held=1\r\n");
+    const HANDLE lock = CreateFileW(widen(held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    expectReport(folder.file("product"), 1, {"<TR><TD>held.ini</td>", "<H3>" + held + "</H3>"},
+                 {"held=1"});
+    CloseHandle(lock);
+}
+
 // A viewer or a virus scanner may hold the files of an earlier run without sharing.
 TEST_F(FileStates, LockedFilesOfAnEarlierRunAreLeftIntactAndTheRunEnds) {
     folder.write("product/a.ini", "a=1\r\n");
