@@ -101,7 +101,10 @@ TEST_F(QtWindowTest, AnAddedRowHoldsTheListsDrawingForAnInterval) {
     const auto* list = widgetOf(window()).findChild<QTreeWidget*>("lvFolders");
     lvFolders().ListItems().Add("row").ListSubItems().Add("1,024");
     EXPECT_EQ(list->topLevelItem(0)->text(1), "1,024");
+    lvFolders().ColumnHeaders().Clear();
+    lvFolders().ColumnHeaders().Add("Name");
     lvFolders().ColumnHeaders().Add("Size");
+    EXPECT_EQ(list->headerItem()->text(0) + "," + list->headerItem()->text(1), "Name,Size");
     lvFolders().ColumnHeaders().Clear();
     EXPECT_EQ(list->columnCount(), 1);
     EXPECT_EQ((std::vector<bool>{list->rootIsDecorated(), list->allColumnsShowFocus(),

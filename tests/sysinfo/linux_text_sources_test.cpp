@@ -8,14 +8,14 @@ TEST(LinuxMemoryStatus, ComesFromMeminfoAndTheProcessSize) {
     const std::string meminfo =
         "MemTotal:       16000000 kB\n"
         "MemFree:         1000000 kB\n"
-        "MemAvailable:    4000000 kB\n"
+        "MemAvailable:    3904000 kB\n"
         "CommitLimit:    10000000 kB\n"
         "Committed_AS:   12000000 kB\n";
     const std::string status = "Name:\tunit\nVmPeak:\t  9000 kB\nVmSize:\t    8000 kB\n";
     const MemoryStatus memory = memoryStatusFrom(meminfo, status, 1ull << 40);
-    EXPECT_EQ(memory.memoryLoad, 75u);
+    EXPECT_EQ(memory.memoryLoad, 76u);  // 75.6% used, to the nearest
     EXPECT_EQ(memory.totalPhys, 16000000ull * 1024);
-    EXPECT_EQ(memory.availPhys, 4000000ull * 1024);
+    EXPECT_EQ(memory.availPhys, 3904000ull * 1024);
     EXPECT_EQ(memory.totalPageFile, 10000000ull * 1024);
     EXPECT_EQ(memory.availPageFile, 0u) << "overcommitted: nothing left, not a negative count";
     EXPECT_EQ(memory.totalVirtual, 1ull << 40);

@@ -200,9 +200,11 @@ TEST_F(ListViewHelperTest, EachLoadReplacesTheItemsAndSaveListWritesTheirTexts) 
     // As a file list each item gets its size and date; a file gone ends the load.
     clsArray files;
     files.Add(folder.write("big.bin", std::string(1234, 'x')));
+    setLastWrite(files.Item(1), {2005, 5, 22, 14, 5, 9});
     EXPECT_EQ(helper.LoadArrayAsFileList(files), 0);
     ASSERT_EQ(view.ListItems().Item(1).ListSubItems().Count(), 2);
     EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(1), "1,234");
+    EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Text(2), "2005-05-22 14:05:09");
     files.Add(folder.file("gone.txt"));
     EXPECT_THROW(helper.LoadArrayAsFileList(files), std::runtime_error);
     EXPECT_EQ(view.ListItems().Count(), 2);

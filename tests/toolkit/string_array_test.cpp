@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/toolkit/program_folder_fixture.h"
+#include "toolkit/program_state.h"
 
 namespace {
 
@@ -90,6 +91,7 @@ TEST_F(StringArrayFileTest, LoadFromDiskAppendsOneEmptyItemAfterTheLastLine) {
     const std::string file = folder.write("two.txt", "one\r\ntwo\r\n");
     clsArray arr;
     EXPECT_EQ(arr.LoadFromDisk(file, true), 3);
+    EXPECT_EQ(gFileNumbers().FreeFile(), 1) << "the file's number is given back";
     EXPECT_EQ(itemsOf(arr), (Items{"one", "two", ""}));
     EXPECT_EQ(headless().shown.at(0).text, "Read in 3 lines \r\n from file " + file);
     arr.SaveToDisk(folder.file("saved.txt"));
