@@ -1,7 +1,6 @@
 #include "report/page_frame.h"
 
 #include "report/failure_styles.h"
-#include "report/file_lookup.h"
 #include "report/read_text_file.h"
 #include "report/tool_files.h"
 #include "toolkit/log.h"
@@ -9,6 +8,12 @@
 #include "toolkit/program_state.h"
 
 namespace {
+
+// True when the name finds an ordinary file: not a folder, not hidden, not a system file.
+bool isOrdinaryFileNamed(const std::string& fileName) {
+    osfs::FileFacts facts;
+    return osfs::lookUp(fileName, facts) && osfs::isOrdinaryFile(facts.attributes);
+}
 
 // Runs of spaces and the odd "valign=top" inside a style rule are part of the block as the
 // tool has always written it; browsers ignore what they do not understand.

@@ -60,32 +60,26 @@ bool readWhole(osfs::File& file, int maxLines, std::string& text) {
     }
 }
 
-// Reads the file just opened, or not, into `text`, as ReadTextFileInto tells.
-void readOpened(std::string& text, osfs::File& file, bool opened, const std::string& fileName,
-                bool byLines, bool addBreaks, int& maxLines) {
+}  // namespace
+
+void ReadTextFileInto(std::string& text, osfs::File& file, const std::string& fileName,
+                      bool byLines, bool addBreaks, int& maxLines) {
     if (maxLines == 0)
         maxLines = kDefaultMaxLines;
     text.clear();
-    const bool read = opened && (byLines ? readLines(file, addBreaks, maxLines, text)
-                                         : readWhole(file, maxLines, text));
+    const bool read = file.isOpen() && (byLines ? readLines(file, addBreaks, maxLines, text)
+                                                : readWhole(file, maxLines, text));
     if (!read) {
         gLog().log("Cant load the file " + fileName, 0);
         text.clear();
     }
 }
 
-}  // namespace
-
 void ReadTextFileInto(std::string& text, const std::string& fileName, bool byLines, bool addBreaks,
                       int& maxLines) {
     osfs::File file;
-    const bool opened = file.open(fileName, osfs::OpenMode::Read);
-    readOpened(text, file, opened, fileName, byLines, addBreaks, maxLines);
-}
-
-void ReadTextFileInto(std::string& text, osfs::File& file, const std::string& fileName,
-                      bool byLines, bool addBreaks, int& maxLines) {
-    readOpened(text, file, file.isOpen(), fileName, byLines, addBreaks, maxLines);
+    file.open(fileName, osfs::OpenMode::Read);
+    ReadTextFileInto(text, file, fileName, byLines, addBreaks, maxLines);
 }
 
 std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks, int& maxLines) {
