@@ -99,6 +99,23 @@ TEST_F(MainWindowTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {
     }
 }
 
+// With no answer planned a box answers its default button, and a position it lacks its first.
+TEST_F(MainWindowTest, MessageBoxesAnswerTheirDefaultButton) {
+    const struct {
+        MsgButtons buttons;
+        int position;
+        MsgAnswer answer;
+    } cases[] = {
+        {MsgButtons::YesNo, 2, MsgAnswer::No},
+        {MsgButtons::AbortRetryIgnore, 3, MsgAnswer::Ignore},
+        {MsgButtons::YesNo, 0, MsgAnswer::Yes},
+        {MsgButtons::YesNo, 3, MsgAnswer::Yes},
+    };
+    start();
+    for (const auto& c : cases)
+        EXPECT_EQ(MsgBox("?", c.buttons, MsgIcon::None, "", c.position), c.answer) << c.position;
+}
+
 // The program's own changes of the ticks raise no question either.
 TEST_F(MainWindowTest, RightButtonOnResetTogglesAllByTheFirstFolderAndNothingElse) {
     start();

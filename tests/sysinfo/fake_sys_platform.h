@@ -34,7 +34,8 @@ public:
     std::map<std::string, FileTimeStamps> times;  // files that open; the others cannot
     int family = kFamilyNt;
     std::vector<Process> processes;
-    bool enumerates = true;  // false: the id enumeration fails, after filling the buffer
+    bool enumerates = true;       // false: the id enumeration fails, after filling the buffer
+    bool fillsEveryRoom = false;  // true: claims every id buffer full, however large
     std::vector<std::size_t> idRoomsGiven;                  // the room of every id buffer, in ids
     std::optional<std::vector<std::string>> snapshotNames;  // none: no snapshot
     std::map<std::string, std::intptr_t> windows;           // top-level windows by title
@@ -86,7 +87,7 @@ public:
         const std::size_t count = std::min(ids.size(), processes.size());
         for (std::size_t i = 0; i < count; ++i)
             ids[i] = processes[i].id;
-        bytesFilled = static_cast<std::uint32_t>(count * 4);
+        bytesFilled = static_cast<std::uint32_t>((fillsEveryRoom ? ids.size() : count) * 4);
         return enumerates;
     }
     std::unique_ptr<ProcessHandle> openProcess(std::uint32_t processId) override {

@@ -26,8 +26,9 @@ TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
     FakeSysPlatform& fake = installFakeSysPlatform();
     HeadlessUi& headless = installHeadlessUi();
     const std::string file = "c:\\donn\u00e9es\\tool.exe";
-    fake.findRecords[file] = {osfs::kAttrArchive | osfs::kAttrHidden | osfs::kAttrReadOnly,
-                              5000000000ull};
+    fake.findRecords[file] = {
+        osfs::kAttrArchive | osfs::kAttrHidden | osfs::kAttrReadOnly | osfs::kAttrTemporary,
+        5000000000ull};
     fake.times[file] = {{2005, 5, 22, 14, 5, 9}, {2006, 1, 2, 0, 0, 1}, {2007, 12, 31, 23, 59, 58}};
     fake.versionBlocks[file] =
         byteCharacterBlock({"CompanyName", "FileDescription", "FileVersion", "InternalName",
@@ -49,7 +50,7 @@ TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
               "OriginalFileName= v-OriginalFilename\r\n"
               "ProductName     = \r\n"  // a value without its zero is not taken
               "FileVersion     = v-FileVersion\r\n"
-              "Temporary       = False\r\n"
+              "Temporary       = True\r\n"
               "IconIndex       = 7\r\n"
               "\r\n"
               "Normal          = False\r\n"

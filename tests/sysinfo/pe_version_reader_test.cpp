@@ -61,7 +61,12 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
     EXPECT_TRUE(readImage(imageOf({{0x409, version}}, true, true, 3)).empty()) << "icons only";
     EXPECT_TRUE(readImage(imageOf({{0x409, {}}})).empty());
     EXPECT_TRUE(readImage("plain text, not a program").empty());
+    std::string noMz = imageOf({{0x409, version}});  // a PE image without its DOS header's mark
+    noMz[0] = 'X';
+    EXPECT_TRUE(readImage(noMz).empty());
     EXPECT_TRUE(readImage("").empty());
+    const std::u16string overOneMiB(600000, u'x');  // a resource this large is no version
+    EXPECT_TRUE(readImage(imageOf({{0x409, blockNamed(overOneMiB)}})).empty());
     // A resource directory that lies past its section's raw data is in no section, even where
     // the file goes on with copies of the section there.
     std::string beyond = imageOf({{0x409, version}});

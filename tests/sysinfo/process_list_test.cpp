@@ -38,6 +38,9 @@ TEST_F(ProcessListTest, EachFamilyListsTheRunningProgramsItsOwnWay) {
     app.TEST_getAndListApps(list);
     EXPECT_EQ(list.ListCount(), 0);
     EXPECT_EQ(fake.idRoomsGiven, (std::vector<std::size_t>{4, 8, 4}));
+    fake.enumerates = fake.fillsEveryRoom = true;  // the buffer stops growing at 16 MiB
+    app.TEST_getAndListApps(list);
+    EXPECT_EQ(fake.idRoomsGiven.back(), 1u << 22);
 
     fake.family = kFamilyWindows9x;
     fake.snapshotNames =

@@ -19,7 +19,7 @@ VersionBlock sampleBlock() {
            {{"FileVersion", u"1.2.3.4"},
             {"ProductVersion", u"5.6"},
             {"LegalCopyright",
-             u"\x7F\u00A9 M\u00FCller \U0001F600 \u07FF\u0800\uFFFF\U00010000\U0010FFFF"},
+             u"\x7F\u0080\u00A9 M\u00FCller \U0001F600 \u07FF\u0800\uFFFF\U00010000\U0010FFFF"},
             {"Comments", std::u16string(u"before\0after", 12)},
             {"Broken", std::u16string(1, char16_t{0xD800})}}},
           {"040704E4", {{"FileVersion", u"9.9"}}}}});
@@ -39,7 +39,7 @@ TEST(VersionBlockQuery, FindsValuesByPathAsUtf8Text) {
         {"\\StringFileInfo\\040704E4\\FileVersion", "9.9"},
         {"\\VarFileInfo\\Translation", std::string("\x09\x04\xB0\x04\x07\x04\xE4\x04", 8)},
         {"\\StringFileInfo\\040904B0\\LegalCopyright",
-         "\x7F\xC2\xA9 M\xC3\xBCller \xF0\x9F\x98\x80 "
+         "\x7F\xC2\x80\xC2\xA9 M\xC3\xBCller \xF0\x9F\x98\x80 "
          "\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
         {"\\StringFileInfo\\040904B0\\Comments", "before"},
         {"\\StringFileInfo\\040904B0\\Broken", "\xEF\xBF\xBD"},  // a lone surrogate
@@ -53,6 +53,9 @@ TEST(VersionBlockQuery, FindsValuesByPathAsUtf8Text) {
     const unsigned char cutPair[] = {0x3D, 0xD8, 0x00, 0xDE};  // the text is its first unit
     EXPECT_EQ(utf16LeToUtf8(cutPair, 1), "\xEF\xBF\xBD") << "a high surrogate at the end";
     EXPECT_EQ(utf16LeToUtf8(cutPair, 2), "\xF0\x9F\x98\x80") << "a pair at the end";
+    // A translation code is the language, then the code page, in upper-case hex.
+    EXPECT_EQ(translationCode(std::string("\x07\x04\xE4\x04", 4)), "040704E4");
+    EXPECT_EQ(translationCode(std::string("\x09\x04\xB0", 3)), "");
 }
 
 // Every cut of a block is read without a step outside it, and a node that declares a length
@@ -89,15 +92,6 @@ TEST(VersionBlockQuery, DamagedBlocksGiveNoValueAndNeverReadOutside) {
     // A value that claims more than its node holds is cut at the node's end.
     for (const DamagedVersionBlock& row : damagedVersionBlocks())
         EXPECT_EQ(query(row.block, row.query), row.expected) << row.damage;
-}
-
-TEST(TranslationCode, IsLanguageThenCodePageInUpperCaseHex) {
-    const std::pair<std::string, const char*> cases[] = {
-        {std::string("\x07\x04\xE4\x04", 4), "040704E4"},
-        {std::string("\x09\x04\xB0", 3), ""},
-    };
-    for (const auto& [entry, code] : cases)
-        EXPECT_EQ(translationCode(entry), code);
 }
 
 // Values come from the first translation's table, and only a block with a non-blank

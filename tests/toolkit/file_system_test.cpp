@@ -75,6 +75,7 @@ TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
     // Failures are described in the same words on every platform.
     EXPECT_FALSE(file.write("x", 1));
     EXPECT_EQ(file.errorDescription(), "Bad file name or number");
+    EXPECT_TRUE(file.close()) << "closing a closed file is no failure";
     EXPECT_FALSE(file.open(folder.makeFolder("sub"), osfs::OpenMode::Read));
     EXPECT_EQ(file.errorDescription(), "Path/File access error");
     EXPECT_EQ(file.read(&byte, 1), -1);
@@ -97,6 +98,8 @@ TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
     EXPECT_FALSE(osfs::DirectorySearch(folder.file("missing/*.*")).next(viaHeld));
     EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
+    EXPECT_FALSE(osfs::lookUp(folder.file("missing.txt"), viaPath));
+    EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
     for (const char* dots : {".", ".."})  // never found, also when asked for by name
         EXPECT_FALSE(osfs::DirectorySearch(folder.file(dots)).next(viaHeld)) << dots;
 

@@ -141,6 +141,7 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder)
         {"/usr/local/bin", nullptr, "@/home", "@/home/.local/state/configreport"},
         {"/usr/bin", "relative/state", "@/home", "@/home/.local/state/configreport"},
         {"/usr/bin", nullptr, nullptr, "/usr/bin"},
+        {"/usr/bin", nullptr, "relative/home", "/usr/bin"},
         {"/usr/bin", "@/file/below", "@/home", "/usr/bin"},
     };
     for (const auto& row : rows) {

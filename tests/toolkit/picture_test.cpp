@@ -41,7 +41,9 @@ TEST_F(PictureTest, MissingFileIsToldAndTheBoxIsStillTakenOver) {
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"File doesnt exist"});
     EXPECT_TRUE(box.layers().layers().empty());
     picture.resizeByPercent(100);
+    picture.resizeAbsolute(30, 70);
     EXPECT_TRUE(box.layers().layers().empty());
+    EXPECT_EQ(box.Bounds().width, 1500) << "nothing painted, nothing to fit";
 }
 
 TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {

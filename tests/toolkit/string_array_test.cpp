@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -99,14 +100,19 @@ TEST_F(StringArrayFileTest, LoadFromDiskAppendsOneEmptyItemAfterTheLastLine) {
 
     // Regression: only running out of memory was caught; any failure must end the load with
     // its message and 0.
-    headless().onMessageBox = [](const MessageBoxRequest& box) {
-        if (box.text.rfind("Read in", 0) == 0)
-            throw std::runtime_error("Device I/O error");
-    };
-    clsArray failing;
-    EXPECT_EQ(failing.LoadFromDisk(file, true), 0);
-    EXPECT_EQ(headless().shown.back().text,
-              "Error loading file from disk to Array\r\nDevice I/O error");
+    for (const bool outOfMemory : {false, true}) {
+        headless().onMessageBox = [outOfMemory](const MessageBoxRequest& box) {
+            if (box.text.rfind("Read in", 0) == 0 && outOfMemory)
+                throw std::bad_alloc();
+            if (box.text.rfind("Read in", 0) == 0)
+                throw std::runtime_error("Device I/O error");
+        };
+        clsArray failing;
+        EXPECT_EQ(failing.LoadFromDisk(file, true), 0);
+        EXPECT_EQ(headless().shown.back().text,
+                  "Error loading file from disk to Array\r\n" +
+                      std::string(outOfMemory ? "Out of memory" : "Device I/O error"));
+    }
 }
 
 }  // namespace
