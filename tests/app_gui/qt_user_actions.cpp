@@ -75,6 +75,14 @@ protected:
     }
 };
 
+// The paints the widget receives from now on.
+const int& paintsOf(QWidget& widget) {
+    static PaintCounter counter;
+    counter.paints = 0;
+    widget.installEventFilter(&counter);
+    return counter.paints;
+}
+
 QTreeWidget& treeOf(ListView& view) {
     return dynamic_cast<QtListView&>(view).widget();
 }
@@ -83,13 +91,6 @@ QTreeWidget& treeOf(ListView& view) {
 
 QWidget& widgetOf(Window& window) {
     return dynamic_cast<QtWindow&>(window).widget();
-}
-
-const int& paintsOf(QWidget& widget) {
-    static PaintCounter counter;
-    counter.paints = 0;
-    widget.installEventFilter(&counter);
-    return counter.paints;
 }
 
 void beforeEachAnswer(std::function<void(QMessageBox&)> act) {

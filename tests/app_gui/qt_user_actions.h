@@ -10,8 +10,6 @@
 
 // The widget that draws a window of the tool.
 QWidget& widgetOf(Window& window);
-// The paints the widget receives from now on.
-const int& paintsOf(QWidget& widget);
 
 // Runs `act` on each message box before it is answered; a box that it closes gets no
 // further answer.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,8 @@ protected:
         setProductFoldersForTesting(std::vector<std::string>{product});
         frmReportConfiguration form;
         form.Form_Load();
-        afterStartUp();
         form.cmdGather_Click();
     }
-
-    // What changes on disk while the window is open, between the start-up and the report.
-    std::function<void()> afterStartUp = [] {};
 
     std::string reportPath() const { return folder.file("morvasoftware_bug_report.htm"); }
 

@@ -1,8 +1,7 @@
-// Trees whose shape strains the walk and the inventory: depth, links, a folder that goes away,
-// names that HTML, URLs or the file system treat specially.
+// Trees whose shape strains the walk and the inventory: depth, links, and names that HTML,
+// URLs or the file system treat specially.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "tests/faults/fault_fixture.h"
@@ -35,16 +34,6 @@ TEST_F(TreeShapes, DeepFoldersAreAllListedAndLinksListedButNotEntered) {
         linked, 8,
         {"<H3>" + linked + os::kPathSeparator + "a" + os::kPathSeparator + "linked.ini</H3>",
          "x=1<BR>", "y=1<BR>"});
-}
-
-TEST_F(TreeShapes, FolderRemovedAfterTheStartUpStillGivesACompleteReport) {
-    const std::string product = folder.makeFolder("product");
-    folder.write("product/keep/a.ini", "kept\r\n");
-    const std::string gone = folder.makeFolder("product/gone");
-    folder.write("product/gone/b.ini", "lost\r\n");
-    afterStartUp = [&] { std::filesystem::remove_all(std::filesystem::u8path(gone)); };
-
-    expectReport(product, 3, {"><H1>" + gone + "</H1>", "kept<BR>"}, {"lost<BR>"});
 }
 
 // Names are written as they are. On Windows the report is in code page 1252 (Wine under a UTF-8

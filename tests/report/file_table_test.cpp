@@ -74,7 +74,7 @@ TEST_F(FileTableTest, ListingFailureGoesToTheCallerBeforeTheTableIsTouched) {
     EXPECT_EQ(folder.read("_tmpFiles.txt"), "earlier table\r\n");
 }
 
-TEST(FileClassTest, LastThreeCharactersOfThePathAndExactNameTestsDecide) {
+TEST(FileClassTest, LastThreeCharactersOfThePathAndExactNameTestsDecideAndProgramsEndInExe) {
     const std::string folder = std::string("x") + os::kPathSeparator;
     struct Case {
         std::string path;
@@ -107,9 +107,7 @@ TEST(FileClassTest, LastThreeCharactersOfThePathAndExactNameTestsDecide) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(classifyFile(c.path, c.year), c.expected) << c.path << " " << c.year;
-}
-
-TEST(FileClassTest, ProgramFilesEndInExeInAnyCase) {
+    // Program files end in "exe" in any case.
     for (const char* name : {"Setup.Exe", "SETUP.EXE", "notexe"})
         EXPECT_TRUE(isProgramFile(name)) << name;
     for (const char* name : {"readme.exe.txt", "ex"})

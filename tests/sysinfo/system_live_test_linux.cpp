@@ -12,8 +12,6 @@
 
 #include "sysinfo/file_properties.h"
 #include "sysinfo/sys_platform.h"
-#include "sysinfo/system_facts.h"
-#include "tests/support/scoped_variable.h"
 #include "tests/support/temp_folder.h"
 #include "tests/sysinfo/live_machine.h"
 #include "toolkit/ui/headless/headless_ui.h"
@@ -64,17 +62,6 @@ TEST(LinuxLiveTest, FilePropertiesComeFromTheFile) {
     props.FindFileInfo(folder.path(), false);
     ASSERT_EQ(headless.shown.size(), 1u);
     EXPECT_EQ(headless.shown[0].text, "Can't open the file");
-}
-
-// Without HOME the account's home folder holds the documents.
-TEST(LinuxLiveTest, WithoutHomeTheAccountsHomeIsTheUsers) {
-    setSysPlatformForTesting(nullptr);
-    installHeadlessUi();
-    liveMachine();  // names the user-dirs file
-    const passwd* user = getpwuid(geteuid());
-    ASSERT_NE(user, nullptr);
-    const ScopedVariable noHome("HOME", nullptr);
-    EXPECT_EQ(getMyDocumentsFolder(), std::string(user->pw_dir) + "/Live Documents");
 }
 
 }  // namespace

@@ -115,6 +115,21 @@ TEST_F(FileIoTest, ReadFailureAsksAbortRetryOrIgnore) {
     EXPECT_THROW(file.getLine(), std::runtime_error);
 }
 
+TEST_F(FileIoTest, EndProgramClosesOpenFilesBeforeTheExitHook) {
+    struct ExitRequested {};
+    std::string error;
+    const int number = gFileNumbers().FreeFile();
+    ASSERT_TRUE(gFileNumbers().open(number, folder.file("open.txt"), osfs::OpenMode::Write, error));
+    bool fileOpenAtExit = true;
+    headless().onEndProgram = [&](int code) {
+        fileOpenAtExit = gFileNumbers().get(number) != nullptr;
+        EXPECT_EQ(code, 3);
+        throw ExitRequested{};
+    };
+    EXPECT_THROW(EndProgram(3), ExitRequested);
+    EXPECT_FALSE(fileOpenAtExit);
+}
+
 TEST_F(FileIoTest, WaitSucceedsAtOnceOrGivesUpAtTheDeadline) {
     folder.write("ready.txt", "");
     EXPECT_TRUE(fileNamed("ready.txt").waitUntilFileCanBeOpened(5));

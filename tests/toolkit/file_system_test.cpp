@@ -112,6 +112,7 @@ TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     EXPECT_EQ(file.readAt(10, bytes, sizeof bytes), 0);
     EXPECT_FALSE(file.open(held, "missing.txt", osfs::OpenMode::Read));
     EXPECT_EQ(file.size(), -1);
+    EXPECT_EQ(file.openOrdinary(held, "missing.txt"), osfs::OrdinaryOpen::NotOrdinary);
     EXPECT_EQ(file.readAt(0, bytes, 1), -1);
 
     const osfs::HeldFolder gone(folder.file("gone"));
