@@ -9,6 +9,8 @@
 namespace {
 
 constexpr std::uint64_t kBytesPerKilobyte = 1024;
+constexpr std::uint64_t kUserAddressSpace64 = (std::uint64_t{1} << 47) - 4096;
+constexpr std::uint64_t kUserAddressSpace32 = std::uint64_t{3} << 30;
 
 // "Name:   1234 kB" lines as bytes by name.
 std::map<std::string, std::uint64_t> kilobyteFields(const std::string& text) {
@@ -112,7 +114,7 @@ DriveKind classify(const Mount& mount, const std::function<bool(const std::strin
 }  // namespace
 
 MemoryStatus memoryStatusFrom(const std::string& meminfo, const std::string& selfStatus,
-                              std::uint64_t addressSpace) {
+                              std::uint64_t addressSpaceLimit) {
     const auto memory = kilobyteFields(meminfo);
     const auto process = kilobyteFields(selfStatus);
     MemoryStatus status;
@@ -125,8 +127,9 @@ MemoryStatus memoryStatusFrom(const std::string& meminfo, const std::string& sel
     }
     status.totalPageFile = field(memory, "CommitLimit");
     status.availPageFile = remainder(status.totalPageFile, field(memory, "Committed_AS"));
-    status.totalVirtual = addressSpace;
-    status.availVirtual = remainder(addressSpace, field(process, "VmSize"));
+    const std::uint64_t whole = sizeof(void*) == 8 ? kUserAddressSpace64 : kUserAddressSpace32;
+    status.totalVirtual = std::min(whole, addressSpaceLimit);
+    status.availVirtual = remainder(status.totalVirtual, field(process, "VmSize"));
     return status;
 }
 

@@ -12,10 +12,11 @@
 
 // The memory status from /proc/meminfo and the process's /proc/self/status: load is the used
 // share of physical memory; physical memory is MemTotal and MemAvailable; the page file is
-// CommitLimit and what Committed_AS leaves of it; virtual memory is `addressSpace` and what
-// VmSize leaves of it. A missing figure counts 0.
+// CommitLimit and what Committed_AS leaves of it; virtual memory is the user address space (47
+// bits less one page on 64-bit Linux, 3 GB on 32-bit) or the process's `addressSpaceLimit` where
+// that is smaller, and what VmSize leaves of it. A missing figure counts 0.
 MemoryStatus memoryStatusFrom(const std::string& meminfo, const std::string& selfStatus,
-                              std::uint64_t addressSpace);
+                              std::uint64_t addressSpaceLimit);
 
 // The documents folder named by XDG_DOCUMENTS_DIR in a user-dirs.dirs text ("$HOME/Documents"
 // or an absolute path, shell-quoted), without a trailing "/"; `home` + "/Documents" when the

@@ -23,9 +23,6 @@ namespace {
 constexpr int kDocumentsFolderId = 5;
 // The shell's general failure code: no folder and no message.
 constexpr std::uint32_t kFolderUnknown = 0x80004005;
-// The user part of the address space on 64-bit Linux (47 bits less one page); on 32-bit, 3 GB.
-constexpr std::uint64_t kUserAddressSpace64 = (std::uint64_t{1} << 47) - 4096;
-constexpr std::uint64_t kUserAddressSpace32 = std::uint64_t{3} << 30;
 
 std::string readWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -54,14 +51,12 @@ std::string configFolder(const std::string& home) {
     return !config.empty() && config.front() == '/' ? config : home + "/.config";
 }
 
-std::uint64_t userAddressSpace() {
+// The process's address-space limit; none is the largest number.
+std::uint64_t addressSpaceLimit() {
     rlimit limit{};
-    const std::uint64_t whole = sizeof(void*) == 8 ? kUserAddressSpace64 : kUserAddressSpace32;
-    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        limit.rlim_cur < whole) {
+    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
         return limit.rlim_cur;
-    }
-    return whole;
+    return UINT64_MAX;
 }
 
 // The removable flag of the disk behind a device node; a partition reads its disk's flag.
@@ -128,7 +123,7 @@ public:
 
     MemoryStatus memoryStatus() override {
         return memoryStatusFrom(readWholeFile("/proc/meminfo"), readWholeFile("/proc/self/status"),
-                                userAddressSpace());
+                                addressSpaceLimit());
     }
 
     FreeSpaceCounts freeSpace(const std::string& drivePath) override {

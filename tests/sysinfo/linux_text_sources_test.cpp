@@ -21,9 +21,10 @@ TEST(LinuxMemoryStatus, ComesFromMeminfoAndTheProcessSize) {
     EXPECT_EQ(memory.totalVirtual, 1ull << 40);
     EXPECT_EQ(memory.availVirtual, (1ull << 40) - 8000ull * 1024);
 
-    const MemoryStatus unreadable = memoryStatusFrom("", "", 0);
+    const MemoryStatus unreadable = memoryStatusFrom("", "", UINT64_MAX);  // and no limit
     EXPECT_EQ(unreadable.memoryLoad, 0u);
     EXPECT_EQ(unreadable.totalPhys, 0u);
+    EXPECT_EQ(unreadable.totalVirtual, 0x7FFFFFFFF000u);
 }
 
 TEST(LinuxDocumentsFolder, FollowsTheUserDirsFile) {
