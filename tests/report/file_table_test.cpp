@@ -74,7 +74,7 @@ TEST_F(FileTableTest, ListingFailureGoesToTheCallerBeforeTheTableIsTouched) {
     EXPECT_EQ(folder.read("_tmpFiles.txt"), "earlier table\r\n");
 }
 
-TEST(FileClassTest, LastThreeCharactersOfThePathAndExactNameTestsDecideAndProgramsEndInExe) {
+TEST(FileClassTest, LastThreeCharactersAndExactNamesDecideAndProgramsEndInExe) {
     const std::string folder = std::string("x") + os::kPathSeparator;
     struct Case {
         std::string path;
