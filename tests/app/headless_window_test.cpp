@@ -87,6 +87,11 @@ TEST(HeadlessMsgBoxTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmallInTheDesig
               (std::vector<int>{192, 192, 192}));
     EXPECT_EQ(placeOf(*window.find("box")), (std::vector<int>{90, 90, 4845, 1905}))
         << "the text box never moves";
+    int resizes = 0;  // only the first show raises resize
+    main.window().setOnResize([&resizes] { ++resizes; });
+    for (int shows = 0; shows < 2; ++shows)
+        main.window().show();
+    EXPECT_EQ(resizes, 1);
     // The label takes the smaller size, and keeps it where the window is smaller still.
     const struct {
         int width, height, buttonTop;

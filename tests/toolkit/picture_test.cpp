@@ -65,6 +65,7 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
     constexpr int kBorderTwips = 2 * HeadlessPictureBox::kBorder3D * kTwipsPerPixel;
     for (const auto& c : cases) {
         load(c.pictureWidth, c.pictureHeight);
+        EXPECT_EQ(picture.TempFile(), folder.file("picture.png"));
         c.resize(picture, container);
         ASSERT_EQ(box.layers().layers().size(), 1u) << c.width;
         const PictureLayer layer = box.layers().layers().back();
