@@ -41,6 +41,7 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglass
     EXPECT_EQ(owner.size(), QSize(490, 388));
     EXPECT_EQ(owner.findChild<QPushButton*>("cmdGather")->font().pointSizeF(), 8.0);
     EXPECT_TRUE(owner.windowIcon().availableSizes().contains(QSize(16, 16)));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "configreport");
     const bool programPlacesWindows = QGuiApplication::platformName() == "offscreen";
     if (programPlacesWindows) {
         owner.activateWindow();

@@ -52,6 +52,7 @@ TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
         "/dev/sda1 / ext4 rw 0 0\n"
         "/dev/sda2 /srv/bind ext4 rw 0 0\n"
         "/dev/sdb1 /media/usb vfat rw 0 0\n"
+        "/dev/disk/by-label/my\\040stick /media/stick vfat rw 0 0\n"
         "/dev/sr0 /media/cd iso9660 ro 0 0\n"
         "/dev/loop3 /snap/core squashfs ro 0 0\n"
         "tmpfs /run tmpfs rw 0 0\n"
@@ -60,7 +61,9 @@ TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
         "/dev/sdc1 /mnt/with\\040space\\134tab\\011 xfs rw 0 0\n"
         "/dev/sdd1 /mnt/odd\\x12\\04 xfs rw 0 0\n"
         "broken line\n";
-    const auto removable = [](const std::string& device) { return device == "/dev/sdb1"; };
+    const auto removable = [](const std::string& device) {
+        return device == "/dev/sdb1" || device == "/dev/disk/by-label/my stick";
+    };
     const std::vector<DriveEntry> drives = drivesFromMounts(mounts, removable);
     std::vector<std::pair<std::string, DriveKind>> seen;
     for (const DriveEntry& drive : drives)
@@ -69,6 +72,7 @@ TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
                         {"/", DriveKind::Fixed},
                         {"/home", DriveKind::Fixed},
                         {"/media/cd", DriveKind::CdRom},
+                        {"/media/stick", DriveKind::Removable},
                         {"/media/usb", DriveKind::Removable},
                         {"/mnt/odd\\x12\\04", DriveKind::Fixed},  // not escapes: kept
                         {"/mnt/with space\\tab\t", DriveKind::Fixed},

@@ -51,7 +51,11 @@ TEST(LinuxLiveTest, FilePropertiesComeFromTheFile) {
     ASSERT_EQ(utimensat(AT_FDCWD, text.c_str(), stamps, 0), 0);
     chmod(text.c_str(), 0444);
     clsFileProp props;
+    const int input = dup(0);  // started with its standard input closed, the tool opens as 0
+    close(0);
     props.FindFileInfo(text, false);
+    dup2(input, 0);
+    close(input);
     EXPECT_EQ(props.ByteSize(), "5 bytes");
     EXPECT_EQ(props.FileType(), "TXT File");
     EXPECT_EQ(props.IconIndex(), 0);  // Linux gives no icons

@@ -137,6 +137,7 @@ TEST(FileSystemTest, FolderPathIdentityAndSubfolders) {
         id.idHigh = leftOver;
         EXPECT_TRUE(osfs::openFolder(path, id, subfolders)) << path;
         EXPECT_TRUE(id.vouched() || !id.finalPath.empty()) << path;
+        EXPECT_TRUE(!id.vouched() || id.volume != 0) << path << ": vouched for on no volume";
         return std::make_tuple(id.volume, id.idHigh, id.idLow, id.finalPath);
     };
     const std::string other = folder.makeFolder("other");
