@@ -53,8 +53,14 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglass
     const QPoint offCentre = form.frameGeometry().center() - owner.frameGeometry().center();
     if (programPlacesWindows) {
         EXPECT_LE(offCentre.manhattanLength(), 4);
+        form.move(form.pos() + QPoint(40, 0));  // shown again, a window keeps its place
+        const QPoint moved = form.pos();
+        form.hide();
+        box.show();
+        EXPECT_EQ(form.pos(), moved);
     }
     EXPECT_TRUE(form.findChild<QLabel*>("lblText")->wordWrap());
+    EXPECT_EQ(form.findChild<QLabel*>("lblText")->textFormat(), Qt::PlainText);
     const QImage picture = form.grab().toImage();
     const QPoint inLabel =
         form.findChild<QWidget*>("lblText")->geometry().bottomRight() - QPoint(2, 2);

@@ -46,6 +46,7 @@ TEST(VersionBlockQuery, FindsValuesByPathAsUtf8Text) {
         {"\\StringFileInfo\\040704E4\\ProductVersion", "<none>"},
         {"\\StringFileInfo\\041104B0\\FileVersion", "<none>"},
         {"\\NoSuchBlock", "<none>"},
+        {"StringFileInfo\\040904B0\\ProductVersion", "5.6"},  // no leading separator
     };
     for (const auto& [path, expected] : cases)
         EXPECT_EQ(query(block, path), expected) << path;

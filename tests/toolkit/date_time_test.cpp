@@ -14,7 +14,7 @@ TEST(DateTimeTest, CalendarArithmeticCrossesLeapDaysMonthsYearsAndEpochs) {
     const DateTime dates[] = {
         {1899, 12, 30, 0, 0, 0}, {1969, 12, 31, 23, 59, 59}, {2000, 2, 29, 12, 0, 0},
         {2000, 3, 1, 0, 0, 0},   {2005, 7, 1, 0, 0, 0},      {2099, 12, 12, 6, 7, 8},
-        {-400, 3, 1, 0, 0, 0},
+        {-400, 3, 1, 0, 0, 0},   {0, 2, 29, 0, 0, 0},
     };
     for (const DateTime& date : dates)
         EXPECT_EQ(DateTime::fromCalendarSeconds(date.toCalendarSeconds()), date) << date.year;
