@@ -78,6 +78,8 @@ TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
     EXPECT_TRUE(file.close()) << "closing a closed file is no failure";
     EXPECT_FALSE(file.open(folder.makeFolder("sub"), osfs::OpenMode::Read));
     EXPECT_EQ(file.errorDescription(), "Path/File access error");
+    osfs::removeFile(folder.file("missing.txt"));
+    EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
     EXPECT_EQ(file.read(&byte, 1), -1);
     EXPECT_EQ(file.errorDescription(), "Bad file name or number");
 }
