@@ -106,20 +106,19 @@ TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
         EXPECT_FALSE(osfs::DirectorySearch(folder.file(dots)).next(viaHeld)) << dots;
 
     osfs::File file;
-    ASSERT_TRUE(file.open(held, "a.txt", osfs::OpenMode::Read));
+    ASSERT_EQ(file.openOrdinary(held, "a.txt"), osfs::OrdinaryOpen::Opened);
     EXPECT_EQ(file.size(), 10);
     char bytes[8] = {};
     EXPECT_EQ(file.readAt(6, bytes, sizeof bytes), 4) << "a short read at the end";
     EXPECT_EQ(std::string(bytes, 4), "6789");
     EXPECT_EQ(file.readAt(10, bytes, sizeof bytes), 0);
-    EXPECT_FALSE(file.open(held, "missing.txt", osfs::OpenMode::Read));
-    EXPECT_EQ(file.size(), -1);
     EXPECT_EQ(file.openOrdinary(held, "missing.txt"), osfs::OrdinaryOpen::NotOrdinary);
+    EXPECT_EQ(file.size(), -1);
     EXPECT_EQ(file.readAt(0, bytes, 1), -1);
 
     const osfs::HeldFolder gone(folder.file("gone"));
     EXPECT_FALSE(gone.lookUp("a.txt", viaHeld));
-    EXPECT_FALSE(file.open(gone, "a.txt", osfs::OpenMode::Read));
+    EXPECT_EQ(file.openOrdinary(gone, "a.txt"), osfs::OrdinaryOpen::NotOrdinary);
 }
 
 TEST(FileSystemTest, FolderPathIdentityAndSubfolders) {

@@ -146,11 +146,6 @@ bool File::open(const std::string& path, OpenMode mode) {
     return opened(detail::openHandle(path, mode, size_));
 }
 
-bool File::open(const HeldFolder& folder, const std::string& name, OpenMode mode) {
-    close();
-    return opened(detail::openHandleIn(folder.impl(), name, mode, size_));
-}
-
 OrdinaryOpen File::openOrdinary(const HeldFolder& folder, const std::string& name) {
     close();
     std::intptr_t handle = detail::kNoHandle;

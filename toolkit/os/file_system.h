@@ -154,8 +154,6 @@ public:
     File& operator=(const File&) = delete;
 
     bool open(const std::string& path, OpenMode mode);
-    // Opens the entry `name` of `folder`.
-    bool open(const HeldFolder& folder, const std::string& name, OpenMode mode);
     // Opens the entry `name` of `folder` to read it when it is an ordinary file whose data is
     // on this machine (isOrdinaryHere). Each platform asks in its own order:
     // Linux opens first, the open's own look at the file telling what a look-up would, and

@@ -348,12 +348,6 @@ std::intptr_t openHandle(const std::string& path, OpenMode mode, std::int64_t& s
     return openedRegular(::open(path.c_str(), openFlags(mode), 0666), path, size);
 }
 
-std::intptr_t openHandleIn(const HeldFolder::Impl& folder, const std::string& name, OpenMode mode,
-                           std::int64_t& size) {
-    return openedRegular(::openat(folder.descriptor, name.c_str(), openFlags(mode), 0666),
-                         joinPath(folder.path, name), size);
-}
-
 // The open refuses everything but a regular file and looks at the file it opened, which tells
 // all that a look-up would; so only a name the open refuses is looked up, to tell a file that
 // may not be read from one that is gone or no ordinary file. The open of a pipe or device, so

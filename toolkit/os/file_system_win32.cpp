@@ -448,11 +448,6 @@ std::intptr_t openHandle(const std::string& path, OpenMode mode, std::int64_t& s
     return reinterpret_cast<std::intptr_t>(file);
 }
 
-std::intptr_t openHandleIn(const HeldFolder::Impl& folder, const std::string& name, OpenMode mode,
-                           std::int64_t& size) {
-    return openHandle(folder.pathOf(name), mode, size);
-}
-
 // The look-up comes first: a cloud-only file must be known before it is opened, since opening
 // it starts its download.
 OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& name,
