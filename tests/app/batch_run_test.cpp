@@ -59,20 +59,14 @@ TEST_F(BatchRunTest, ExitStatusFollowsTheArgumentsAndTheReport) {
 }
 
 TEST_F(BatchRunTest, ReportIsCompleteOnlyWhenItEndsWithTheClosingLine) {
-    const struct {
-        std::string content;
-        bool complete;
-    } cases[] = {
-        {"<HTML>\r\n</BODY></HTML>\r\n", true},
-        {"</BODY></HTML>\r\n", true},
-        {"", false},
-        {"ODY></HTML>\r\n", false},
-        {"</BODY></HTML>", false},
-        {"</BODY></HTML>\r\n<BR>\r\n", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(isCompleteReport(folder.write("r.htm", c.content)), c.complete)
-            << c.content.size();
+    const std::pair<std::string, bool> cases[] = {{"<HTML>\r\n</BODY></HTML>\r\n", true},
+                                                  {"</BODY></HTML>\r\n", true},
+                                                  {"", false},
+                                                  {"ODY></HTML>\r\n", false},
+                                                  {"</BODY></HTML>", false},
+                                                  {"</BODY></HTML>\r\n<BR>\r\n", false}};
+    for (const auto& [content, complete] : cases)
+        EXPECT_EQ(isCompleteReport(folder.write("r.htm", content)), complete) << content.size();
     EXPECT_FALSE(isCompleteReport(folder.file("missing.htm")));
     EXPECT_FALSE(isCompleteReport(folder.makeFolder("folder.htm")));
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/msg_box_form.h"
@@ -93,17 +94,16 @@ TEST(HeadlessMsgBoxTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmallInTheDesig
         main.window().show();
     EXPECT_EQ(resizes, 1);
     // The label takes the smaller size, and keeps it where the window is smaller still.
-    const struct {
-        int width, height, buttonTop;
-    } cases[] = {{3000, 2000, 1400}, {3000, 700, 100}, {200, 700, 100}};
-    for (const auto& c : cases) {
-        window.resize(c.width, c.height);
+    const std::tuple<int, int, int> cases[] = {
+        {3000, 2000, 1400}, {3000, 700, 100}, {200, 700, 100}};
+    for (const auto& [width, height, buttonTop] : cases) {
+        window.resize(width, height);
         EXPECT_EQ(placeOf(*window.find("lblText")), (std::vector<int>{120, 120, 2760, 1130}))
-            << c.width << " x " << c.height;
+            << width << " x " << height;
         int left = 240;
         for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"}) {
-            EXPECT_EQ(placeOf(*window.find(name)), (std::vector<int>{left, c.buttonTop, 1000, 315}))
-                << name << " at " << c.width << " x " << c.height;
+            EXPECT_EQ(placeOf(*window.find(name)), (std::vector<int>{left, buttonTop, 1000, 315}))
+                << name << " at " << width << " x " << height;
             left += 1200;
         }
     }

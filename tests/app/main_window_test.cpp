@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,8 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
               "\r\n");
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(lvFolders().ListItems().Item(3).Text(), folder.file("product/a/b"));
+    lvFolders().ListItems().Item(1).ListSubItems().Add("1,024");  // a row keeps further texts
+    EXPECT_EQ(lvFolders().ListItems().Item(1).ListSubItems().Text(1), "1,024");
     EXPECT_EQ(lvFolders().ColumnHeaders().Text(1), "List of Folders to Examine");
     // Items and headers are numbered from 1; outside, the platform's failure.
     const auto failureOf = [](const std::function<void()>& use) {
@@ -72,19 +75,15 @@ TEST_F(MainWindowTest, StartShowsIntroductionWithEveryFolderTickedAndTheVersion)
 
 TEST_F(MainWindowTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {
     startWithThreeFolders();
-    const struct {
-        int row;
-        MsgAnswer answer;
-        std::vector<bool> after;
-    } clicks[] = {
+    const std::tuple<int, MsgAnswer, std::vector<bool>> clicks[] = {
         {2, MsgAnswer::No, {true, false, true}},
         {3, MsgAnswer::No, {true, false, false}},
         {2, MsgAnswer::Yes, {true, true, true}},
     };
-    for (const auto& c : clicks) {
-        planAnswer(c.answer);
-        toggleCheckBox(lvFolders(), c.row);
-        EXPECT_EQ(ticks(), c.after) << c.row;
+    for (const auto& [row, answer, after] : clicks) {
+        planAnswer(answer);
+        toggleCheckBox(lvFolders(), row);
+        EXPECT_EQ(ticks(), after) << row;
     }
     const std::vector<BoxSeen> boxes = boxesSeen();
     ASSERT_EQ(boxes.size(), 3u);
@@ -101,19 +100,15 @@ TEST_F(MainWindowTest, ChangedTickAsksToKeepAllTickedAndOnlyNoLetsItStand) {
 
 // With no answer planned a box answers its default button, and a position it lacks its first.
 TEST_F(MainWindowTest, MessageBoxesAnswerTheirDefaultButton) {
-    const struct {
-        MsgButtons buttons;
-        int position;
-        MsgAnswer answer;
-    } cases[] = {
+    const std::tuple<MsgButtons, int, MsgAnswer> cases[] = {
         {MsgButtons::YesNo, 2, MsgAnswer::No},
         {MsgButtons::AbortRetryIgnore, 3, MsgAnswer::Ignore},
         {MsgButtons::YesNo, 0, MsgAnswer::Yes},
         {MsgButtons::YesNo, 3, MsgAnswer::Yes},
     };
     start();
-    for (const auto& c : cases)
-        EXPECT_EQ(MsgBox("?", c.buttons, MsgIcon::None, "", c.position), c.answer) << c.position;
+    for (const auto& [buttons, position, answer] : cases)
+        EXPECT_EQ(MsgBox("?", buttons, MsgIcon::None, "", position), answer) << position;
 }
 
 // The program's own changes of the ticks raise no question either.
@@ -122,23 +117,19 @@ TEST_F(MainWindowTest, RightButtonOnResetTogglesAllByTheFirstFolderAndNothingEls
     clickButton(cmdReset(), kRightButton);  // no folders: nothing to do
     startWithThreeFolders();
     clickButton(cmdGather());
-    const struct {
-        std::vector<bool> before;
-        int button;
-        std::vector<bool> after;
-    } cases[] = {
+    const std::tuple<std::vector<bool>, int, std::vector<bool>> cases[] = {
         {{true, false, true}, kRightButton, {false, false, false}},
         {{false, true, true}, kRightButton, {true, true, true}},
         {{false, true, false}, kMiddleButton, {false, true, false}},
         {{true, false, false}, kLeftButton, {true, false, false}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [before, button, after] : cases) {
         for (int i = 1; i <= 3; ++i)
-            lvFolders().ListItems().Item(i).setChecked(c.before[i - 1]);
-        clickButton(cmdReset(), c.button);
-        EXPECT_EQ(ticks(), c.after) << c.button;
+            lvFolders().ListItems().Item(i).setChecked(before[i - 1]);
+        clickButton(cmdReset(), button);
+        EXPECT_EQ(ticks(), after) << button;
         // Only a click with the left button resets the view.
-        EXPECT_EQ(view(), c.button == kLeftButton ? kIntroductionView : kReportView) << c.button;
+        EXPECT_EQ(view(), button == kLeftButton ? kIntroductionView : kReportView) << button;
     }
     EXPECT_TRUE(boxesSeen().empty());
 }

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <cstdlib>
+#include <tuple>
 #include <vector>
 
 #include "app/msg_box_form.h"
@@ -100,16 +101,14 @@ TEST_F(QtWindowTest, AnAddedRowHoldsTheListsDrawingForAnInterval) {
 // box; any other box stays open until a button is pressed.
 TEST_F(QtWindowTest, EscAndTheCloseBoxAnswerOnlyABoxWithOkAlone) {
     start();
-    const struct {
-        MsgButtons buttons;
-        MsgAnswer pressedAfter;  // OK: Esc or the close box answered
-    } cases[] = {
+    // The answer pressed after Esc or the close box; OK where they answered the box.
+    const std::tuple<MsgButtons, MsgAnswer> cases[] = {
         {MsgButtons::OK, MsgAnswer::OK},
         {MsgButtons::YesNo, MsgAnswer::Yes},
         {MsgButtons::AbortRetryIgnore, MsgAnswer::Retry},
     };
     std::vector<bool> dismissed;
-    for (const auto& c : cases) {
+    for (const auto& [buttons, pressedAfter] : cases) {
         for (const bool byEsc : {true, false}) {
             beforeEachAnswer([byEsc, &dismissed](QMessageBox& box) {
                 if (!byEsc)
@@ -118,9 +117,9 @@ TEST_F(QtWindowTest, EscAndTheCloseBoxAnswerOnlyABoxWithOkAlone) {
                     QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, Qt::Key_Escape);
                 dismissed.push_back(!box.isVisible());
             });
-            if (c.buttons != MsgButtons::OK)
-                planAnswer(c.pressedAfter);
-            EXPECT_EQ(MsgBox("Go on?", c.buttons), c.pressedAfter);
+            if (buttons != MsgButtons::OK)
+                planAnswer(pressedAfter);
+            EXPECT_EQ(MsgBox("Go on?", buttons), pressedAfter);
         }
     }
     EXPECT_EQ(dismissed, (std::vector<bool>{true, true, false, false, false, false}));

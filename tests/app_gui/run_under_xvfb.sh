@@ -7,7 +7,7 @@
 set -u
 prefix=$1 dpi=$2
 shift 2
-export WINEPREFIX=$prefix WINEDEBUG=-all CR_TEST_DPI=$dpi
+export WINEPREFIX=$prefix WINEDEBUG=-all
 # No Mono or Gecko installers: their dialogs would wait for a user on the virtual display.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

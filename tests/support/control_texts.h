@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/string_array.h"
 #include "toolkit/ui/controls.h"
 
 // The lines of a list box, in order.
@@ -19,4 +20,12 @@ inline std::vector<std::string> itemTextsOf(ListView& view) {
     for (int i = 1; i <= view.ListItems().Count(); ++i)
         texts.push_back(view.ListItems().Item(i).Text());
     return texts;
+}
+
+// The items of an array, in order.
+inline std::vector<std::string> itemsOf(const clsArray& arr) {
+    std::vector<std::string> items;
+    for (int i = 1; i <= arr.Count(); ++i)
+        items.push_back(arr.Item(i));
+    return items;
 }

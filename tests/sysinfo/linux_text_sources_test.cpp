@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(LinuxMemoryStatus, ComesFromMeminfoAndTheProcessSize) {
@@ -28,10 +30,7 @@ TEST(LinuxMemoryStatus, ComesFromMeminfoAndTheProcessSize) {
 }
 
 TEST(LinuxDocumentsFolder, FollowsTheUserDirsFile) {
-    const struct {
-        const char* userDirs;
-        const char* folder;
-    } cases[] = {
+    const std::tuple<const char*, const char*> cases[] = {
         {"", "/home/al/Documents"},
         {"# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", "/home/al/Dokumente"},
         {"XDG_DOCUMENTS_DIR=\"/data/My\\ Papers/\"\n", "/data/My Papers"},
@@ -41,8 +40,8 @@ TEST(LinuxDocumentsFolder, FollowsTheUserDirsFile) {
         {"XDG_DOCUMENTS_DIR=\"$HOMEWORK\"\n", "/home/al/Documents"},
         {"XDG_DESKTOP_DIR=\"$HOME/Desk\"\n", "/home/al/Documents"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(documentsFolderFrom(c.userDirs, "/home/al"), c.folder);
+    for (const auto& [userDirs, folder] : cases)
+        EXPECT_EQ(documentsFolderFrom(userDirs, "/home/al"), folder);
 }
 
 TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
@@ -98,17 +97,13 @@ TEST(LinuxDrives, FileSystemTypesMakeNetworkRamAndCdDrives) {
 }
 
 TEST(LinuxTypeNames, AreTheExtensionInUpperCaseOrFileOrFileFolder) {
-    const struct {
-        const char* path;
-        bool isFolder;
-        const char* typeName;
-    } cases[] = {
+    const std::tuple<const char*, bool, const char*> cases[] = {
         {"/a/notes.txt", false, "TXT File"}, {"/a/archive.tar.Gz", false, "GZ File"},
         {"/a.d/README", false, "File"},      {"/a/trailing.", false, "File"},
         {"/a/b.txt", true, "File folder"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(unregisteredTypeName(c.path, c.isFolder), c.typeName) << c.path;
+    for (const auto& [path, isFolder, typeName] : cases)
+        EXPECT_EQ(unregisteredTypeName(path, isFolder), typeName) << path;
 }
 
 }  // namespace

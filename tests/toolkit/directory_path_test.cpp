@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/control_texts.h"
 #include "tests/support/hidden_file.h"
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/os/os_traits.h"
@@ -15,9 +16,7 @@
 namespace {
 
 std::vector<std::string> sortedItemsOf(const clsArray& arr) {
-    std::vector<std::string> items;
-    for (int i = 1; i <= arr.Count(); ++i)
-        items.push_back(arr.Item(i));
+    std::vector<std::string> items = itemsOf(arr);
     std::sort(items.begin(), items.end());
     return items;
 }

@@ -16,12 +16,7 @@
 namespace {
 
 TEST(FileSystemTest, WildcardsFollowTheWindowsRules) {
-    const struct {
-        const char* name;
-        const char* pattern;
-        bool ignoreCase;
-        bool matches;
-    } cases[] = {
+    const std::tuple<const char*, const char*, bool, bool> cases[] = {
         {"CHANGE", "*.*", false, true},  // "*.*" takes names without a dot
         {"CHANGE.log", "CHANGE.*", false, true},
         {"a.txtx", "*.txt", false, false},
@@ -35,9 +30,9 @@ TEST(FileSystemTest, WildcardsFollowTheWindowsRules) {
         {"", "*", false, true},
         {"abc", "", false, false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(osfs::matchesPattern(c.name, c.pattern, c.ignoreCase), c.matches)
-            << c.name << " / " << c.pattern;
+    for (const auto& [name, pattern, ignoreCase, matches] : cases) {
+        EXPECT_EQ(osfs::matchesPattern(name, pattern, ignoreCase), matches)
+            << name << " / " << pattern;
     }
 }
 
@@ -189,11 +184,8 @@ TEST(LineReaderTest, LineEndsFollowTheOneRule) {
     std::string manyEInUtf8;
     for (std::size_t i = 0; i < manyE.size(); ++i)
         manyEInUtf8 += "\xC3\xA9";
-    const struct {
-        std::string bytes;
-        std::vector<std::string> onLinux;    // a lone LF ends a line
-        std::vector<std::string> onWindows;  // a lone LF stays in the line
-    } cases[] = {
+    // The bytes, their lines on Linux, where a lone LF ends a line, and on Windows, where it stays.
+    const std::tuple<std::string, std::vector<std::string>, std::vector<std::string>> cases[] = {
         {"", {}, {}},
         {"no end", {"no end"}, {"no end"}},
         {"a\r\r\nb", {"a", "", "b"}, {"a", "", "b"}},
@@ -211,12 +203,12 @@ TEST(LineReaderTest, LineEndsFollowTheOneRule) {
         {manyE + "\rz", {manyE, "z"}, {manyEInUtf8, "z"}},
         {"a\r", {"a"}, {"a"}},  // after the long file above, whose bytes stay in the buffer
     };
-    for (const auto& c : cases) {
+    for (const auto& [bytes, onLinux, onWindows] : cases) {
         std::vector<std::string> lines;
-        for (const Piece& piece : readAll(c.bytes))
+        for (const Piece& piece : readAll(bytes))
             lines.push_back(piece.first);
-        EXPECT_EQ(lines, os::kLoneLineFeedEndsLine ? c.onLinux : c.onWindows)
-            << testing::PrintToString(c.bytes.substr(0, 20));
+        EXPECT_EQ(lines, os::kLoneLineFeedEndsLine ? onLinux : onWindows)
+            << testing::PrintToString(bytes.substr(0, 20));
     }
 }
 
@@ -241,15 +233,10 @@ TEST(LineReaderTest, LongLinesAreCutAtTheCapAndContinueInTheNextRead) {
         EXPECT_EQ(readAll("ab\x80\x80\x80\x80", 5),
                   (Pieces{{"ab", true}, {"\x80\x80\x80\x80", false}}));
     }
-}
-
-TEST(LineReaderTest, UnreadableFileIsNeitherAtItsEndNorReadable) {
-    osfs::File closed;
-    LineReader reader(closed);
+    osfs::File closed;  // an unreadable file is neither at its end nor readable
+    LineReader unreadable(closed);
     std::string line;
-    EXPECT_FALSE(reader.atEnd());
-    EXPECT_FALSE(reader.readLine(line));
-    EXPECT_TRUE(reader.failed());
+    EXPECT_FALSE(unreadable.atEnd() || unreadable.readLine(line) || !unreadable.failed());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -133,12 +134,7 @@ TEST_F(FailedReadTest, AReadRefusedOnAnOpenFileIsToldInTheSystemsWords) {
 // Where the tool keeps its files, by the program's folder and the user's environment. "@"
 // stands for a fresh temporary folder; a null variable is unset.
 TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder) {
-    const struct {
-        const char* program;
-        const char* stateHome;
-        const char* home;
-        const char* expected;
-    } rows[] = {
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
         {"@/tool", "@/state", "@/home", "@/tool"},
         {"/usr/bin", "@/state", "@/home", "@/state/configreport"},
         {"/usr/local/bin", nullptr, "@/home", "@/home/.local/state/configreport"},
@@ -147,7 +143,7 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder)
         {"/usr/bin", nullptr, "relative/home", "/usr/bin"},
         {"/usr/bin", "@/file/below", "@/home", "/usr/bin"},
     };
-    for (const auto& row : rows) {
+    for (const auto& [program, stateHome, home, expected] : rows) {
         TempFolder folder;
         folder.makeFolder("tool");
         folder.write("file", "not a folder");
@@ -155,18 +151,14 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder)
             const std::string value = text != nullptr ? text : "";
             return value.rfind("@", 0) == 0 ? folder.path() + value.substr(1) : value;
         };
-        const std::string stateHome = expand(row.stateHome);
-        const std::string home = expand(row.home);
-        ScopedVariable state("XDG_STATE_HOME", row.stateHome ? stateHome.c_str() : nullptr);
-        ScopedVariable user("HOME", row.home ? home.c_str() : nullptr);
-        const std::string program = expand(row.program);
-
-        const std::string answer = os::toolFolderFor(program);
-
-        EXPECT_EQ(answer, expand(row.expected)) << row.program << " " << stateHome;
+        const std::string stateValue = expand(stateHome), homeValue = expand(home);
+        ScopedVariable state("XDG_STATE_HOME", stateHome ? stateValue.c_str() : nullptr);
+        ScopedVariable user("HOME", home ? homeValue.c_str() : nullptr);
+        const std::string answer = os::toolFolderFor(expand(program));
+        EXPECT_EQ(answer, expand(expected)) << program << " " << stateValue;
         struct stat info {};
         EXPECT_TRUE(stat(answer.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) << answer;
-        if (answer != program) {
+        if (answer != expand(program)) {
             EXPECT_EQ(info.st_mode & 0777, 0700u) << answer;
         }
     }

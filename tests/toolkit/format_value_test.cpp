@@ -5,15 +5,12 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace {
 
 TEST(FormatValueTest, NumbersFollowTheirPattern) {
-    const struct {
-        double value;
-        const char* pattern;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<double, const char*, const char*> cases[] = {
         {0, "###,###,###,###", ""},  // "#" shows no digit for zero
         {0, "###,###,###,### ", " "},
         {7, "000", "007"},
@@ -32,19 +29,15 @@ TEST(FormatValueTest, NumbersFollowTheirPattern) {
         {-1e300, "###", "-9223372036854775808"},
         {std::nan(""), "000", "000"},  // not a number counts as zero
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatValue(c.value, c.pattern), c.expected) << c.value << " " << c.pattern;
+    for (const auto& [value, pattern, expected] : cases)
+        EXPECT_EQ(FormatValue(value, pattern), expected) << value << " " << pattern;
     EXPECT_EQ(FormatValue(std::numeric_limits<std::int64_t>::min(), "###,###"),
               "-9,223,372,036,854,775,808");
 }
 
 TEST(FormatValueTest, DatesFollowTheirPattern) {
     const DateTime sunday{2005, 5, 22, 14, 5, 9};
-    const struct {
-        DateTime value;
-        const char* pattern;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<DateTime, const char*, const char*> cases[] = {
         {sunday, "yyyy-mm-dd hh:mm:ss", "2005-05-22 14:05:09"},  // month first, then minutes
         {sunday, "s", "9"},
         {sunday, "YYYY-MM-DD", "2005-05-22"},  // letters match without regard to case
@@ -53,8 +46,8 @@ TEST(FormatValueTest, DatesFollowTheirPattern) {
         {{2005, 5, 22, 11, 59, 59}, "hh:mm:ss AMPM", "11:59:59 AM"},
         {{2004, 2, 29, 23, 0, 0}, "DDD, dd-MMM-yyyy hh AMPM", "Sun, 29-Feb-2004 11 PM"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatValue(c.value, c.pattern), c.expected) << c.pattern;
+    for (const auto& [value, pattern, expected] : cases)
+        EXPECT_EQ(FormatValue(value, pattern), expected) << pattern;
     std::string months, days;
     for (int month = 1; month <= 12; ++month)
         months += FormatValue(DateTime{2005, month, 1, 0, 0, 0}, "MMM ");

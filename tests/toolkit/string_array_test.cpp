@@ -5,21 +5,16 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "tests/support/control_texts.h"
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/program_state.h"
 
 namespace {
 
 using Items = std::vector<std::string>;
-
-Items itemsOf(const clsArray& arr) {
-    Items items;
-    for (int i = 1; i <= arr.Count(); ++i)
-        items.push_back(arr.Item(i));
-    return items;
-}
 
 TEST(StringArrayTest, ParsingAppendsTheFieldsAfterTheFirst) {
     std::string hundredFields = "head";
@@ -30,11 +25,8 @@ TEST(StringArrayTest, ParsingAppendsTheFieldsAfterTheFirst) {
         first99.push_back(std::to_string(i));
     Items withBlanks(100);  // with blanks included, all 99 fields are appended, empty ones too
     withBlanks[0] = "kept", withBlanks[1] = "b", withBlanks[3] = "c";
-    const struct {
-        std::string text, delim;
-        bool includeBlanks;
-        Items items;  // after an item "kept" added before
-    } cases[] = {
+    // The items after an item "kept" added before.
+    const std::tuple<std::string, std::string, bool, Items> cases[] = {
         {"a, b,,c", ",", false, {"kept", "b", "c"}},
         {"only", ",", false, {"kept"}},
         {"a,   ,b", ",", false, {"kept", "", "b"}},      // blank but not empty: kept, then trimmed
@@ -44,11 +36,11 @@ TEST(StringArrayTest, ParsingAppendsTheFieldsAfterTheFirst) {
         {hundredFields, ",", false, first99},  // fields beyond the 99th are dropped
         {"a, b,,c", ",", true, withBlanks},
     };
-    for (const auto& c : cases) {
+    for (const auto& [text, delim, includeBlanks, items] : cases) {
         clsArray arr;
         arr.Add("kept");
-        arr.CreateByParsingText(c.text, c.delim, c.includeBlanks);
-        EXPECT_EQ(itemsOf(arr), c.items) << c.text << " / " << c.delim;
+        arr.CreateByParsingText(text, delim, includeBlanks);
+        EXPECT_EQ(itemsOf(arr), items) << text << " / " << delim;
     }
 }
 
