@@ -1,33 +1,16 @@
-// Windows file states: files kept only in the cloud, files of an earlier run held open.
+// Windows file states: files held open by other programs.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "bench/pe_image.h"
 #include "tests/faults/fault_fixture.h"
 #include "toolkit/os/wide_text_win32.h"
 
 namespace {
 
 using FileStates = FaultTest;
-
-// Reading a cloud-only file starts a download that can take minutes.
-TEST_F(FileStates, OfflineFilesAreListedButNeitherEmbeddedNorAskedForTheirVersion) {
-    folder.write("product/local.ini", "local=1\r\n");
-    const std::string config = folder.write("product/cloud.ini", "cloud=1\r\n");
-    const std::string program = folder.write("product/cloud.exe", programWithVersion("9.8.7.6"));
-    for (const std::string& path : {config, program}) {
-        SetFileAttributesW(widen(path).c_str(), FILE_ATTRIBUTE_OFFLINE);
-        if (!(GetFileAttributesW(widen(path).c_str()) & FILE_ATTRIBUTE_OFFLINE))
-            GTEST_SKIP() << "this file system does not keep the offline attribute";
-    }
-
-    expectReport(folder.file("product"), 1,
-                 {"local=1<BR>", "<TR><TD>cloud.ini</td>", "<TR><TD><B> cloud.exe</td>"},
-                 {"cloud=1", "9.8.7.6"});
-}
 
 // A file held by another program without sharing is listed and gets its block, with no text.
 TEST_F(FileStates, AProductFileHeldWithoutSharingGetsItsBlockWithNoText) {

@@ -36,6 +36,25 @@ TEST(FileSystemTest, WildcardsFollowTheWindowsRules) {
     }
 }
 
+// The inventory opens ordinary files only, and of those only the ones kept here: reading a file
+// kept only in the cloud would download it.
+TEST(FileSystemTest, AttributesTellOrdinaryFilesAndThoseKeptOnlyInTheCloud) {
+    using namespace osfs;
+    const std::tuple<unsigned, bool, bool> cases[] = {
+        {kAttrArchive | kAttrReadOnly, true, true},
+        {kAttrDirectory, false, false},
+        {kAttrHidden, false, false},
+        {kAttrSystem | kAttrArchive, false, false},
+        {kAttrOffline, true, false},
+        {kAttrRecallOnOpen, true, false},
+        {kAttrRecallOnDataAccess, true, false},
+    };
+    for (const auto& [attributes, ordinary, ordinaryHere] : cases) {
+        EXPECT_EQ(isOrdinaryFile(attributes), ordinary) << attributes;
+        EXPECT_EQ(isOrdinaryHere(attributes), ordinaryHere) << attributes;
+    }
+}
+
 TEST(FileSystemTest, BufferedWritesReachTheFileInOrderAndFailuresSayWhy) {
     TempFolder folder;
     const std::string name = folder.file("big.txt");

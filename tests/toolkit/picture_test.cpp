@@ -47,11 +47,9 @@ TEST_F(PictureTest, MissingFileIsToldAndTheBoxIsStillTakenOver) {
 }
 
 TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
-    const struct {
-        int pictureWidth, pictureHeight;  // pixels
-        void (*resize)(clsPicture&, const PictureBox&);
-        float width, height;
-    } cases[] = {
+    using Resize = void (*)(clsPicture&, const PictureBox&);
+    // The picture's pixels, the resize and the painted size.
+    const std::tuple<int, int, Resize, float, float> cases[] = {
         // each row that sets the painted size follows one that left another behind
         {200, 100, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 100, 50},
         {200, 100, [](clsPicture& p, const PictureBox&) { p.resizeAbsolute(30, 70); }, 30, 70},
@@ -63,20 +61,20 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
     HeadlessPictureBox container;
     container.setBounds({0, 0, 100 * kTwipsPerPixel, 100 * kTwipsPerPixel});
     constexpr int kBorderTwips = 2 * HeadlessPictureBox::kBorder3D * kTwipsPerPixel;
-    for (const auto& c : cases) {
-        load(c.pictureWidth, c.pictureHeight);
+    for (const auto& [pictureWidth, pictureHeight, resize, width, height] : cases) {
+        load(pictureWidth, pictureHeight);
         EXPECT_EQ(picture.TempFile(), folder.file("picture.png"));
-        c.resize(picture, container);
-        ASSERT_EQ(box.layers().layers().size(), 1u) << c.width;
+        resize(picture, container);
+        ASSERT_EQ(box.layers().layers().size(), 1u) << width;
         const PictureLayer layer = box.layers().layers().back();
         // The size is kept in whole hundredths of a millimetre, a little off the pixels.
-        EXPECT_NEAR(layer.width, c.width, 0.01);
-        EXPECT_NEAR(layer.height, c.height, 0.01);
+        EXPECT_NEAR(layer.width, width, 0.01);
+        EXPECT_NEAR(layer.height, height, 0.01);
         EXPECT_EQ(std::make_pair(layer.x, layer.y), std::make_pair(0.0f, 0.0f));
         const TwipsRect bounds = box.Bounds();
         EXPECT_EQ(std::tie(bounds.left, bounds.top, bounds.width, bounds.height),
-                  std::make_tuple(300, 600, c.width * kTwipsPerPixel + kBorderTwips,
-                                  c.height * kTwipsPerPixel + kBorderTwips));
+                  std::make_tuple(300, 600, width * kTwipsPerPixel + kBorderTwips,
+                                  height * kTwipsPerPixel + kBorderTwips));
     }
     // A new size replaces what was painted before.
     picture.resizeAbsolute(10, 20);
@@ -91,10 +89,8 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
 
 TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
     const std::string bmpStart = "BM"s + std::string(12, '\0');
-    const struct {
-        std::string bytes;
-        bool read;
-    } cases[] = {
+    const std::pair<std::string, bool> cases[] = {
+        // the bytes, and whether a size is read
         {pngHeader(300, 20), true},
         {"GIF89a\x2c\x01\x14\x00"s, true},
         {"GIF87a\x2c\x01\x14\x00"s, true},
@@ -104,17 +100,18 @@ TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
         {"\xff\xd8\xff\xcf\x00\x11\x08\x00\x14\x01\x2c\x03"s, true},  // the last frame kind
         {"\xff\xd8\xff\xc4\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s, false},  // a table
         {"\xff\xd8\xff\xcc\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s, false},  // a coding table
+        {"\xff\xd8\xff\xc8\x00\x11\x08\x00\x14\x01\x2c\x03\x00\x00"s, false},  // reserved
         {"\xff\xd8\x00\xc0\x00\x11\x08\x00\x14\x01\x2c\x03"s, false},  // no segment's marker
         {pngHeader(300, 20).substr(0, 23), false},  // each header cut one byte short
         {"GIF89a\x2c\x01\x14"s, false},
         {bmpStart + "\x28\0\0\0\x2c\x01\0\0\xec\xff\xff"s, false},
         {"plain text", false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.bytes));
+    for (const auto& [bytes, read] : cases) {
+        SCOPED_TRACE(testing::PrintToString(bytes));
         PixelSize size{};
-        EXPECT_EQ(readImageSize(c.bytes, size), c.read);
-        if (c.read) {
+        EXPECT_EQ(readImageSize(bytes, size), read);
+        if (read) {
             EXPECT_EQ(std::make_pair(size.width, size.height), std::make_pair(300, 20));
         }
     }

@@ -72,6 +72,7 @@ TEST_F(StringArrayFileTest, StorageGrowsByOneSlotPerItem) {
     }
     EXPECT_EQ(shownTexts(), Items{"ndx isnt setup to add at specific point yet"});
 
+    EXPECT_EQ(arr.GetIndexByText("X"), 1);
     EXPECT_EQ(arr.GetIndexByText("Y"), 2);  // without regard to case unless asked
     EXPECT_EQ(arr.GetIndexByText("Y", 0, true), 0);
     arr.Add("\xC3\xA9t\xC3\xA9");                           // "été"
