@@ -58,17 +58,4 @@ TEST_F(BatchRunTest, ExitStatusFollowsTheArgumentsAndTheReport) {
               std::string::npos);
 }
 
-TEST_F(BatchRunTest, ReportIsCompleteOnlyWhenItEndsWithTheClosingLine) {
-    const std::pair<std::string, bool> cases[] = {{"<HTML>\r\n</BODY></HTML>\r\n", true},
-                                                  {"</BODY></HTML>\r\n", true},
-                                                  {"", false},
-                                                  {"ODY></HTML>\r\n", false},
-                                                  {"</BODY></HTML>", false},
-                                                  {"</BODY></HTML>\r\n<BR>\r\n", false}};
-    for (const auto& [content, complete] : cases)
-        EXPECT_EQ(isCompleteReport(folder.write("r.htm", content)), complete) << content.size();
-    EXPECT_FALSE(isCompleteReport(folder.file("missing.htm")));
-    EXPECT_FALSE(isCompleteReport(folder.makeFolder("folder.htm")));
-}
-
 }  // namespace

@@ -207,8 +207,11 @@ TEST_F(MainWindowTest, MessageWindowFollowsItsHeightAndEveryButtonClosesIt) {
     EXPECT_EQ(box.find("lblText")->Bounds().height, 2085 + 607);
     bool closedByUser = false;  // a window the program closes is not closed by the user
     box.setOnClose([&closedByUser] { closedByUser = true; });
-    for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"}) {
+    const std::pair<const char*, const char*> buttons[] = {
+        {"cmdYes", "Yes"}, {"cmdNo", "No"}, {"cmdOK", "OK"}, {"cmdCancel", "Cancel"}};
+    for (const auto& [name, caption] : buttons) {
         EXPECT_EQ(box.find(name)->Bounds().top, 2355 + 607) << name;
+        EXPECT_EQ(box.findAs<Button>(name)->Caption(), caption);
         form.show();
         ASSERT_TRUE(isShown(box));
         clickButton(*box.findAs<Button>(name));

@@ -1,11 +1,9 @@
-// What the report page embeds as text: the files it shows, its style sheet and the mail link's
-// text.
+// What the report page embeds as text: the files it shows and the mail link's text.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "report/mail_link.h"
-#include "report/page_frame.h"
 #include "report/read_text_file.h"
 #include "tests/report/support/report_fixture.h"
 
@@ -65,18 +63,6 @@ TEST_F(PageTextTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogge
     EXPECT_NE(logText().find(", Cant load the file " + folder.file("missing.txt") + "\r\n"),
               std::string::npos);
     EXPECT_TRUE(headless().shown.empty());
-}
-
-// The header and style block themselves are pinned by the golden report.
-TEST_F(PageTextTest, MissingStyleSheetIsWrittenOnceAndEmbeddedAsTheFileHoldsIt) {
-    const std::string creation =
-        "Creating deafult style.css file, because none existed. = " + folder.file("style.css") +
-        "\r\n";
-    EXPECT_EQ(CreateStyleSheet(), defaultStyleBlock());
-    EXPECT_EQ(folder.read("style.css"), defaultStyleBlock() + "\r\n");
-    // The saved file's empty last line comes back as one more CR LF.
-    EXPECT_EQ(CreateStyleSheet(), defaultStyleBlock() + "\r\n");
-    EXPECT_EQ(occurrences(logText(), creation), 1);
 }
 
 // The whole mail link is pinned by the golden report; these are the cases it does not reach.

@@ -5,9 +5,7 @@
 #include <limits>
 #include <utility>
 
-#include "tests/support/control_texts.h"
 #include "tests/sysinfo/fake_sys_platform.h"
-#include "toolkit/ui/headless/headless_controls.h"
 #include "toolkit/ui/headless/headless_ui.h"
 
 namespace {
@@ -91,18 +89,6 @@ TEST_F(SystemFactsTest, SpecialFolderFailuresShowTheirMessageAndDocumentsAreFold
     EXPECT_EQ(shown, (std::vector<std::string>{"The folder does not exist",
                                                "An invalid folder ID was specified"}));
     EXPECT_EQ(fake.folderIdsAsked, std::vector<int>(4, 5));
-}
-
-TEST_F(SystemFactsTest, FixedDrivesAreAppendedInTheSystemsOrder) {
-    fake.driveList = {{"A:", DriveKind::Removable}, {"C:", DriveKind::Fixed},
-                      {"D:", DriveKind::Fixed},     {"E:", DriveKind::CdRom},
-                      {"R:", DriveKind::RamDisk},   {"Z:", DriveKind::Network}};
-    HeadlessListBox list;
-    list.AddItem("earlier");
-    list.setEnabled(false);
-    listFixedDrives(list);
-    EXPECT_TRUE(list.Enabled());
-    EXPECT_EQ(linesOf(list), (std::vector<std::string>{"earlier", "C:", "D:"}));
 }
 
 }  // namespace

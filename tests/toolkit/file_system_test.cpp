@@ -207,6 +207,7 @@ TEST(LineReaderTest, LineEndsFollowTheOneRule) {
     const std::tuple<std::string, std::vector<std::string>, std::vector<std::string>> cases[] = {
         {"", {}, {}},
         {"no end", {"no end"}, {"no end"}},
+        {"x", {"x"}, {"x"}},
         {"a\r\r\nb", {"a", "", "b"}, {"a", "", "b"}},
         {"a\n\rb", {"a", "", "b"}, {"a\n", "b"}},
         {"a\n", {"a"}, {"a\n"}},

@@ -117,20 +117,6 @@ TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
     EXPECT_EQ(std::make_pair(linesSaved, shortLinesSaved), std::make_pair(0, 1));
 }
 
-using FailedReadTest = ProgramFolderTest;
-
-// This process's memory reads as a regular file whose first page is never mapped.
-TEST_F(FailedReadTest, AReadRefusedOnAnOpenFileIsToldInTheSystemsWords) {
-    cFileIO memory;
-    memory.init("/proc/self/mem");
-    memory.openFile("INPUT");
-    headless().answers = {MsgAnswer::Ignore};
-    EXPECT_EQ(memory.getLine(), "");
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{"An error occurred reading from the file "
-                                                     "/proc/self/mem\r\nErr = Device I/O "
-                                                     "errorClick OK to resume"});
-}
-
 // Where the tool keeps its files, by the program's folder and the user's environment. "@"
 // stands for a fresh temporary folder; a null variable is unset.
 TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder) {

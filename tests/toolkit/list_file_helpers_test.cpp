@@ -134,6 +134,8 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
     EXPECT_EQ(listed(folder.path(), from, to),
               (Lines{folder.file(".hidden"), readOnly, folder.file("plain.txt")}));
     EXPECT_EQ(listed(folder.path() + os::kPathSeparator, from, to, "*.log"), Lines{readOnly});
+    EXPECT_EQ(listed(folder.path(), from, to, "*.LOG"),
+              os::kFileNamesIgnoreCase ? Lines{readOnly} : Lines{});
     EXPECT_EQ(listed(folder.file("no such folder"), from, to), Lines{});
     const std::string sep(1, os::kPathSeparator);  // on the root's volume, which is there
     EXPECT_EQ(listed(sep + "no such folder" + sep + "below", from, to), Lines{});

@@ -65,11 +65,14 @@ TEST_F(LogTest, LogArrayListsTheNonEmptyItemsAndFailuresGoToTheErrorFile) {
     log.pimlog(unreachable, "noon", 2);
     now.hour = 0;
     log.pimlog(unreachable, "midnight", 2);
+    now.hour = 11;
+    log.pimlog(unreachable, "morning", 2);
     EXPECT_EQ(folder.read("error.log"),
               "PIM LOGGING ERROR 5/22/2005 2:05:09 PM - text = hello\r\n"
               "ARRAY LOGGING ERROR 5/22/2005 2:05:09 PM - text = error logging array\r\n"
               "PIM LOGGING ERROR 5/22/2005 12:00:00 PM - text = noon\r\n"
-              "PIM LOGGING ERROR 5/22/2005 12:00:00 AM - text = midnight\r\n");
+              "PIM LOGGING ERROR 5/22/2005 12:00:00 AM - text = midnight\r\n"
+              "PIM LOGGING ERROR 5/22/2005 11:00:00 AM - text = morning\r\n");
 }
 
 // Regression guard: a log file that cannot be opened made the text file object log its own
