@@ -89,8 +89,8 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
 
 TEST(ImageSizeTest, EachFormatsHeaderGivesWidthAndHeight) {
     const std::string bmpStart = "BM"s + std::string(12, '\0');
+    // The bytes, and whether a size is read from them.
     const std::pair<std::string, bool> cases[] = {
-        // the bytes, and whether a size is read
         {pngHeader(300, 20), true},
         {"GIF89a\x2c\x01\x14\x00"s, true},
         {"GIF87a\x2c\x01\x14\x00"s, true},
