@@ -58,4 +58,11 @@ TEST_F(BatchRunTest, ExitStatusFollowsTheArgumentsAndTheReport) {
               std::string::npos);
 }
 
+TEST_F(BatchRunTest, ReportIsCompleteOnlyWhenItEndsWithTheClosingLine) {
+    EXPECT_TRUE(isCompleteReport(folder.write("r.htm", "<HTML>\r\n</BODY></HTML>\r\n")));
+    for (const char* cut : {"", "ODY></HTML>\r\n", "</BODY></HTML>", "</BODY></HTML>\r\n<BR>\r\n"})
+        EXPECT_FALSE(isCompleteReport(folder.write("r.htm", cut))) << cut;
+    EXPECT_FALSE(isCompleteReport(folder.file("missing.htm")));
+}
+
 }  // namespace

@@ -11,7 +11,9 @@
 #include "app/msg_box_form.h"
 #include "tests/app/app_fixture.h"
 #include "tests/sysinfo/fake_sys_platform.h"
+#include "toolkit/ui/headless/headless_ui.h"
 #include "toolkit/ui/headless/headless_window.h"
+#include "toolkit/ui/ui.h"
 
 namespace {
 
@@ -76,7 +78,8 @@ TEST_F(HeadlessWindowTest, ExitAndTheCloseBoxEndTheProgram) {
 
 // The main window is white; the message window has colours of its own.
 TEST(HeadlessMsgBoxTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmallInTheDesignColours) {
-    installHeadlessUi();
+    installUi(nullptr);  // where no backend was installed, the headless one is there
+    ASSERT_NE(dynamic_cast<HeadlessUi*>(&ui()), nullptr);
     const auto rgb = [](Rgb c) { return std::vector<int>{c.red, c.green, c.blue}; };
     frmReportConfiguration main;
     EXPECT_EQ(rgb(dynamic_cast<HeadlessWindow&>(main.window()).BackColor()),

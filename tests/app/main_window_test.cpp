@@ -221,6 +221,7 @@ TEST_F(MainWindowTest, MessageWindowFollowsItsHeightAndEveryButtonClosesIt) {
     form.show();
     closeByUser(box);
     EXPECT_TRUE(closedByUser);
+    EXPECT_FALSE(isShown(box));
 }
 
 }  // namespace

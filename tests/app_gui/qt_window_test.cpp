@@ -61,11 +61,16 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglass
         EXPECT_EQ(form.pos(), moved);
     }
     EXPECT_TRUE(form.findChild<QLabel*>("lblText")->wordWrap());
+    EXPECT_EQ(form.findChild<QLabel*>("lblText")->alignment(), Qt::AlignLeft | Qt::AlignTop);
     EXPECT_EQ(form.findChild<QLabel*>("lblText")->textFormat(), Qt::PlainText);
     const QImage picture = form.grab().toImage();
     const QPoint inLabel =
         form.findChild<QWidget*>("lblText")->geometry().bottomRight() - QPoint(2, 2);
     EXPECT_EQ(picture.pixelColor(inLabel * picture.devicePixelRatio()), QColor(192, 192, 192));
+    const std::string saved = folder.file("window.png");  // a picture loads if it is one
+    ASSERT_TRUE(picture.save(QString::fromStdString(saved)));
+    EXPECT_NE(ui().LoadPicture(saved), nullptr);
+    EXPECT_EQ(ui().LoadPicture(folder.file("missing.png")), nullptr);
     ui().setMousePointer(kPointerHourglass);  // asked for twice, taken back once
     ui().setMousePointer(kPointerHourglass);
     EXPECT_NE(QApplication::overrideCursor(), nullptr);

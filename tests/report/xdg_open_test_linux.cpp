@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -75,6 +76,7 @@ TEST_F(XdgOpenTest, OpenerVerdictMapsOntoShellResultsAndARunningViewerDoesNotHol
         << "the output is still held";
     close(output[0]);
     EXPECT_EQ(folder.read("seen"), document);
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "a process of the launch is left to reap";
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ TEST_F(SystemFactsTest, FreeSpaceIsTotalFreeBytesInMillionsRoundedHalfToEven) {
 TEST_F(SystemFactsTest, NamesAreCutByTheirReportedSizesAndAskedOnce) {
     const auto names = [] { return getUserName() + "/" + getComputerName(); };
     EXPECT_EQ(names(), "/") << "a failed query is not cached";
+    fake.user = fake.computer = "";
+    EXPECT_EQ(names(), "/") << "nor an empty name";
     fake.user = "alice";
     fake.computer = "DESK-01";
     EXPECT_EQ(names(), "alice/DESK-01");

@@ -73,6 +73,7 @@ using FullDiskTest = ProgramFolderTest;
 // A full disk shows at a later write or only at the close; either way it is told once per file.
 TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
     // Writes past a cap on every file's size fail as on a full disk; the log stays below it.
+    std::string fullLog = folder.write("full.log", std::string(4000, 'f'));
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -99,10 +100,12 @@ TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
     int linesSaved = -1, shortLinesSaved = -1;
     SaveListboxToFile(list, folder.file("list.txt"), linesSaved);
     SaveListboxToFile(shortList, folder.file("short.txt"), shortLinesSaved);
+    gLog().pimlog(fullLog, "lost", 2);  // told in the error file instead
     const std::string log = logText();
 
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
+    EXPECT_NE(folder.read("error.log").find("text = lost"), std::string::npos);
     std::vector<std::string> expected;
     for (const char* name : {"once.txt", "held.txt", "closed.txt"}) {
         expected.push_back("An error occurred appending to file " + folder.file(name) +

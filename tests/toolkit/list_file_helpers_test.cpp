@@ -124,6 +124,7 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
     EXPECT_EQ(GetFileInfoString(readOnly, "</td><td>"),
               "locked.log</td><td>12</td><td>2005/05/22 14:05:09</td><td>");
     EXPECT_THROW(GetFileInfoString(missing, ","), std::runtime_error);
+    EXPECT_EQ(GetFileInfoString(folder.file("sub"), ",").rfind("sub,-1,", 0), 0u);
     EXPECT_TRUE(FileDateInRange(readOnly, day, day));
     EXPECT_FALSE(FileDateInRange(readOnly, day.plusSeconds(-1), day.plusSeconds(-1)));
     EXPECT_FALSE(FileDateInRange(missing, day, day));

@@ -33,6 +33,9 @@ TEST_F(LogTest, InitWritesTheSeparatorThenOnlyLevelsUpToZeroAreWrittenAndMirrore
               stamp + std::string(54, '-') + "\r\n" + stamp + "zero\r\n" + stamp + "negative\r\n");
     ASSERT_EQ(list.ListCount(), 2);
     EXPECT_EQ(list.List(0), stamp + "zero");
+    cLog byDefault;  // the same files without asking for their names
+    byDefault.init();
+    EXPECT_EQ(byDefault.errorFile(), folder.file("error.log"));
 }
 
 // Entry type 2 is time-stamped, 1 also names the user and the computer, 77 the given user;
