@@ -35,6 +35,7 @@ TEST(LinuxDocumentsFolder, FollowsTheUserDirsFile) {
         {"# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", "/home/al/Dokumente"},
         {"XDG_DOCUMENTS_DIR=\"/data/My\\ Papers/\"\n", "/data/My Papers"},
         {"XDG_DOCUMENTS_DIR=\"$HOME/\"\n", "/home/al"},
+        {"XDG_DOCUMENTS_DIR=\"//\"\n", "/"},
         {"XDG_DOCUMENTS_DIR=/data/Pap\\s\n", "/data/Paps"},
         {"XDG_DOCUMENTS_DIR=\"relative/path\"\n", "/home/al/Documents"},
         {"XDG_DOCUMENTS_DIR=\"$HOMEWORK\"\n", "/home/al/Documents"},

@@ -93,6 +93,7 @@ TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     EXPECT_EQ(osfs::lastErrorDescription(), "Path not found");
     EXPECT_FALSE(osfs::lookUp(folder.file("missing.txt"), viaPath));
     EXPECT_EQ(osfs::lastErrorDescription(), "File not found");
+    EXPECT_FALSE(osfs::DirectorySearch(folder.file("")).next(viaHeld)) << "no name, nothing";
     for (const char* dots : {".", ".."})  // never found, also when asked for by name
         EXPECT_FALSE(osfs::DirectorySearch(folder.file(dots)).next(viaHeld)) << dots;
 

@@ -126,6 +126,7 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder)
     const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
         {"@/tool", "@/state", "@/home", "@/tool"},
         {"/usr/bin", "@/state", "@/home", "@/state/configreport"},
+        {"/usr", "@/state", "@/home", "@/state/configreport"},
         {"/usr/local/bin", nullptr, "@/home", "@/home/.local/state/configreport"},
         {"/usr/bin", "relative/state", "@/home", "@/home/.local/state/configreport"},
         {"/usr/bin", nullptr, nullptr, "/usr/bin"},
