@@ -12,6 +12,7 @@
 
 #include "sysinfo/file_properties.h"
 #include "sysinfo/sys_platform.h"
+#include "tests/support/closed_standard_input_linux.h"
 #include "tests/support/temp_folder.h"
 #include "tests/sysinfo/live_machine.h"
 #include "toolkit/ui/headless/headless_ui.h"
@@ -51,11 +52,7 @@ TEST(LinuxLiveTest, FilePropertiesComeFromTheFile) {
     ASSERT_EQ(utimensat(AT_FDCWD, text.c_str(), stamps, 0), 0);
     chmod(text.c_str(), 0444);
     clsFileProp props;
-    const int input = dup(0);  // started with its standard input closed, the tool opens as 0
-    close(0);
-    props.FindFileInfo(text, false);
-    dup2(input, 0);
-    close(input);
+    withStandardInputClosed([&] { props.FindFileInfo(text, false); });
     EXPECT_EQ(props.ByteSize(), "5 bytes");
     EXPECT_EQ(props.FileType(), "TXT File");
     EXPECT_EQ(props.IconIndex(), 0);  // Linux gives no icons

@@ -1,6 +1,5 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/closed_standard_input_linux.h"
 #include "tests/support/scoped_variable.h"
 #include "tests/support/temp_folder.h"
 #include "tests/toolkit/program_folder_fixture.h"
@@ -51,13 +51,11 @@ TEST(FileSystemLinuxTest, ReadOnlyMarkedPipesRefusedNewFilesByUmaskAndDescriptor
     EXPECT_EQ(std::filesystem::status(folder.file("new.txt")).permissions(),
               std::filesystem::perms(0644));
 
-    // Started with its standard input closed, the tool gets descriptor 0 for its first file.
-    const int input = dup(0);
-    close(0);
-    const bool opened = file.open(folder.file("new.txt"), osfs::OpenMode::Read);
-    file.close();
-    dup2(input, 0);
-    close(input);
+    bool opened = false;
+    withStandardInputClosed([&] {
+        opened = file.open(folder.file("new.txt"), osfs::OpenMode::Read);
+        file.close();
+    });
     EXPECT_TRUE(opened);
 
     // A file where a folder is wanted is told as a path not found.
@@ -144,11 +142,12 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder)
         const std::string stateValue = expand(stateHome), homeValue = expand(home);
         ScopedVariable state("XDG_STATE_HOME", stateHome ? stateValue.c_str() : nullptr);
         ScopedVariable user("HOME", home ? homeValue.c_str() : nullptr);
-        const std::string answer = os::toolFolderFor(expand(program));
+        const std::string programFolder = expand(program);
+        const std::string answer = os::toolFolderFor(programFolder);
         EXPECT_EQ(answer, expand(expected)) << program << " " << stateValue;
         struct stat info {};
         EXPECT_TRUE(stat(answer.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) << answer;
-        if (answer != expand(program)) {
+        if (answer != programFolder) {
             EXPECT_EQ(info.st_mode & 0777, 0700u) << answer;
         }
     }
