@@ -184,7 +184,6 @@ void cFileIO::closeFile() {
     // The last buffered lines reach the disk here, so their loss is told as a failed append.
     if (open_ && !closeReporting(error))
         tellWriteFailure("appending to", error, false);
-    open_ = false;
 }
 
 bool cFileIO::closeReporting(std::string& error) {

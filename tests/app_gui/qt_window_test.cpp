@@ -71,6 +71,21 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglass
     ASSERT_TRUE(picture.save(QString::fromStdString(saved)));
     EXPECT_NE(ui().LoadPicture(saved), nullptr);
     EXPECT_EQ(ui().LoadPicture(folder.file("missing.png")), nullptr);
+    // A picture painted larger is scaled smoothly inside the box's border of two pixels: black
+    // beside white blends through grey.
+    QImage blackWhite(2, 1, QImage::Format_RGB32);
+    blackWhite.setPixel(0, 0, qRgb(0, 0, 0));
+    blackWhite.setPixel(1, 0, qRgb(255, 255, 255));
+    ASSERT_TRUE(blackWhite.save(QString::fromStdString(folder.file("pair.png"))));
+    PictureBox& pictureBox = box.window().addPictureBox("picPair", {0, 0, 900, 900});
+    pictureBox.setAppearance(kAppearance3D);
+    pictureBox.PaintPicture(ui().LoadPicture(folder.file("pair.png")), 0, 0, 36, 36);
+    const QImage painted = form.findChild<QWidget*>("picPair")->grab().toImage();
+    std::vector<int> reds;
+    for (const int x : {3, 20, 36})
+        reds.push_back(painted.pixelColor(QPoint(x, 20) * painted.devicePixelRatio()).red());
+    EXPECT_TRUE(reds[0] < 60 && reds[1] > 60 && reds[1] < 195 && reds[2] > 195)
+        << testing::PrintToString(reds);
     ui().setMousePointer(kPointerHourglass);  // asked for twice, taken back once
     ui().setMousePointer(kPointerHourglass);
     EXPECT_NE(QApplication::overrideCursor(), nullptr);

@@ -61,9 +61,12 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
     EXPECT_TRUE(readImage(imageOf({{0x409, version}}, true, true, 3)).empty()) << "icons only";
     EXPECT_TRUE(readImage(imageOf({{0x409, {}}})).empty());
     EXPECT_TRUE(readImage("plain text, not a program").empty());
-    std::string noMz = imageOf({{0x409, version}});  // a PE image without its DOS header's mark
-    noMz[0] = 'X';
-    EXPECT_TRUE(readImage(noMz).empty());
+    // An image without the mark of its DOS header or of its PE header.
+    for (const std::size_t mark : {std::size_t{0}, std::size_t{0x40}}) {
+        std::string unmarked = imageOf({{0x409, version}});
+        unmarked[mark] = 'X';
+        EXPECT_TRUE(readImage(unmarked).empty()) << mark;
+    }
     EXPECT_TRUE(readImage("").empty());
     const std::u16string overOneMiB(600000, u'x');  // a resource this large is no version
     EXPECT_TRUE(readImage(imageOf({{0x409, blockNamed(overOneMiB)}})).empty());

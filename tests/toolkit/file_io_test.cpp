@@ -132,9 +132,16 @@ TEST_F(FileIoTest, EndProgramClosesOpenFilesBeforeTheExitHook) {
 
 TEST_F(FileIoTest, WaitSucceedsAtOnceOrGivesUpAtTheDeadline) {
     folder.write("ready.txt", "");
-    EXPECT_TRUE(fileNamed("ready.txt").waitUntilFileCanBeOpened(5));
+    cFileIO ready = fileNamed("ready.txt");
+    ready.openFile("INPUT");  // closed again, and its number then given to another file
+    ready.closeFile();
+    std::string error;
+    ASSERT_TRUE(gFileNumbers().open(1, folder.file("other.txt"), osfs::OpenMode::Write, error));
+    EXPECT_TRUE(ready.waitUntilFileCanBeOpened(5));
     EXPECT_EQ(headless().pointerHistory, (std::vector<int>{kPointerHourglass, kPointerDefault}));
-    EXPECT_EQ(gFileNumbers().get(1), nullptr);
+    EXPECT_NE(gFileNumbers().get(1), nullptr);
+    EXPECT_EQ(gFileNumbers().get(2), nullptr);
+    gFileNumbers().closeAll();
     EXPECT_EQ(logText().find("SUCCESS"), std::string::npos);  // level 1 is not written
 
     // Times are compared as text, so a deadline past midnight ends the wait at once.
@@ -149,8 +156,7 @@ TEST_F(FileIoTest, WaitSucceedsAtOnceOrGivesUpAtTheDeadline) {
     EXPECT_EQ(headless().pointerHistory.back(), kPointerDefault);
 
     // While the wait lets events run, another file may take its number: each try asks anew.
-    setClockForTesting([this, calls = 0]() mutable {
-        std::string error;
+    setClockForTesting([this, &error, calls = 0]() mutable {
         if (++calls == 2)  // the first retry; the first call set the deadline
             gFileNumbers().open(1, folder.write("late.txt", ""), osfs::OpenMode::Read, error);
         return now = now.plusSeconds(1);

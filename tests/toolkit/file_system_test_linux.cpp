@@ -1,5 +1,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,10 @@ TEST(FileSystemLinuxTest, ReadOnlyMarkedPipesRefusedNewFilesByUmaskAndDescriptor
     EXPECT_FALSE(file.open(pipe, osfs::OpenMode::Read));
     EXPECT_EQ(file.openOrdinary(osfs::HeldFolder(folder.path()), "pipe"),
               osfs::OrdinaryOpen::NotOrdinary);
+    // A link to nothing answers for itself.
+    ASSERT_EQ(symlink("/nonexistent", folder.file("dangling").c_str()), 0);
+    EXPECT_TRUE(osfs::lookUp(folder.file("dangling"), facts) &&
+                osfs::HeldFolder(folder.path()).lookUp("dangling", facts));
 
     // A new file gets what the user's umask allows, as any other program's would.
     const mode_t userMask = umask(022);
