@@ -25,7 +25,9 @@ TEST_F(BatchRunTest, WritesTheReportBesideTheToolNamesItAndOpensItOnlyWhenAsked)
     EXPECT_EQ(err.str(), "");
     EXPECT_TRUE(launched.empty());
     EXPECT_NE(folder.read("style.css"), "");
-    EXPECT_NE(folder.read("tool.log"), "");
+    EXPECT_NE(logText().find("Creating deafult style.css file, because none existed. = " +
+                             folder.file("style.css") + "\r\n"),
+              std::string::npos);
     EXPECT_EQ(run({"--open"}), 0);
     EXPECT_EQ(launched, std::vector<std::string>{report});
 }

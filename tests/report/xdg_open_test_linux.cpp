@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -51,6 +52,10 @@ TEST_F(XdgOpenTest, OpenerVerdictMapsOntoShellResultsAndARunningViewerDoesNotHol
     dup2(savedErrors, STDERR_FILENO);
     close(savedErrors);
     EXPECT_EQ(folder.read("errors"), "viewer says\n");
+    // Started with SIGCHLD ignored, the tool finds its children reaped, and goes on.
+    const auto childHandler = std::signal(SIGCHLD, SIG_IGN);
+    EXPECT_EQ(launchDocument(document, ""), 33);
+    std::signal(SIGCHLD, childHandler);
     // A viewer that keeps running (it closes its error output, which ctest would wait for) is
     // left running: the tool waits for its verdict a short while only, far less than its 30 s,
     // and neither the viewer nor the tool's waiter for it holds the tool's output or files, so

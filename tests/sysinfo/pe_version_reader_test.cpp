@@ -53,6 +53,11 @@ TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFi
     image.replace(image.find(entry, 0x200), 4, std::string("\0\x10\0\0", 4));
     EXPECT_EQ(readImage(image),
               VersionBlock(image.begin() + 0x200, image.begin() + 0x200 + text.size()));
+    // And it may end right at the end of its section's raw data.
+    std::string exact = imageOf({{0x409, english}});
+    const auto rawSize = static_cast<std::uint32_t>(exact.find(text) + text.size() - 0x200);
+    exact.replace(0x158, 4, reinterpret_cast<const char*>(&rawSize), 4);  // the section's
+    EXPECT_EQ(readImage(exact.substr(0, 0x200 + rawSize)), english);
 }
 
 TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {

@@ -57,6 +57,10 @@ TEST_F(FileIoTest, ReadsEveryLineThenOneEmptyText) {
     const std::string piece(16 * 1024 * 1024, 'x');  // a longer line comes in pieces of 16 MiB
     folder.write("long.txt", piece + "y");
     EXPECT_EQ(fileNamed("long.txt").LoadFileToString("|"), piece + "|y||");
+    cFileIO written = fileNamed("written.txt");  // still open for writing: closed first
+    written.openFile("OUTPUT");
+    written.printLine("w");
+    EXPECT_EQ(written.LoadFileToString("|"), "w||");
     EXPECT_EQ(fileNamed("missing.txt").LoadFileToString("\r\n"), "");
     EXPECT_NE(logText().find("cFileIO - An error occurred opening the file " +
                              folder.file("missing.txt") + "\r\nErr = File not found\r\n"),

@@ -18,7 +18,9 @@
 #include "toolkit/file_io.h"
 #include "toolkit/list_file_helpers.h"
 #include "toolkit/os/file_system.h"
+#include "toolkit/os/system_names.h"
 #include "toolkit/os/tool_folder.h"
+#include "toolkit/ui/application.h"
 #include "toolkit/ui/headless/headless_controls.h"
 
 namespace {
@@ -156,6 +158,8 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder)
             EXPECT_EQ(info.st_mode & 0777, 0700u) << answer;
         }
     }
+    // The running program's own folder, no system folder here, keeps its files.
+    EXPECT_EQ(App().Path + "/" + App().EXEName, os::executablePath());
 }
 
 }  // namespace
