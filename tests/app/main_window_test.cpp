@@ -146,6 +146,7 @@ TEST_F(MainWindowTest, RunOpensTheReportResetRestoresAndASecondRunListsEachDrive
     EXPECT_GT(lstApps().ListCount(), 0);
     EXPECT_EQ(folder.read("_tmpApps.txt").rfind(lstApps().List(0) + "\r\n", 0), 0u);
     const int drives = control<ListBox>("lstDrives").ListCount();
+    EXPECT_TRUE(control<ListBox>("lstDrives").Enabled());
     const std::string files = control<ListBox>("lstFiles").List(0);
     clickButton(cmdReset());
     EXPECT_EQ(view(), kIntroductionView);

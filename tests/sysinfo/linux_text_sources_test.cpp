@@ -59,7 +59,7 @@ TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
         "tmpfs /tmp tmpfs rw 0 0\n"
         "overlay /var/lib/docker/x overlay rw 0 0\n"
         "/dev/sdc1 /mnt/with\\040space\\134tab\\011 xfs rw 0 0\n"
-        "/dev/sdd1 /mnt/odd\\x12\\04 xfs rw 0 0\n"
+        "/dev/sdd1 /mnt/odd\\x12\\0a1\\04 xfs rw 0 0\n"
         "broken line\n";
     const auto removable = [](const std::string& device) {
         return device == "/dev/sdb1" || device == "/dev/disk/by-label/my stick";
@@ -74,7 +74,7 @@ TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
                         {"/media/cd", DriveKind::CdRom},
                         {"/media/stick", DriveKind::Removable},
                         {"/media/usb", DriveKind::Removable},
-                        {"/mnt/odd\\x12\\04", DriveKind::Fixed},  // not escapes: kept
+                        {"/mnt/odd\\x12\\0a1\\04", DriveKind::Fixed},  // not escapes: kept
                         {"/mnt/with space\\tab\t", DriveKind::Fixed},
                         {"/run", DriveKind::RamDisk},
                         {"/tmp", DriveKind::RamDisk},

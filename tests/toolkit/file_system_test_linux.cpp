@@ -45,6 +45,10 @@ TEST(FileSystemLinuxTest, ReadOnlyMarkedPipesRefusedNewFilesByUmaskAndDescriptor
     EXPECT_FALSE(file.open(pipe, osfs::OpenMode::Read));
     EXPECT_EQ(file.openOrdinary(osfs::HeldFolder(folder.path()), "pipe"),
               osfs::OrdinaryOpen::NotOrdinary);
+    folder.write(".hidden", "");  // opened, found hidden and closed again: nothing stays open
+    EXPECT_EQ(file.openOrdinary(osfs::HeldFolder(folder.path()), ".hidden"),
+              osfs::OrdinaryOpen::NotOrdinary);
+    EXPECT_TRUE(file.close());
     // A link to nothing answers for itself.
     ASSERT_EQ(symlink("/nonexistent", folder.file("dangling").c_str()), 0);
     EXPECT_TRUE(osfs::lookUp(folder.file("dangling"), facts) &&
