@@ -9,7 +9,7 @@
 
 // What a user does to the tool's windows and sees of them, on the backend under test. The
 // window tests are portable: app_tests runs them on the headless backend, the GUI tests on Qt
-// Widgets and on native Win32 controls, each linking its own implementation of these.
+// Widgets, each linking its own implementation of these.
 
 // Installs the backend under test and forgets the message boxes seen so far. Its clock stands
 // still, so that only its first yield handles events, and there the user does `atFirstYield`.

@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "tests/app/user_actions.h"
-#include "tests/app_gui/backend_under_test.h"
 #include "toolkit/ui/qt/qt_controls.h"
 #include "toolkit/ui/qt/qt_list_view.h"
 #include "toolkit/ui/qt/qt_ui.h"

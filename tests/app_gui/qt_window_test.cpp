@@ -1,7 +1,8 @@
 // What only the Qt backend has: the layout's font and the tool's icon, windows centred over the
-// active one, the application-wide hourglass, message boxes that Esc and the close box answer
-// only where they may, and the program's end. The portable window tests run here too, under
-// Qt's offscreen platform and, through run_qt_on_display.sh, on X11 and Wayland.
+// active one, the application-wide hourglass, the folder list drawn a bounded number of times
+// during start-up, message boxes that Esc and the close box answer only where they may, and the
+// program's end. The portable window tests run here too, under Qt's offscreen platform and,
+// through run_qt_on_display.sh, on X11 and Wayland.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -13,13 +14,13 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <cstdlib>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/msg_box_form.h"
 #include "app/qt/desktop_identity.h"
 #include "tests/app/app_fixture.h"
-#include "tests/app_gui/backend_under_test.h"
 #include "tests/app_gui/qt_user_actions.h"
 #include "toolkit/ui/ui.h"
 
@@ -114,6 +115,20 @@ TEST_F(QtWindowTest, AnAddedRowHoldsTheListsDrawingForAnInterval) {
               (std::vector<bool>{false, true, false, true}));
     EXPECT_FALSE(list->updatesEnabled());
     EXPECT_TRUE(waitHandlingEventsUntil([list] { return list->updatesEnabled(); }));
+}
+
+// Regression: the walk yields before each folder it adds, and each yield drew the whole growing
+// list, so that start-up grew with the square of the folders (20 ms a folder under Wine).
+TEST_F(QtWindowTest, StartUpDrawsTheFolderListABoundedNumberOfTimesThenByItself) {
+    for (int i = 0; i < 400; ++i)
+        folder.makeFolder("many/" + std::to_string(i));
+    setProductFoldersForTesting(std::vector<std::string>{folder.file("many")});
+    const int* paints = nullptr;
+    start([&] { paints = &paintsOf(lvFolders()); });
+    EXPECT_EQ(lvFolders().ListItems().Count(), 401);
+    EXPECT_LE(*paints, 3);
+    const int paintsDuringRows = *paints;
+    EXPECT_TRUE(waitHandlingEventsUntil([&] { return *paints > paintsDuringRows; }));
 }
 
 // Regression: Esc on "Error reading from File" answered Abort and ended the program, and Esc on

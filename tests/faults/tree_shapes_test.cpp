@@ -1,5 +1,4 @@
-// Trees whose shape strains the walk and the inventory: depth, links, and names that HTML,
-// URLs or the file system treat specially.
+// Trees whose shape strains the walk and the inventory: depth and links.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,47 +33,6 @@ TEST_F(TreeShapes, DeepFoldersAreAllListedAndLinksListedButNotEntered) {
         linked, 8,
         {"<H3>" + linked + os::kPathSeparator + "a" + os::kPathSeparator + "linked.ini</H3>",
          "x=1<BR>", "y=1<BR>"});
-}
-
-// Names are written as they are. On Windows the report is in code page 1252 (Wine under a UTF-8
-// locale), with "?" for a letter it lacks; Linux names are bytes, not always UTF-8. A file's
-// bytes, NUL and 0xFF among them, go through the code page and come back as they were.
-TEST_F(TreeShapes, OddNamesAreListedAndEmbeddedAndBinaryBytesKept) {
-    struct OddName {
-        const char* name;
-        const char* listedOnWindows;  // null: the name itself
-    };
-    std::vector<OddName> names = {
-        {"with space.ini", nullptr},        {"a&b.ini", nullptr},
-        {"hash#sign.log", nullptr},         {"per%20cent.ini", nullptr},
-        {"caf\xc3\xa9.ini", "caf\xe9.ini"}, {"\xe6\x97\xa5\xe6\x9c\xac.log", "??.log"},
-    };
-    const bool windows = os::kPathSeparator == '\\';
-    std::string sub = "pr&duct #1 %s/sub &amp; \xc3\xa9t\xc3\xa9";
-    if (!windows) {
-        names.insert(names.end(), {{"less<than>.txt", nullptr}, {"latin1 caf\xe9.ini", nullptr}});
-        sub += " <b>\xff\xfe";
-    }
-    std::vector<std::string> shown;
-    for (const OddName& odd : names) {
-        folder.write(sub + "/" + odd.name, std::string("text of ") + odd.name + "\r\n");
-        shown.push_back(std::string("text of ") + odd.name + "<BR>");
-        shown.push_back(std::string("<TR><TD>") +
-                        (windows && odd.listedOnWindows ? odd.listedOnWindows : odd.name) +
-                        "</td>");
-        if (!windows)
-            shown.push_back("<H3>" + folder.file(sub) + "/" + odd.name + "</H3>");
-    }
-
-    std::string everyOtherByte;  // every byte but the line ends
-    for (int byte = 0; byte < 256; ++byte) {
-        if (byte != '\r' && byte != '\n')
-            everyOtherByte += static_cast<char>(byte);
-    }
-    folder.write(sub + "/binary.ini", everyOtherByte);
-    shown.push_back(everyOtherByte + "<BR>\r\n");
-
-    expectReport(folder.file("pr&duct #1 %s"), 2, shown);
 }
 
 }  // namespace

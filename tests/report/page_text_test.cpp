@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "report/mail_link.h"
 #include "report/read_text_file.h"
 #include "tests/report/support/report_fixture.h"
 
@@ -63,17 +62,6 @@ TEST_F(PageTextTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogge
     EXPECT_NE(logText().find(", Cant load the file " + folder.file("missing.txt") + "\r\n"),
               std::string::npos);
     EXPECT_TRUE(headless().shown.empty());
-}
-
-// The whole mail link is pinned by the golden report; these are the cases it does not reach.
-TEST(TextToHtmlTest, SpacesBecomeNonBreakingLineEndsGoAndNothingIsEscaped) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"", ""},
-        {"one\r\ntwo\rthree\nfour", "onetwothreefour"},
-        {"x<y & \"z\"\t\xC3\xA9", "x<y&nbsp;&&nbsp;\"z\"\t\xC3\xA9"},
-    };
-    for (const auto& [text, html] : cases)
-        EXPECT_EQ(TextToHtml(text), html) << text;
 }
 
 }  // namespace

@@ -29,22 +29,6 @@ TEST(LinuxMemoryStatus, ComesFromMeminfoAndTheProcessSize) {
     EXPECT_EQ(unreadable.totalVirtual, 0x7FFFFFFFF000u);
 }
 
-TEST(LinuxDocumentsFolder, FollowsTheUserDirsFile) {
-    const std::tuple<const char*, const char*> cases[] = {
-        {"", "/home/al/Documents"},
-        {"# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", "/home/al/Dokumente"},
-        {"XDG_DOCUMENTS_DIR=\"/data/My\\ Papers/\"\n", "/data/My Papers"},
-        {"XDG_DOCUMENTS_DIR=\"$HOME/\"\n", "/home/al"},
-        {"XDG_DOCUMENTS_DIR=\"//\"\n", "/"},
-        {"XDG_DOCUMENTS_DIR=/data/Pap\\s\n", "/data/Paps"},
-        {"XDG_DOCUMENTS_DIR=\"relative/path\"\n", "/home/al/Documents"},
-        {"XDG_DOCUMENTS_DIR=\"$HOMEWORK\"\n", "/home/al/Documents"},
-        {"XDG_DESKTOP_DIR=\"$HOME/Desk\"\n", "/home/al/Documents"},
-    };
-    for (const auto& [userDirs, folder] : cases)
-        EXPECT_EQ(documentsFolderFrom(userDirs, "/home/al"), folder);
-}
-
 TEST(LinuxDrives, LocalBlockDevicesAreFixedOncePerDeviceInMountPointOrder) {
     const std::string mounts =
         "proc /proc proc rw 0 0\n"
@@ -95,16 +79,6 @@ TEST(LinuxDrives, FileSystemTypesMakeNetworkRamAndCdDrives) {
         ASSERT_EQ(drives.size(), 1u) << type;
         EXPECT_EQ(drives[0].type, kind) << type;
     }
-}
-
-TEST(LinuxTypeNames, AreTheExtensionInUpperCaseOrFileOrFileFolder) {
-    const std::tuple<const char*, bool, const char*> cases[] = {
-        {"/a/notes.txt", false, "TXT File"}, {"/a/archive.tar.Gz", false, "GZ File"},
-        {"/a.d/README", false, "File"},      {"/a/trailing.", false, "File"},
-        {"/a/b.txt", true, "File folder"},
-    };
-    for (const auto& [path, isFolder, typeName] : cases)
-        EXPECT_EQ(unregisteredTypeName(path, isFolder), typeName) << path;
 }
 
 }  // namespace

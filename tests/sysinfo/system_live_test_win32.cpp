@@ -9,7 +9,6 @@
 #include "sysinfo/sys_platform.h"
 #include "sysinfo/version_record.h"
 #include "tests/support/temp_folder.h"
-#include "tests/sysinfo/damaged_version_blocks.h"
 #include "tests/sysinfo/live_machine.h"
 #include "toolkit/os/system_names.h"
 #include "toolkit/os/wide_text_win32.h"
@@ -57,29 +56,6 @@ TEST(WineLiveTest, OurVersionReaderAgreesWithTheSystems) {
         EXPECT_TRUE(readersAgree(systemFolder + "\\" + program)) << program;
     // Wine's notepad carries no version resource: both readers must say so.
     EXPECT_FALSE(readersAgree(systemFolder + "\\notepad.exe"));
-}
-
-// Regression: the system's query hands back the length the resource declares, and the reader
-// copied that many units, up to 128 KiB past the block. Each block lies in a buffer whose room
-// beyond it is filled with non-zero bytes, so a read past its end shows in the value.
-TEST(WineLiveTest, DamagedVersionBlocksAreNeverReadPastTheirEnd) {
-    setSysPlatformForTesting(nullptr);
-    TempFolder folder;
-    int image = 0;
-    for (const DamagedVersionBlock& row : damagedVersionBlocks()) {
-        VersionBlock block = row.block;
-        block.resize(block.size() + 0x20000, 'X');
-        block.resize(row.block.size());  // the bytes stay in the buffer, outside the block
-        std::string value;
-        EXPECT_TRUE(sysPlatform().queryVersionValue(block, row.query, value)) << row.damage;
-        EXPECT_EQ(value, row.expected) << row.damage;
-
-        // The same block in a program file, read by both readers from the disk.
-        ProgramImageLayout layout;
-        layout.languages = {{0x409, row.block}};
-        readersAgree(
-            folder.write("damaged" + std::to_string(++image) + ".exe", buildProgramImage(layout)));
-    }
 }
 
 }  // namespace

@@ -67,38 +67,6 @@ TEST_F(FileIoTest, ReadsEveryLineThenOneEmptyText) {
               std::string::npos);
 }
 
-TEST_F(FileIoTest, ExistsFindsOnlyOrdinaryFilesAndClearDeletesEveryMatch) {
-    folder.write("a.tmp", "");
-    folder.write("b.tmp", "");
-    folder.makeFolder("folder.txt");
-    EXPECT_TRUE(fileNamed("*.tmp").Exists());
-    EXPECT_FALSE(fileNamed("folder.txt").Exists());
-    EXPECT_FALSE(cFileIO().Exists());
-    fileNamed("*.tmp").Clear();
-    fileNamed("missing.tmp").Clear();
-    EXPECT_FALSE(fileNamed("*.tmp").Exists());
-}
-
-TEST_F(FileIoTest, FailuresShowTheirMessageBoxes) {
-    const std::string unreachable = folder.file("no/such.txt");
-    cFileIO file;
-    file.init(unreachable);
-    file.appendLine("x", true);  // silent: no box
-    file.appendLine("x");
-    file.appendLine("x");    // the same file's failure is told once
-    file.init(unreachable);  // named anew: its next failure is told again
-    file.printLine("x");
-    file.openFile("RANDOM");
-    EXPECT_EQ(shownTexts(),
-              (std::vector<std::string>{
-                  "An error occurred appending to file " + unreachable + "\r\nErr = Path not found",
-                  "An error occurred printing to file " + unreachable +
-                      "\r\nErr = Bad file name or number",
-                  "Invalid method of opening file",
-              }));
-    EXPECT_EQ(headless().shown.back().title, App().Title);
-}
-
 TEST_F(FileIoTest, ReadFailureAsksAbortRetryOrIgnore) {
     folder.write("in.txt", "a\r\n");
     cFileIO file = fileNamed("in.txt");

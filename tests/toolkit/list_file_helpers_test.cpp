@@ -116,18 +116,9 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
     osfs::FileFacts facts;
     ASSERT_TRUE(osfs::lookUp(readOnly, facts) && (facts.attributes & osfs::kAttrReadOnly));
     const DateTime day{2005, 5, 22, 0, 0, 0};
-    const std::string missing = folder.file("none.txt");
-
-    EXPECT_EQ(GetFileLength(readOnly), 12);
-    EXPECT_EQ(GetFileLength(missing), -1);
-    EXPECT_EQ(GetFileLength(folder.path()), -1);
     EXPECT_EQ(GetFileInfoString(readOnly, "</td><td>"),
               "locked.log</td><td>12</td><td>2005/05/22 14:05:09</td><td>");
-    EXPECT_THROW(GetFileInfoString(missing, ","), std::runtime_error);
-    EXPECT_EQ(GetFileInfoString(folder.file("sub"), ",").rfind("sub,-1,", 0), 0u);
-    EXPECT_TRUE(FileDateInRange(readOnly, day, day));
-    EXPECT_FALSE(FileDateInRange(readOnly, day.plusSeconds(-1), day.plusSeconds(-1)));
-    EXPECT_FALSE(FileDateInRange(missing, day, day));
+    EXPECT_THROW(GetFileInfoString(folder.file("none.txt"), ","), std::runtime_error);
 
     const DateTime from = day.plusSeconds(-kDay), to = day.plusSeconds(kDay);
     for (const char* name : {"plain.txt", ".hidden", "sub/inner.txt"})
