@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include "report/file_classes.h"
 #include "tests/report/support/report_fixture.h"
@@ -76,12 +77,7 @@ TEST_F(FileTableTest, ListingFailureGoesToTheCallerBeforeTheTableIsTouched) {
 
 TEST(FileClassTest, LastThreeCharactersAndExactNamesDecideAndProgramsEndInExe) {
     const std::string folder = std::string("x") + os::kPathSeparator;
-    struct Case {
-        std::string path;
-        int year;
-        FileClass expected;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, int, FileClass> cases[] = {
         {folder + "setup.ini", 2005, FileClass::Config},
         {folder + "Readme.TXT", 2005, FileClass::Config},
         {folder + "a.lis", 2005, FileClass::Config},
@@ -105,8 +101,8 @@ TEST(FileClassTest, LastThreeCharactersAndExactNamesDecideAndProgramsEndInExe) {
         {"ok", 2005, FileClass::Other},
         {".ok", 2005, FileClass::Config},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(classifyFile(c.path, c.year), c.expected) << c.path << " " << c.year;
+    for (const auto& [path, year, expected] : cases)
+        EXPECT_EQ(classifyFile(path, year), expected) << path << " " << year;
     // Program files end in "exe" in any case.
     for (const char* name : {"Setup.Exe", "SETUP.EXE", "notexe"})
         EXPECT_TRUE(isProgramFile(name)) << name;

@@ -34,6 +34,7 @@ TEST_F(XdgOpenTest, OpenerVerdictMapsOntoShellResultsAndARunningViewerDoesNotHol
         {"printf '%s' \"$1\" > " + folder.file("seen"), 33},
         {"exit 2", 2},
         {"exit 3", 31},
+        {"exit 4", 31},
         {"exit 127", 31},  // a command not found, as for an opener that cannot be run
         {"echo 'viewer says' >&2; exit 1", 0},
         {"kill -9 $$", 0},

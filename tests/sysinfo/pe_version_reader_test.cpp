@@ -95,7 +95,6 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
     const std::u16string longValue(5000, u'x');
     const std::string large = folder.write("large.exe", imageOf({{0x409, blockNamed(longValue)}}));
     EXPECT_EQ(readPeVersionResourceFromFile(large), blockNamed(longValue));
-    EXPECT_TRUE(readPeVersionResourceFromFile(folder.path()).empty()) << "a folder";
     EXPECT_TRUE(readPeVersionResourceFromFile(folder.file("missing.exe")).empty());
 
     // A program cut after it was opened holds fewer bytes than its size said: the reader stops

@@ -13,8 +13,6 @@ namespace {
 
 class ProcessListTest : public ::testing::Test {
 protected:
-    std::vector<std::string> lines() const { return linesOf(list); }
-
     FakeSysPlatform& fake = installFakeSysPlatform();
     HeadlessUi& headless = installHeadlessUi();
     clsApplication app;
@@ -31,8 +29,8 @@ TEST_F(ProcessListTest, EachFamilyListsTheRunningProgramsItsOwnWay) {
                       {104, true, true, ""},
                       {108, true, true, "C:\\tools\\run.exe"}};
     app.TEST_getAndListApps(list);
-    EXPECT_EQ(lines(), (std::vector<std::string>{"C:\\Program Files\\Editor\\edit.exe", "",
-                                                 "C:\\tools\\run.exe"}));
+    EXPECT_EQ(linesOf(list), (std::vector<std::string>{"C:\\Program Files\\Editor\\edit.exe", "",
+                                                       "C:\\tools\\run.exe"}));
     EXPECT_EQ(fake.idRoomsGiven, (std::vector<std::size_t>{4, 8}));  // 16, then 32 bytes
     fake.enumerates = false;  // a failed enumeration lists nothing and asks no more
     app.TEST_getAndListApps(list);
@@ -46,7 +44,7 @@ TEST_F(ProcessListTest, EachFamilyListsTheRunningProgramsItsOwnWay) {
     fake.snapshotNames =
         std::vector<std::string>{"KERNEL32.DLL", std::string("EXPLORER.EXE\0x", 14)};
     app.TEST_getAndListApps(list);
-    EXPECT_EQ(lines(), (std::vector<std::string>{"KERNEL32.DLL", "EXPLORER.EXE"}));
+    EXPECT_EQ(linesOf(list), (std::vector<std::string>{"KERNEL32.DLL", "EXPLORER.EXE"}));
     fake.family = 3;
     app.TEST_getAndListApps(list);
     EXPECT_EQ(list.ListCount(), 0);

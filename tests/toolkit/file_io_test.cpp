@@ -82,23 +82,15 @@ TEST_F(FileIoTest, ReadFailureAsksAbortRetryOrIgnore) {
     EXPECT_EQ(box.title, "Error reading from File");
     EXPECT_EQ(box.buttons, MsgButtons::AbortRetryIgnore);
 
-    headless().answers = {MsgAnswer::Abort};
-    headless().onEndProgram = [](int) { throw std::runtime_error("ended"); };
-    EXPECT_THROW(file.getLine(), std::runtime_error);
-}
-
-TEST_F(FileIoTest, EndProgramClosesOpenFilesBeforeTheExitHook) {
-    struct ExitRequested {};
+    headless().answers = {MsgAnswer::Abort};  // ends the program, its open files closed first
     std::string error;
-    const int number = gFileNumbers().FreeFile();
-    ASSERT_TRUE(gFileNumbers().open(number, folder.file("open.txt"), osfs::OpenMode::Write, error));
+    ASSERT_TRUE(gFileNumbers().open(2, folder.file("open.txt"), osfs::OpenMode::Write, error));
     bool fileOpenAtExit = true;
-    headless().onEndProgram = [&](int code) {
-        fileOpenAtExit = gFileNumbers().get(number) != nullptr;
-        EXPECT_EQ(code, 3);
-        throw ExitRequested{};
+    headless().onEndProgram = [&fileOpenAtExit](int) {
+        fileOpenAtExit = gFileNumbers().get(2) != nullptr;
+        throw std::runtime_error("ended");
     };
-    EXPECT_THROW(EndProgram(3), ExitRequested);
+    EXPECT_THROW(file.getLine(), std::runtime_error);
     EXPECT_FALSE(fileOpenAtExit);
 }
 
