@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <chrono>
 #include <deque>
 #include <memory>
 #include <utility>
@@ -14,6 +15,7 @@
 #include "toolkit/ui/qt/qt_list_view.h"
 #include "toolkit/ui/qt/qt_ui.h"
 #include "toolkit/ui/qt/qt_window.h"
+#include "toolkit/ui/redraw_pacer.h"
 
 namespace {
 
@@ -62,6 +64,23 @@ void answerOpenBox() {
     QTest::mouseClick(press, Qt::LeftButton);
 }
 
+// The Qt backend with a clock that stands still, so that only its first yield handles events, and
+// which runs `atFirstYield` there.
+class BackendUnderTest : public QtUi {
+public:
+    explicit BackendUnderTest(std::function<void()> atFirstYield)
+        : QtUi(RedrawPacer([] { return std::chrono::steady_clock::time_point{}; })),
+          atFirstYield_(std::move(atFirstYield)) {}
+    void DoEvents() override {
+        if (auto act = std::exchange(atFirstYield_, nullptr))
+            act();
+        QtUi::DoEvents();
+    }
+
+private:
+    std::function<void()> atFirstYield_;
+};
+
 // Counts the paints of a widget.
 class PaintCounter : public QObject {
 public:
@@ -105,7 +124,7 @@ void installBackendUnderTest(std::function<void()> atFirstYield) {
         return timer;
     }();
     (void)watch;
-    installUi(std::make_unique<BackendUnderTest<QtUi>>(std::move(atFirstYield)));
+    installUi(std::make_unique<BackendUnderTest>(std::move(atFirstYield)));
     planned.clear();
     seen.clear();
     beforeAnswer = nullptr;

@@ -4,10 +4,8 @@
 #include <QWidget>
 #include <chrono>
 #include <functional>
-#include <utility>
 
 #include "toolkit/ui/controls.h"
-#include "toolkit/ui/redraw_pacer.h"
 
 // What the Qt tests add to the user actions of tests/app/user_actions.h.
 
@@ -34,21 +32,3 @@ inline bool waitHandlingEventsUntil(const std::function<bool()>& done,
     }
     return true;
 }
-
-// A real backend whose clock stands still, so that only its first yield handles events, and
-// which runs `atFirstYield` there.
-template <typename Backend>
-class BackendUnderTest : public Backend {
-public:
-    explicit BackendUnderTest(std::function<void()> atFirstYield)
-        : Backend(RedrawPacer([] { return std::chrono::steady_clock::time_point{}; })),
-          atFirstYield_(std::move(atFirstYield)) {}
-    void DoEvents() override {
-        if (auto act = std::exchange(atFirstYield_, nullptr))
-            act();
-        Backend::DoEvents();
-    }
-
-private:
-    std::function<void()> atFirstYield_;
-};
