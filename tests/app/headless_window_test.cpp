@@ -96,12 +96,13 @@ TEST(HeadlessMsgBoxTest, ResizeMovesButtonsAndSizesLabelUnlessTooSmallInTheDesig
     for (int shows = 0; shows < 2; ++shows)
         main.window().show();
     EXPECT_EQ(resizes, 1);
-    // The label takes the smaller size, and keeps it where the window is smaller still.
-    const std::tuple<int, int, int> cases[] = {
-        {3000, 2000, 1400}, {3000, 700, 100}, {200, 700, 100}};
-    for (const auto& [width, height, buttonTop] : cases) {
+    // The label takes the smaller size, down to none, and keeps it where the window is smaller
+    // still.
+    const std::tuple<int, int, int, int> cases[] = {
+        {3000, 2000, 1400, 1130}, {3000, 870, 270, 0}, {3000, 700, 100, 0}, {200, 700, 100, 0}};
+    for (const auto& [width, height, buttonTop, labelHeight] : cases) {
         window.resize(width, height);
-        EXPECT_EQ(placeOf(*window.find("lblText")), (std::vector<int>{120, 120, 2760, 1130}))
+        EXPECT_EQ(placeOf(*window.find("lblText")), (std::vector<int>{120, 120, 2760, labelHeight}))
             << width << " x " << height;
         int left = 240;
         for (const char* name : {"cmdYes", "cmdNo", "cmdOK", "cmdCancel"}) {

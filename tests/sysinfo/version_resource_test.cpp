@@ -141,6 +141,11 @@ TEST(VersionBlockQuery, DamagedBlocksGiveNoValueAndNeverReadOutside) {
         return query(block, "\\StringFileInfo\\040904B0\\FileVersion");
     };
     EXPECT_EQ(fileVersionOf(cutKey), "<none>");
+    // A node's length may leave out its padding: its sibling starts at the next four bytes.
+    VersionBlock odd = versionNode("Odd", 0, 1, {'x'}, {});
+    odd[0] = 17;
+    odd.insert(odd.end(), after.begin(), after.end());
+    EXPECT_EQ(fileVersionOf(odd), "1");
     // A value of one character without its zero is still read.
     EXPECT_EQ(fileVersionOf(versionNode("FileVersion", 1, 1, {'7', 0}, {})), "7");
 

@@ -29,6 +29,7 @@ TEST(StringArrayTest, ParsingAppendsTheFieldsAfterTheFirst) {
     const std::tuple<std::string, std::string, bool, Items> cases[] = {
         {"a, b,,c", ",", false, {"kept", "b", "c"}},
         {"only", ",", false, {"kept"}},
+        {"a,,b", ",", false, {"kept", "b"}},
         {"a,   ,b", ",", false, {"kept", "", "b"}},      // blank but not empty: kept, then trimmed
         {"a::b::c", "::", false, {"kept", ":b", ":c"}},  // a long delimiter cuts one character
         {"aXbxc", "x", false, {"kept", "c"}},            // the delimiter is matched with its case
