@@ -95,8 +95,10 @@ public:
     virtual bool userName(std::string& buffer, std::uint32_t& size) = 0;
     // As userName, but `size` does not count the terminating zero.
     virtual bool computerName(std::string& buffer, std::uint32_t& size) = 0;
-    // Writes the Windows folder into `buffer` (256 spaces on entry) and returns the count of
-    // characters written; 0 on failure.
+    // Writes the Windows folder into `buffer` (spaces on entry) and returns the count of
+    // characters written. A folder that does not fit in buffer.size() characters with its
+    // terminating zero is not written: the answer is then the room it needs, zero included,
+    // more than buffer.size(). 0 on failure.
     virtual std::uint32_t windowsFolder(std::string& buffer) = 0;
     // The machine's drives in the order the system gives them.
     virtual std::vector<DriveEntry> drives() = 0;

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kWindowsFolderBuffer = 256;
 constexpr int kCaptionBuffer = 128;
 constexpr DWORD kQueryAndRead = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
 // Room for 200 bytes of module handles; only the first, the executable, is used.
@@ -177,12 +176,11 @@ public:
     }
 
     std::uint32_t windowsFolder(std::string& buffer) override {
-        wchar_t folder[kWindowsFolderBuffer];
-        const UINT length = GetWindowsDirectoryW(folder, kWindowsFolderBuffer);
-        // A length beyond the buffer is the size it would need: nothing was written.
-        if (length == 0 || length >= kWindowsFolderBuffer)
-            return 0;
-        buffer = narrow(std::wstring(folder, length));
+        std::wstring folder(buffer.size(), L'\0');
+        const UINT length = GetWindowsDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+        // A length beyond the buffer is the room it would need: nothing was written.
+        if (length > 0 && length < folder.size())
+            buffer = narrow(folder.substr(0, length));
         return length;
     }
 

@@ -116,7 +116,17 @@ std::string getComputerName() {
 
 std::string getWindowsDir() {
     std::string buffer(kWindowsFolderBufferSize, ' ');
-    if (sysPlatform().windowsFolder(buffer) == 0)
+    std::uint32_t answer = sysPlatform().windowsFolder(buffer);
+    // A folder too long for the buffer answers the room it needs and writes nothing: it is
+    // asked again with that room, so that the report shows the whole folder.
+    if (answer >= kWindowsFolderBufferSize) {
+        const std::uint32_t room = answer;
+        buffer.assign(room, ' ');
+        answer = sysPlatform().windowsFolder(buffer);
+        if (answer >= room)
+            return std::string();
+    }
+    if (answer == 0)
         return std::string();
     std::string folder = trimSpaces(CutAtNul(buffer));
     if (folder.empty() || folder.back() != os::kPathSeparator)

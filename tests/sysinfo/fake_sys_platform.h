@@ -56,10 +56,14 @@ public:
     bool computerName(std::string& buffer, std::uint32_t& size) override {
         return computer && answerNameQuery(*computer, buffer, size, false);
     }
-    // The text is written over the start of the buffer, as the system writes its answer.
+    // The text is written over the start of the buffer, as the system writes its answer; one
+    // that does not fit answers the room it needs.
     std::uint32_t windowsFolder(std::string& buffer) override {
-        buffer.replace(0, windowsFolderText.size(), windowsFolderText);
-        return static_cast<std::uint32_t>(windowsFolderText.size());
+        const auto length = static_cast<std::uint32_t>(windowsFolderText.size());
+        if (length >= buffer.size())
+            return length + 1;
+        buffer.replace(0, length, windowsFolderText);
+        return length;
     }
     std::vector<DriveEntry> drives() override { return driveList; }
     bool versionBlock(const std::string& path, VersionBlock& block) override {

@@ -63,7 +63,8 @@ TEST_F(SystemFactsTest, WindowsFolderEndsWithExactlyOneSeparator) {
         {"C:|", "C:|"},
         {std::string("C:|WINDOWS\0junk", 15), "C:|WINDOWS|"},
         {"  D:|WIN  ", "D:|WIN|"},
-        {"", ""},  // the query fails
+        {"C:|" + std::string(300, 'w'), "C:|" + std::string(300, 'w') + "|"},  // asked again
+        {"", ""},                                                              // the query fails
     };
     for (const auto& [answer, expected] : cases) {
         fake.windowsFolderText = nativePath(answer);
