@@ -14,13 +14,16 @@ std::optional<std::vector<std::string>>& foldersForTesting() {
 
 }  // namespace
 
-std::vector<std::string> productFolderCandidates() {
-    if (foldersForTesting())
-        return *foldersForTesting();
-    std::vector<std::string> folders = fixedProductFolders();
+void forEachProductFolder(const std::function<void(const std::string&)>& visit) {
+    if (foldersForTesting()) {
+        for (const std::string& folder : *foldersForTesting())
+            visit(folder);
+        return;
+    }
+    for (const std::string& folder : fixedProductFolders())
+        visit(folder);
     // Without a documents folder this names "morvasoftware" at the root of the current drive.
-    folders.push_back(getMyDocumentsFolder() + os::kPathSeparator + "morvasoftware");
-    return folders;
+    visit(getMyDocumentsFolder() + os::kPathSeparator + "morvasoftware");
 }
 
 void setProductFoldersForTesting(std::optional<std::vector<std::string>> folders) {

@@ -65,10 +65,9 @@ FolderTree& fileSystemFolderTree() {
     return tree;
 }
 
-void FillFolderList(ListView& listView) {
+void FillFolderList(ListView& listView, FolderTree& tree) {
     listView.ListItems().Clear();
-    for (const std::string& folder : productFolderCandidates())
-        AddFolderTree(listView, folder);
+    forEachProductFolder([&](const std::string& folder) { AddFolderTree(listView, folder, tree); });
     SetAllChecked(listView, 1);
 }
 

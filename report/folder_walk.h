@@ -31,7 +31,7 @@ FolderTree& fileSystemFolderTree();
 
 // Empties the list view, adds every product folder candidate that exists with every folder
 // beneath it, and ticks every item.
-void FillFolderList(ListView& listView);
+void FillFolderList(ListView& listView, FolderTree& tree = fileSystemFolderTree());
 
 // Adds `folder` and every folder beneath it, each before the folders beneath it, with the
 // hourglass pointer while it runs.

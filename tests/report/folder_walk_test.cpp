@@ -179,16 +179,29 @@ TEST_F(FolderWalkTest, FoldersOpenedAheadKeepTheOrderAndAreOpenedOnce) {
     }
 }
 
-TEST(CandidateFoldersTest, FixedPlacesInOrderThenTheDocumentsFolder) {
-    installHeadlessUi();
-    installFakeSysPlatform().folderPath = "DOCS";
-    const std::vector<std::string> expected =
+// The documents folder is asked for when its turn comes: a message it shows follows the walks
+// of the fixed places and comes before its own walk's hourglass.
+TEST_F(FolderWalkTest, FixedPlacesAreWalkedInOrderThenTheDocumentsFolder) {
+    installFakeSysPlatform().folderResult = kFolderMissing;
+    // Without a documents folder the last candidate lies at the root.
+    const std::vector<std::string> candidates =
         os::kPathSeparator == '/'
             ? std::vector<std::string>{"/opt/morva", "/usr/local/morva", "/var/lib/velldata",
-                                       "/srv/velldata", "DOCS/morvasoftware"}
+                                       "/srv/velldata", "/morvasoftware"}
             : std::vector<std::string>{"C:\\Program Files\\morva", "D:\\Program Files\\morva",
-                                       "C:\\velldata", "D:\\velldata", "DOCS\\morvasoftware"};
-    EXPECT_EQ(productFolderCandidates(), expected);
+                                       "C:\\velldata", "D:\\velldata", "\\morvasoftware"};
+    for (const std::string& folder : candidates)
+        tree.folders[folder] = {1};
+    auto recorder = std::make_unique<RecordingUi>();
+    std::vector<std::string>& events = recorder->events;
+    recorder->onMessageBox = [&](const MessageBoxRequest& box) { events.push_back(box.text); };
+    installUi(std::move(recorder));
+    FillFolderList(listView, tree);
+    EXPECT_EQ(itemTextsOf(listView), candidates);
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"hourglass", "default", "hourglass", "default", "hourglass",
+                                        "default", "hourglass", "default",
+                                        "The folder does not exist", "hourglass", "default"}));
     setSysPlatformForTesting(nullptr);
 }
 
