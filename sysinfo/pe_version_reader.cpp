@@ -250,8 +250,7 @@ VersionBlock PeFile::versionResource() const {
 
 class FileByteSource : public ByteSource {
 public:
-    explicit FileByteSource(osfs::File& file)
-        : file_(file), size_(static_cast<std::uint64_t>(std::max<std::int64_t>(file.size(), 0))) {}
+    FileByteSource(std::uint64_t size, const ReadFileAt& readAt) : size_(size), readAt_(readAt) {}
     std::uint64_t size() const override { return size_; }
     // The reader asks for many small pieces that lie close together (headers, section table,
     // resource directory); serving them from one window saves a read for each. The window is
@@ -263,15 +262,8 @@ public:
         if (offset < windowStart_ || offset + count > windowStart_ + window_.size()) {
             const std::uint64_t length = std::min<std::uint64_t>(
                 std::max<std::uint64_t>(count, kWindowBytes), size_ - offset);
-            window_.resize(static_cast<std::size_t>(length));
-            windowStart_ = offset;
-            // A file that shrank after it was opened gives fewer bytes: there it ends.
-            if (file_.readAt(static_cast<std::int64_t>(offset),
-                             reinterpret_cast<char*>(window_.data()),
-                             window_.size()) != static_cast<long long>(length)) {
-                window_.clear();
+            if (!fillWindow(offset, static_cast<std::size_t>(length)))
                 return false;
-            }
         }
         if (count > 0)
             std::memcpy(out, window_.data() + (offset - windowStart_), count);
@@ -279,9 +271,28 @@ public:
     }
 
 private:
+    // Some file systems (network ones among them) give a read fewer bytes than asked before
+    // the end, so the window is read on where each read stopped. A read that gives nothing or
+    // fails ends it: a file that shrank after it was opened has no more bytes.
+    bool fillWindow(std::uint64_t offset, std::size_t length) const {
+        window_.resize(length);
+        windowStart_ = offset;
+        for (std::size_t filled = 0; filled < length;) {
+            const long long count =
+                readAt_(static_cast<std::int64_t>(offset + filled),
+                        reinterpret_cast<char*>(window_.data() + filled), length - filled);
+            if (count <= 0) {
+                window_.clear();
+                return false;
+            }
+            filled += static_cast<std::size_t>(count);
+        }
+        return true;
+    }
+
     static constexpr std::uint64_t kWindowBytes = 4 * 1024;
-    osfs::File& file_;
     std::uint64_t size_;
+    const ReadFileAt& readAt_;
     mutable std::vector<unsigned char> window_;
     mutable std::uint64_t windowStart_ = 0;
 };
@@ -300,6 +311,13 @@ VersionBlock readPeVersionResourceFromFile(const std::string& path) {
     return readPeVersionResourceFromFile(file);
 }
 
+VersionBlock readPeVersionResource(std::uint64_t size, const ReadFileAt& readAt) {
+    return readPeVersionResource(FileByteSource(size, readAt));
+}
+
 VersionBlock readPeVersionResourceFromFile(osfs::File& file) {
-    return readPeVersionResource(FileByteSource(file));
+    return readPeVersionResource(static_cast<std::uint64_t>(std::max<std::int64_t>(file.size(), 0)),
+                                 [&file](std::int64_t offset, char* buffer, std::size_t size) {
+                                     return file.readAt(offset, buffer, size);
+                                 });
 }

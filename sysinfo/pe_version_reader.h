@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "sysinfo/version_source.h"
@@ -26,7 +27,16 @@ public:
 // resource, or is damaged anywhere on the way: every offset and size is checked before use.
 VersionBlock readPeVersionResource(const ByteSource& source);
 
+// Reads up to `size` bytes of a file from `offset` on, as osfs::File::readAt does: the count
+// read, 0 at the end, -1 on failure.
+using ReadFileAt = std::function<long long(std::int64_t offset, char* buffer, std::size_t size)>;
+
+// The same for a file of `size` bytes, its size when it was opened, read through `readAt`. A
+// read that gives fewer bytes than asked goes on where it stopped; a file whose bytes end
+// before its size (it shrank after it was opened) or cannot be read gives nothing.
+VersionBlock readPeVersionResource(std::uint64_t size, const ReadFileAt& readAt);
+
 // The same for a file on disk; only ordinary files are opened.
 VersionBlock readPeVersionResourceFromFile(const std::string& path);
-// The same for a file open for reading; one that has shrunk since it was opened gives nothing.
+// The same for a file open for reading.
 VersionBlock readPeVersionResourceFromFile(osfs::File& file);
