@@ -50,6 +50,16 @@ bool writeLine(int number, const std::string& text, std::string& error) {
     return false;
 }
 
+// Hands the lines waiting in the buffer of the file under `number` to the disk; true when no
+// file is open there.
+bool flushLines(int number, std::string& error) {
+    OpenTextFile* open = gFileNumbers().get(number);
+    if (open == nullptr || open->file.flush())
+        return true;
+    error = open->file.errorDescription();
+    return false;
+}
+
 std::string failureText(const std::string& what, const std::string& fileName,
                         const std::string& error) {
     return what + fileName + "\r\n" + "Err = " + error;
@@ -114,7 +124,7 @@ bool cFileIO::openReporting(const std::string& mode, bool ignoreError, std::stri
 
 void cFileIO::printLine(const std::string& txt, bool silent) {
     std::string error;
-    if (!writeLine(fileNumber_, txt, error))
+    if (flushBeforeSilent("printing to", silent) && !writeLine(fileNumber_, txt, error))
         tellWriteFailure("printing to", error, silent);
 }
 
@@ -138,12 +148,22 @@ void cFileIO::appendLines(const std::string* lines, std::size_t count, bool sile
     const bool openedHere = !open_;
     std::string error;
     bool done = !openedHere || openReporting("APPEND", false, error);
+    if (done && !flushBeforeSilent("appending to", silent))
+        return;
     for (std::size_t i = 0; done && i < count; ++i)
         done = writeLine(fileNumber_, lines[i], error);
     if (done && openedHere)
         done = closeReporting(error);
     if (!done)
         tellWriteFailure("appending to", error, silent);
+}
+
+bool cFileIO::flushBeforeSilent(const char* what, bool silent) {
+    std::string error;
+    if (!silent || flushLines(fileNumber_, error))
+        return true;
+    tellWriteFailure(what, error, false);
+    return false;
 }
 
 void cFileIO::tellWriteFailure(const char* what, const std::string& error, bool silent) {

@@ -38,6 +38,10 @@ private:
     // openFile and closing, with the failure's description handed back.
     bool openReporting(const std::string& mode, bool ignoreError, std::string& error);
     bool closeReporting(std::string& error);
+    // A silent write must not hide the loss of earlier lines that were not silent: the lines
+    // waiting in the write buffer go to the disk before it, and their failure is told as any
+    // other. False when they failed; the silent write is then skipped.
+    bool flushBeforeSilent(const char* what, bool silent);
     // Tells the user of a failed write, "An error occurred <what> file ...", unless `silent` or
     // a failure of this open was told already.
     void tellWriteFailure(const char* what, const std::string& error, bool silent);

@@ -102,6 +102,17 @@ TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
     closed.openFile("APPEND");
     closed.appendLine(std::string(8000, 'z'));  // stays in the buffer until the close
     closed.closeFile();
+    // A silent line's own failure is not told; the loss of the lines before it is.
+    cFileIO mute, quiet;
+    mute.init(folder.file("mute.txt"));
+    mute.openFile("APPEND");
+    mute.appendLine(std::string(70000, 'm'), true);
+    mute.closeFile();
+    quiet.init(folder.file("quiet.txt"));
+    quiet.openFile("APPEND");
+    quiet.appendLine(std::string(8000, 'q'));
+    quiet.appendLine(std::string(70000, 'r'), true);
+    quiet.closeFile();
     HeadlessListBox list, shortList;
     list.AddItem(std::string(70000, 'l'));  // fills the buffer, which fails to reach the disk
     list.AddItem("never written");
@@ -116,7 +127,7 @@ TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_NE(folder.read("error.log").find("text = lost"), std::string::npos);
     std::vector<std::string> expected;
-    for (const char* name : {"once.txt", "held.txt", "closed.txt"}) {
+    for (const char* name : {"once.txt", "held.txt", "closed.txt", "quiet.txt"}) {
         expected.push_back("An error occurred appending to file " + folder.file(name) +
                            "\r\nErr = Disk full");
         EXPECT_NE(log.find(expected.back()), std::string::npos) << name;

@@ -172,6 +172,8 @@ public:
     bool write(const char* data, std::size_t size);
     // Writes `text`, UTF-8, in the system's code page (toolkit/os/code_page.h).
     bool writeText(std::string_view text);
+    // Hands what the writes left waiting to the disk; what cannot be written is dropped.
+    bool flush();
     bool close();
     // The description of this file's last failure, as lastErrorDescription() words it.
     const std::string& errorDescription() const { return error_; }
@@ -185,7 +187,6 @@ private:
     bool writable();
     // Hands the buffer to the disk once it has grown to a whole piece.
     bool flushWhenFull();
-    bool flush();
     // Keeps the handle of an open, or the failure of one that did not open.
     bool opened(std::intptr_t handle);
     std::intptr_t handle_;
