@@ -1,0 +1,82 @@
+#include "report/name_mask.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A character that could continue a name: an ASCII letter or digit, '_', or a byte of a
+// character beyond ASCII (a name's letter "é" is never a boundary).
+bool isNameChar(char c) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+           (byte >= '0' && byte <= '9') || byte == '_' || byte >= 0x80;
+}
+
+bool insidePlaceholder(const std::string& text, std::size_t at) {
+    for (const char* placeholder : {kUserPlaceholder, kComputerPlaceholder}) {
+        if (at > 0 && text.compare(at - 1, std::strlen(placeholder), placeholder) == 0)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+NameMasker::NameMasker(const std::string& userName, const std::string& computerName,
+                       bool userNameIgnoresCase) {
+    addName(userName, userNameIgnoresCase, kUserPlaceholder);
+    addName(computerName, true, kComputerPlaceholder);
+    // A longer name first: the computer "al-pc" of the user "al" is replaced whole.
+    std::stable_sort(names_.begin(), names_.end(),
+                     [](const Name& a, const Name& b) { return a.text.size() > b.text.size(); });
+}
+
+void NameMasker::addName(const std::string& text, bool ignoresCase, const char* placeholder) {
+    if (text.empty())
+        return;
+    names_.push_back(Name{text, ignoresCase, placeholder});
+    // The mail link's body writes each space of the report's path as "&nbsp;".
+    if (text.find(' ') == std::string::npos)
+        return;
+    std::string spelled;
+    for (char c : text)
+        spelled += c == ' ' ? std::string("&nbsp;") : std::string(1, c);
+    names_.push_back(Name{spelled, ignoresCase, placeholder});
+}
+
+void NameMasker::mask(std::string& text) const {
+    for (const Name& name : names_) {
+        const auto equal = [&name](char a, char b) {
+            return name.ignoresCase ? lower(a) == lower(b) : a == b;
+        };
+        // The text is built anew only from the first name found on, piece by piece: replacing
+        // in place would move a long text's tail once for every name in it.
+        std::string masked;
+        std::size_t copied = 0;
+        for (auto from = text.cbegin();;) {
+            const auto found =
+                std::search(from, text.cend(), name.text.begin(), name.text.end(), equal);
+            if (found == text.cend())
+                break;
+            const std::size_t at = static_cast<std::size_t>(found - text.cbegin());
+            const std::size_t end = at + name.text.size();
+            from = found + 1;
+            if ((at > 0 && isNameChar(text[at - 1])) ||
+                (end < text.size() && isNameChar(text[end])) || insidePlaceholder(text, at))
+                continue;
+            masked.append(text, copied, at - copied);
+            masked += name.placeholder;
+            copied = end;
+            from = text.cbegin() + static_cast<std::ptrdiff_t>(end);
+        }
+        if (copied == 0)
+            continue;
+        masked.append(text, copied);
+        text.swap(masked);
+    }
+}

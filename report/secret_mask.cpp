@@ -1,0 +1,113 @@
+#include "report/secret_mask.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "report/secret_rules.h"
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+struct KindName {
+    const char* one;
+    const char* many;
+};
+
+// In the order of SecretKind.
+constexpr KindName kKindNames[kSecretKindCount] = {
+    {"password", "passwords"},
+    {"other secret", "other secrets"},
+    {"connection string secret", "connection string secrets"},
+    {"URL credential", "URL credentials"},
+    {"authorization header", "authorization headers"},
+    {"private key block", "private key blocks"},
+};
+
+// Where a "-----BEGIN ... PRIVATE KEY...-----" marker ends on the line, npos without one.
+// Other blocks (certificates, public keys) are public and stay.
+std::size_t privateKeyBlockBegins(std::string_view line) {
+    const std::size_t begin = line.find("-----BEGIN ");
+    if (begin == npos)
+        return npos;
+    const std::size_t close = line.find("-----", begin + 11);
+    if (close == npos || line.substr(begin, close - begin).find("PRIVATE KEY") == npos)
+        return npos;
+    return close + 5;
+}
+
+// The part of a key block's line between `begin` and `end`, without its indentation.
+void addBlockBody(std::string_view line, std::size_t begin, std::size_t end,
+                  std::vector<SecretSpan>& spans) {
+    while (begin < end && (line[begin] == ' ' || line[begin] == '\t'))
+        ++begin;
+    if (begin < end && line.substr(begin, end - begin) != kMaskedValue)
+        spans.push_back(SecretSpan{begin, end, SecretKind::PrivateKey});
+}
+
+}  // namespace
+
+std::string describeMaskCounts(const MaskCounts& counts) {
+    std::string text;
+    for (std::size_t kind = 0; kind < kSecretKindCount; ++kind) {
+        const long long count = counts.byKind[kind];
+        if (count == 0)
+            continue;
+        text += text.empty() ? "Masked: " : ", ";
+        text += std::to_string(count) + " " +
+                (count == 1 ? kKindNames[kind].one : kKindNames[kind].many);
+    }
+    return text.empty() ? "Masked: nothing" : text;
+}
+
+void SecretMasker::maskLine(std::string& text, std::size_t lineStart) {
+    for (std::size_t begin = lineStart;;) {
+        const std::size_t lineFeed = text.find('\n', begin);
+        const std::size_t end = maskOneLine(text, begin, lineFeed == npos ? text.size() : lineFeed);
+        if (lineFeed == npos)
+            return;
+        begin = end + 1;
+    }
+}
+
+std::size_t SecretMasker::maskOneLine(std::string& text, std::size_t begin, std::size_t end) {
+    const std::string_view line(text.data() + begin, end - begin);
+    std::vector<SecretSpan> spans;
+    if (inPrivateKey_) {
+        const std::size_t blockEnd = line.find("-----END");
+        addBlockBody(line, 0, blockEnd == npos ? line.size() : blockEnd, spans);
+        inPrivateKey_ = blockEnd == npos;
+    } else if (!mayHoldSecret(line)) {
+        return end;
+    } else if (const std::size_t bodyBegin = privateKeyBlockBegins(line); bodyBegin != npos) {
+        // A block may stand on one line too, as in a JSON string with "\n" in it.
+        const std::size_t blockEnd = line.find("-----END", bodyBegin);
+        addBlockBody(line, bodyBegin, blockEnd == npos ? line.size() : blockEnd, spans);
+        inPrivateKey_ = blockEnd == npos;
+        privateKeyCounted_ = false;
+    } else {
+        spans = findSecrets(line);
+    }
+    if (spans.empty())
+        return end;
+
+    // Of overlapping secrets the one that begins first, or was found first, is masked.
+    std::stable_sort(spans.begin(), spans.end(),
+                     [](const SecretSpan& a, const SecretSpan& b) { return a.begin < b.begin; });
+    std::string masked;
+    std::size_t copied = 0;
+    for (const SecretSpan& span : spans) {
+        if (span.begin < copied)
+            continue;
+        masked.append(line, copied, span.begin - copied);
+        masked += kMaskedValue;
+        copied = span.end;
+        if (span.kind != SecretKind::PrivateKey || !privateKeyCounted_)
+            ++counts_[span.kind];
+        privateKeyCounted_ = privateKeyCounted_ || span.kind == SecretKind::PrivateKey;
+    }
+    masked.append(line, copied);
+    text.replace(begin, end - begin, masked);
+    return begin + masked.size();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "report/secret_mask.h"
+
+// Where the secrets of one line stand: the rules behind SecretMasker, for every form but the
+// private-key block, which spans lines and is the masker's own.
+
+// A value to mask: line[begin, end).
+struct SecretSpan {
+    std::size_t begin;
+    std::size_t end;
+    SecretKind kind;
+};
+
+// False when `line` cannot hold a secret: no part of a secret word, no "@" of URL credentials
+// and no dashes of a key block. Most lines are ruled out here, sixteen characters at a time.
+bool mayHoldSecret(std::string_view line);
+
+// The secrets of one line without a line feed, in no particular order; they may overlap, and
+// an empty or already masked value is not among them.
+std::vector<SecretSpan> findSecrets(std::string_view line);
