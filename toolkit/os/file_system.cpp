@@ -1,6 +1,7 @@
 #include "toolkit/os/file_system.h"
 
 #include <cctype>
+#include <utility>
 
 #include "toolkit/os/code_page.h"
 #include "toolkit/os/file_handle.h"
@@ -66,7 +67,16 @@ bool matchesWildcards(std::string_view name, std::string_view pattern, bool igno
     return p == pattern.size();
 }
 
+std::function<void(std::string&)>& textRewrite() {
+    static std::function<void(std::string&)> rewrite;
+    return rewrite;
+}
+
 }  // namespace
+
+void setTextRewrite(std::function<void(std::string&)> rewrite) {
+    textRewrite() = std::move(rewrite);
+}
 
 bool isOrdinaryFile(unsigned attributes) {
     return (attributes & (kAttrDirectory | kAttrHidden | kAttrSystem)) == 0;
@@ -199,7 +209,13 @@ bool File::write(const char* data, std::size_t size) {
 bool File::writeText(std::string_view text) {
     if (!writable())
         return false;
-    os::appendInCodePage(pending_, text);
+    if (const std::function<void(std::string&)>& rewrite = textRewrite()) {
+        std::string rewritten(text);
+        rewrite(rewritten);
+        os::appendInCodePage(pending_, rewritten);
+    } else {
+        os::appendInCodePage(pending_, text);
+    }
     return flushWhenFull();
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -143,6 +144,11 @@ private:
 // tool shows after "Err = " ("File not found", "Path not found", "Permission denied",
 // "Disk full", ...). The same words on both platforms.
 std::string lastErrorDescription();
+
+// A rewrite that every text written with File::writeText passes through before it is encoded,
+// for the whole process; none by default, and an empty one removes it. What the tool writes to
+// its files then says what the rewrite lets it say, whichever part writes it.
+void setTextRewrite(std::function<void(std::string&)> rewrite);
 
 // An open file, read or written byte for byte, or written as text (writeText). Writes are
 // buffered and reach the disk at the latest when the file is closed.

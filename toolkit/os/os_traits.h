@@ -14,6 +14,10 @@ extern const bool kLoneLineFeedEndsLine;
 // Whether file names compare without regard to case, as the platform's file system does.
 extern const bool kFileNamesIgnoreCase;
 
+// Whether user names compare without regard to case, as the platform's logon does ("AL" is the
+// user "al" on Windows, another user on Linux).
+extern const bool kUserNamesIgnoreCase;
+
 // Whether a path that begins with two separators names a network share ("\\server\share\..."),
 // whose root is the share itself.
 extern const bool kSharePathsStartWithTwoSeparators;
