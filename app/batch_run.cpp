@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <ostream>
 
 #include "app/frm_report_configuration.h"
+#include "report/report_masking.h"
 #include "report/tool_files.h"
 #include "toolkit/log.h"
 #include "toolkit/program_state.h"
@@ -16,7 +18,7 @@ namespace {
 constexpr const char* kClosingLine = "</BODY></HTML>\r\n";
 
 void printUsage(std::ostream& out) {
-    out << "Usage: " << App().EXEName << " [--open] [--version] [--help]\n"
+    out << "Usage: " << App().EXEName << " [--mask] [--mask-names] [--open] [--version] [--help]\n"
         << "\n"
         << "Writes the configuration report as if \"Create Report\" had been pressed at once,\n"
         << "with every product folder found left ticked: " << kReportFileName << "\n"
@@ -27,9 +29,23 @@ void printUsage(std::ostream& out) {
         << "Prints the report's full name on standard output. Exit status: 0 when the report\n"
         << "was written to its end, 1 when it was not, 2 for an unknown argument.\n"
         << "\n"
-        << "  --open      open the finished report with the program associated with HTML files\n"
-        << "  --version   print this program's name and version\n"
-        << "  --help      show this text\n";
+        << "  --mask        mask the secrets in the embedded configuration, log and data\n"
+        << "                files, and write on standard error how many, by kind\n"
+        << "  --mask-names  --mask, and replace the user's and the computer's names wherever\n"
+        << "                they stand (report, lists, log) with [user] and [computer]\n"
+        << "  --open        open the finished report with the program associated with HTML\n"
+        << "                files\n"
+        << "  --version     print this program's name and version\n"
+        << "  --help        show this text\n"
+        << "\n"
+        << "Masking replaces with ******** the value of a key whose name ends in password,\n"
+        << "passwd, pwd, pass, secret, token, api key, access key, private key, credential\n"
+        << "or auth (key=value, key: value, quoted, XML attributes and elements, JSON,\n"
+        << "connection strings, --option value, /option:value), the password of a URL's\n"
+        << "user:password@, an Authorization header's credentials and the lines of a PEM\n"
+        << "private-key block; the report says so under its mail box. Masking is a help,\n"
+        << "not a guarantee: a secret in any other form stays. Read the report before it\n"
+        << "leaves.\n";
 }
 
 // Message texts break lines with CR LF; a terminal wants LF alone.
@@ -65,6 +81,8 @@ bool isCompleteReport(const std::string& fileName) {
 
 int runBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     bool opensReport = false;
+    bool masks = false;
+    bool masksNames = false;
     for (const std::string& argument : arguments) {
         if (argument == "--help") {
             printUsage(out);
@@ -75,22 +93,32 @@ int runBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
             out << App().EXEName << " " << gLog().getAppVersionString() << "\n";
             return 0;
         }
-        if (argument != "--open") {
+        if (argument == "--open") {
+            opensReport = true;
+        } else if (argument == "--mask" || argument == "--mask-names") {
+            masks = true;
+            masksNames = masksNames || argument == "--mask-names";
+        } else {
             err << "Unknown argument: " << argument << "\n\n";
             printUsage(err);
             return 2;
         }
-        opensReport = true;
     }
 
     HeadlessUi& headless = installHeadlessUi();
     headless.onMessageBox = [&err](const MessageBoxRequest& box) {
         err << box.title << ": " << withUnixLineBreaks(box.text) << "\n";
     };
+    // Masking starts before the log's first line, which holds the names too.
+    std::optional<ReportMasking> masking;
+    if (masks)
+        masking.emplace(masksNames);
     frmReportConfiguration form;
     form.setOpensReport(opensReport);
     form.Form_Load();
     form.cmdGather_Click();
     out << gReportPath << "\n";
+    if (masking)
+        err << describeMaskCounts(masking->secrets().counts()) << "\n";
     return isCompleteReport(gReportPath) ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include "report/file_classes.h"
 #include "report/file_table.h"
 #include "report/read_text_file.h"
+#include "report/report_masking.h"
 #include "report/tool_files.h"
 #include "toolkit/date_time.h"
 #include "toolkit/file_io.h"
@@ -39,10 +40,11 @@ std::string& embeddedText() {
     return text;
 }
 
-// Writes the text of `file`, open or not, as one line of the report.
+// Writes the text of `file`, open or not, as one line of the report, its secrets masked when
+// the report masks them.
 void embedFile(osfs::File& file, const std::string& fileName, int maxLines, cFileIO& writer) {
     std::string& text = embeddedText();
-    ReadTextFileInto(text, file, fileName, true, true, maxLines);
+    ReadTextFileInto(text, file, fileName, true, true, maxLines, embeddedTextMasker());
     writer.appendLine(text);
 }
 

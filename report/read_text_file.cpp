@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "report/secret_mask.h"
 #include "toolkit/format_value.h"
 #include "toolkit/line_reader.h"
 #include "toolkit/log.h"
@@ -21,8 +22,11 @@ std::string& readBuffer() {
     return buffer;
 }
 
-bool readLines(osfs::File& file, bool addBreaks, int maxLines, std::string& text) {
+bool readLines(osfs::File& file, bool addBreaks, int maxLines, SecretMasker* masker,
+               std::string& text) {
     LineReader reader(file, readBuffer());
+    if (masker != nullptr)
+        masker->startText();
     std::size_t budget = kMaxEmbeddedBytes;
     for (int count = 0; !reader.atEnd(); ++count) {
         if (count == maxLines || budget == 0) {
@@ -34,6 +38,8 @@ bool readLines(osfs::File& file, bool addBreaks, int maxLines, std::string& text
         if (!reader.appendLine(text, budget))
             return false;
         budget -= text.size() - before;
+        if (masker != nullptr)
+            masker->maskLine(text, before);
         if (addBreaks)
             text += "<BR>";
         text += "\r\n";
@@ -63,11 +69,11 @@ bool readWhole(osfs::File& file, int maxLines, std::string& text) {
 }  // namespace
 
 void ReadTextFileInto(std::string& text, osfs::File& file, const std::string& fileName,
-                      bool byLines, bool addBreaks, int& maxLines) {
+                      bool byLines, bool addBreaks, int& maxLines, SecretMasker* masker) {
     if (maxLines == 0)
         maxLines = kDefaultMaxLines;
     text.clear();
-    const bool read = file.isOpen() && (byLines ? readLines(file, addBreaks, maxLines, text)
+    const bool read = file.isOpen() && (byLines ? readLines(file, addBreaks, maxLines, masker, text)
                                                 : readWhole(file, maxLines, text));
     if (!read) {
         gLog().log("Cant load the file " + fileName, 0);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+class SecretMasker;
 namespace osfs {
 class File;
 }
@@ -29,9 +30,11 @@ std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBrea
 void ReadTextFileInto(std::string& text, const std::string& fileName, bool byLines, bool addBreaks,
                       int& maxLines);
 // The same for `file`, opened by the caller, or not when it could not be opened; `fileName` is
-// its full name.
+// its full name. With a `masker`, lines read by lines have their secrets masked as they come;
+// the caps count the lines as the file holds them, so a masked text ends where the plain one
+// does.
 void ReadTextFileInto(std::string& text, osfs::File& file, const std::string& fileName,
-                      bool byLines, bool addBreaks, int& maxLines);
+                      bool byLines, bool addBreaks, int& maxLines, SecretMasker* masker = nullptr);
 
 // The same for a cap the caller does not need back.
 inline std::string ReadTextFile(const std::string& fileName, bool byLines, bool addBreaks,

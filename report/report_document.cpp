@@ -7,6 +7,7 @@
 #include "report/mail_link.h"
 #include "report/page_frame.h"
 #include "report/read_text_file.h"
+#include "report/report_masking.h"
 #include "report/tool_files.h"
 #include "sysinfo/process_list.h"
 #include "sysinfo/system_facts.h"
@@ -45,6 +46,8 @@ void writeHead(cFileIO& report) {
     report.appendLine(
         "    (or to send via the browser - go to the File Menu - Send - Page by Email)"
         "<BR></TD></TR></table></center>");
+    if (const std::string notice = maskNoticeLine(); !notice.empty())
+        report.appendLine(notice);
     report.appendLine("<HR>");
     report.appendLine("<a href=#sysinfo>Basic System Info</a><BR>");
     report.appendLine("<a href=#proc>List of Running Processes</a><BR>");

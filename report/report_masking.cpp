@@ -1,0 +1,47 @@
+#include "report/report_masking.h"
+
+#include "report/name_mask.h"
+#include "sysinfo/system_facts.h"
+#include "toolkit/os/file_system.h"
+#include "toolkit/os/os_traits.h"
+
+namespace {
+
+ReportMasking*& current() {
+    static ReportMasking* masking = nullptr;
+    return masking;
+}
+
+}  // namespace
+
+ReportMasking::ReportMasking(bool names) : names_(names) {
+    current() = this;
+    if (names) {
+        // The names as the report's facts give them; the log's own are the same.
+        osfs::setTextRewrite(
+            [masker = NameMasker(getUserName(), getComputerName(), os::kUserNamesIgnoreCase)](
+                std::string& text) { masker.mask(text); });
+    }
+}
+
+ReportMasking::~ReportMasking() {
+    if (names_)
+        osfs::setTextRewrite(nullptr);
+    current() = nullptr;
+}
+
+SecretMasker* embeddedTextMasker() {
+    return current() == nullptr ? nullptr : &current()->secrets();
+}
+
+std::string maskNoticeLine() {
+    if (current() == nullptr)
+        return std::string();
+    std::string notice = std::string("<BR>Secrets in this report are masked: ") + kMaskedValue +
+                         " is not the real value";
+    if (current()->masksNames()) {
+        notice += std::string("; ") + kUserPlaceholder + " and " + kComputerPlaceholder +
+                  " stand for the user's and the computer's names";
+    }
+    return notice + ".";
+}
