@@ -4,7 +4,9 @@
 #include <string>
 
 #include "report/read_text_file.h"
+#include "report/secret_mask.h"
 #include "tests/report/support/report_fixture.h"
+#include "toolkit/os/file_system.h"
 
 namespace {
 
@@ -62,6 +64,20 @@ TEST_F(PageTextTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogge
     EXPECT_NE(logText().find(", Cant load the file " + folder.file("missing.txt") + "\r\n"),
               std::string::npos);
     EXPECT_TRUE(headless().shown.empty());
+}
+
+// The bound counts the file's bytes before masking: two lines of half a mebibyte pass it in the
+// second line, masked or not, though masked the first is a few bytes.
+TEST_F(PageTextTest, AMaskedTextIsCutWhereThePlainOneIs) {
+    const std::string line = "password=" + std::string(kMaxEmbeddedBytes / 2, 'v') + "\r\n";
+    const std::string name = folder.write("in.txt", line + line);
+    osfs::File file;
+    ASSERT_TRUE(file.open(name, osfs::OpenMode::Read));
+    SecretMasker masker;
+    std::string text;
+    int cap = 5;
+    ReadTextFileInto(text, file, name, true, true, cap, &masker);
+    EXPECT_EQ(text, "password=********<BR>\r\npassword=********<BR>\r\n" + kWarning + "5");
 }
 
 }  // namespace
