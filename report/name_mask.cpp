@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
+#include "report/ascii_text.h"
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+namespace {
 
 // A character that could continue a name: an ASCII letter or digit, '_', or a byte of a
 // character beyond ASCII (a name's letter "é" is never a boundary).
 bool isNameChar(char c) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
-           (byte >= '0' && byte <= '9') || byte == '_' || byte >= 0x80;
+    return isAlnum(c) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
 bool insidePlaceholder(const std::string& text, std::size_t at) {

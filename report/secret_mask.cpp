@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "report/secret_filter.h"
 #include "report/secret_rules.h"
 
 namespace {

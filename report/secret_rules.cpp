@@ -1,48 +1,20 @@
 #include "report/secret_rules.h"
 
-#include <cstdint>
-#include <cstring>
+#include <algorithm>
 #include <optional>
-#include <string>
+
+#include "report/ascii_text.h"
+#include "report/secret_words.h"
 
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-bool isUpper(char c) {
-    return c >= 'A' && c <= 'Z';
-}
-bool isLower(char c) {
-    return c >= 'a' && c <= 'z';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isAlnum(char c) {
-    return isUpper(c) || isLower(c) || isDigit(c);
-}
 bool isSpace(char c) {
     return c == ' ' || c == '\t';
 }
 bool isQuote(char c) {
     return c == '"' || c == '\'';
-}
-char lower(char c) {
-    return isUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {
-    if (text.size() - at < word.size())
-        return false;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        if (lower(text[at + i]) != word[i])
-            return false;
-    }
-    return true;
-}
-
-bool equalsNoCase(std::string_view text, std::string_view word) {
-    return text.size() == word.size() && startsWithNoCase(text, 0, word);
 }
 
 // The characters of a key's name: letters, digits and the marks that join its words.
@@ -61,77 +33,6 @@ bool endsUrlAuthority(char c) {
     return isSpace(c) || c == '/' || c == '?' || c == '#' || isQuote(c) || c == '<' || c == '>';
 }
 
-struct SecretWord {
-    std::string_view word;
-    SecretKind kind;
-    bool wholeWord;  // must begin a word of the name: "DbPass" names a password, "bypass" none
-};
-
-// How a key's name ends when it names a secret, compared with the name in lower case, without
-// the marks between its words and without a number at its end ("Db_Password2" ends in
-// "password").
-constexpr SecretWord kSecretWords[] = {
-    {"password", SecretKind::Password, false},
-    {"passwd", SecretKind::Password, false},
-    {"pwd", SecretKind::Password, false},
-    {"pass", SecretKind::Password, true},
-    {"secret", SecretKind::OtherSecret, false},
-    {"token", SecretKind::OtherSecret, false},
-    {"apikey", SecretKind::OtherSecret, false},
-    {"accesskey", SecretKind::OtherSecret, false},
-    {"privatekey", SecretKind::OtherSecret, false},
-    {"credential", SecretKind::OtherSecret, false},
-    {"credentials", SecretKind::OtherSecret, false},
-    {"auth", SecretKind::OtherSecret, false},
-    {"authorization", SecretKind::AuthorizationHeader, false},
-};
-
-// The kind of secret a key of this name holds, if any. A word begins after a mark, at a capital
-// after a small letter or digit ("dbPass"), or at the last capital of a run before a small
-// letter ("DBPass").
-std::optional<SecretKind> keyKind(std::string_view name) {
-    std::size_t end = name.size();
-    while (end > 0 && isDigit(name[end - 1]))
-        --end;
-    std::string folded;
-    std::string wordStarts;
-    for (std::size_t i = 0; i < end; ++i) {
-        const char c = name[i];
-        if (!isAlnum(c))
-            continue;
-        const char before = i > 0 ? name[i - 1] : ' ';
-        const char after = i + 1 < end ? name[i + 1] : ' ';
-        const bool starts = !isAlnum(before) ||
-                            (isUpper(c) && (isLower(before) || isDigit(before))) ||
-                            (isUpper(c) && isUpper(before) && isLower(after));
-        folded += lower(c);
-        wordStarts += starts ? '1' : '0';
-    }
-    for (const SecretWord& secret : kSecretWords) {
-        const std::size_t size = secret.word.size();
-        if (folded.size() >= size &&
-            std::string_view(folded).substr(folded.size() - size) == secret.word &&
-            (!secret.wholeWord || wordStarts[folded.size() - size] == '1'))
-            return secret.kind;
-    }
-    return std::nullopt;
-}
-
-// Values that say whether there is a secret rather than being one ("RequirePassword=true").
-bool isPlainSetting(std::string_view value) {
-    return equalsNoCase(value, "true") || equalsNoCase(value, "false") ||
-           equalsNoCase(value, "null");
-}
-
-// The schemes an Authorization header names before its credentials.
-bool isAuthorizationScheme(std::string_view word) {
-    for (std::string_view scheme : {"basic", "bearer", "digest", "negotiate", "ntlm"}) {
-        if (equalsNoCase(word, scheme))
-            return true;
-    }
-    return false;
-}
-
 struct Key {
     std::size_t begin = 0;  // the opening quote of a quoted name
     std::size_t end = 0;
@@ -147,10 +48,14 @@ struct Value {
 // Finds the secrets of one line by one pass from left to right: at each separator ('=', ':',
 // "=>") the key before it and the value after it; at each '<' an element's name and content;
 // at each "://" a URL's credentials; at each word that begins with '-' an option and its
-// value.
+// value. Every look ahead or back stops at the next mark of its kind, so that a line of a
+// mebibyte full of separators still takes one pass, not one per separator.
 class LineScanner {
 public:
-    explicit LineScanner(std::string_view line) : line_(line) {}
+    explicit LineScanner(std::string_view line)
+        : line_(line),
+          firstContent_(std::min(line.find_first_not_of(" \t-*#;/"), line.size())),
+          firstEquals_(std::min(line.find('='), line.size())) {}
 
     std::vector<SecretSpan> scan() {
         for (std::size_t at = 0; at < line_.size(); ++at) {
@@ -177,9 +82,7 @@ private:
     // Nothing but spaces, list marks ("- ", "* ") and comment marks ("# ", "; ", "// ") stands
     // before `at`: the key opens the line, as in configuration files, where its value runs to
     // the line's end.
-    bool opensLine(std::size_t at) const {
-        return line_.substr(0, at).find_first_not_of(" \t-*#;/") == npos;
-    }
+    bool opensLine(std::size_t at) const { return at <= firstContent_; }
 
     // The character before `at`, spaces skipped; '\0' at the line's start.
     char markBefore(std::size_t at) const {
@@ -298,11 +201,10 @@ private:
             return Value{begin + 1, close, close + 1};
         }
         if (first == '{') {
-            // ODBC writes a value with special characters in braces: PWD={a;b}.
-            const std::size_t close = line_.find('}', begin);
-            const std::string_view inside =
-                close == npos ? std::string_view() : line_.substr(begin + 1, close - begin - 1);
-            if (close == npos || inside.find_first_of("\"':{") != npos)
+            // ODBC writes a value with special characters in braces: PWD={a;b}. Braces with
+            // quotes, a ':' or braces inside hold a structure.
+            const std::size_t close = line_.find_first_of("}\"':{", begin + 1);
+            if (close == npos || line_[close] != '}')
                 return std::nullopt;
             return Value{begin + 1, close, close + 1};
         }
@@ -338,7 +240,7 @@ private:
     }
 
     // A separator at `at`: when the key before it names a secret, its value is one. Answers
-    // where the scan goes on: past a secret's value, else at the separator, so that pairs
+    // where the scan goes on: past a secret's value, else after the separator, so that pairs
     // inside the value ("connectionString=Server=x;Password=y") are found too.
     std::size_t pairAt(std::size_t at) {
         if (line_.compare(at, 3, "://") == 0) {
@@ -352,31 +254,38 @@ private:
         if (key.end == key.begin)
             return at;
         std::optional<SecretKind> kind = kindOf(key);
+        if (!kind && !(kind = namedBefore(key, at + separator)))
+            return at + separator - 1;
         // "; password=x" opens an ini comment; a connection string has a pair before its ';'.
-        const bool connection =
-            markBefore(key.begin) == ';' && line_.substr(0, key.begin).find('=') != npos;
+        const bool connection = markBefore(key.begin) == ';' && firstEquals_ < key.begin;
         const bool runsToLineEnd = opensLine(key.begin);
         const std::optional<Value> value = valueAt(at + separator, key, runsToLineEnd, connection);
         if (!value)
             return at + separator - 1;
-        if (!kind) {
-            // <add key="DbPassword" value="x"/>, {"name": "token", "value": "x"}: the key
-            // names the secret in one pair, the value holds it in the next.
-            const std::string_view name = nameOf(key);
-            if (equalsNoCase(name, "value") && namedSecret_) {
-                kind = namedSecret_;
-                namedSecret_.reset();
-            } else {
-                if (equalsNoCase(name, "key") || equalsNoCase(name, "name"))
-                    namedSecret_ = keyKind(line_.substr(value->begin, value->end - value->begin));
-                return at + separator - 1;
-            }
-        }
         if (connection || (charAt(value->end) == ';' && pairFollows(value->end)))
             kind = SecretKind::ConnectionString;
         const bool quoted = value->resume != value->end;
         add(value->begin, value->end, *kind, runsToLineEnd, quoted);
         return value->resume - 1;
+    }
+
+    // <add key="DbPassword" value="x"/>, {"name": "token", "value": "x"}: a quoted value of a
+    // key "key" or "name" names the secret that the next "value" of the line holds. Answers the
+    // kind of secret `key`, whose value begins at `from`, holds that way.
+    std::optional<SecretKind> namedBefore(const Key& key, std::size_t from) {
+        const std::string_view name = nameOf(key);
+        if (equalsNoCase(name, "value")) {
+            std::optional<SecretKind> named = namedSecret_;
+            namedSecret_.reset();
+            return named;
+        }
+        const std::size_t open = skipSpaces(from);
+        if (!(equalsNoCase(name, "key") || equalsNoCase(name, "name")) || !isQuote(charAt(open)))
+            return std::nullopt;
+        const std::size_t close = closingQuote(open, key.quoted);
+        if (close != npos)
+            namedSecret_ = keyKind(line_.substr(open + 1, close - open - 1));
+        return std::nullopt;
     }
 
     // "<password>x</password>": an element named for a secret, with its content on this line.
@@ -387,11 +296,11 @@ private:
         std::string_view name = line_.substr(at + 1, nameEnd - at - 1);
         name = name.substr(name.rfind(':') == npos ? 0 : name.rfind(':') + 1);  // ns:Password
         const std::optional<SecretKind> kind = name.empty() ? std::nullopt : keyKind(name);
-        const std::size_t tagEnd = line_.find('>', nameEnd);
-        if (!kind || tagEnd == npos || line_[tagEnd - 1] == '/')
+        const std::size_t tagEnd = line_.find_first_of("<>", nameEnd);
+        if (!kind || tagEnd == npos || line_[tagEnd] != '>' || line_[tagEnd - 1] == '/')
             return;
-        const std::size_t close = line_.find("</", tagEnd + 1);
-        if (close == npos)
+        const std::size_t close = line_.find('<', tagEnd + 1);
+        if (close == npos || charAt(close + 1) != '/')
             return;
         std::size_t begin = skipSpaces(tagEnd + 1);
         std::size_t end = close;
@@ -436,59 +345,13 @@ private:
     }
 
     std::string_view line_;
+    std::size_t firstContent_;  // where the first character other than a space or mark stands
+    std::size_t firstEquals_;
     std::vector<SecretSpan> found_;
     std::optional<SecretKind> namedSecret_;
 };
 
-// Sixteen characters at once, in the compiler's vector extension: one instruction compares them
-// all where the processor has vector registers (SSE2 on both targets).
-using Block = unsigned char __attribute__((vector_size(16)));
-
-Block loadBlock(const char* at) {
-    Block block;
-    std::memcpy(&block, at, sizeof block);
-    return block;
-}
-
-// Whether one of the triggers begins at one of the 16 characters from `at` on (it reads 18):
-// three letters of each secret word ("pas", "pwd", "sec", "tok", "key", "cre", "aut"), the
-// "@" of URL credentials and the "--" of a key block's marker, in any case. Setting bit 0x20
-// puts a letter in lower case (and "@" on "`", which only costs a closer look).
-bool blockHoldsTrigger(const char* at) {
-    const Block a = loadBlock(at) | 0x20;
-    const Block b = loadBlock(at + 1) | 0x20;
-    const Block c = loadBlock(at + 2) | 0x20;
-    const auto is = [](Block block, char letter) { return block == letter; };
-    const auto found =
-        (is(a, 'p') & ((is(b, 'a') & is(c, 's')) | (is(b, 'w') & is(c, 'd')))) |
-        (is(a, 's') & is(b, 'e') & is(c, 'c')) | (is(a, 't') & is(b, 'o') & is(c, 'k')) |
-        (is(a, 'k') & is(b, 'e') & is(c, 'y')) | (is(a, 'c') & is(b, 'r') & is(c, 'e')) |
-        (is(a, 'a') & is(b, 'u') & is(c, 't')) | is(a, '`') | (is(a, '-') & is(b, '-'));
-    std::uint64_t halves[2];
-    std::memcpy(halves, &found, sizeof halves);
-    return (halves[0] | halves[1]) != 0;
-}
-
 }  // namespace
-
-bool mayHoldSecret(std::string_view line) {
-    constexpr std::size_t kReach = sizeof(Block) + 2;  // the characters one block reads
-    if (line.size() < kReach) {
-        char padded[kReach + sizeof(Block)] = {};
-        line.copy(padded, line.size());
-        return blockHoldsTrigger(padded) || blockHoldsTrigger(padded + sizeof(Block));
-    }
-    for (std::size_t at = 0; at + kReach < line.size(); at += sizeof(Block)) {
-        if (blockHoldsTrigger(line.data() + at))
-            return true;
-    }
-    // The last block ends with the line, overlapping the one before; it looks for triggers
-    // beginning up to two characters before the end, so the triggers shorter than three
-    // characters are looked for in those two as well.
-    const std::string_view lastTwo = line.substr(line.size() - 2);
-    return blockHoldsTrigger(line.data() + line.size() - kReach) || lastTwo == "--" ||
-           lastTwo.find('@') != std::string_view::npos;
-}
 
 std::vector<SecretSpan> findSecrets(std::string_view line) {
     return LineScanner(line).scan();

@@ -16,10 +16,6 @@ struct SecretSpan {
     SecretKind kind;
 };
 
-// False when `line` cannot hold a secret: no part of a secret word, no "@" of URL credentials
-// and no dashes of a key block. Most lines are ruled out here, sixteen characters at a time.
-bool mayHoldSecret(std::string_view line);
-
 // The secrets of one line without a line feed, in no particular order; they may overlap, and
 // an empty or already masked value is not among them.
 std::vector<SecretSpan> findSecrets(std::string_view line);

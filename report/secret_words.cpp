@@ -1,0 +1,75 @@
+#include "report/secret_words.h"
+
+#include <string>
+
+#include "report/ascii_text.h"
+
+namespace {
+
+struct SecretWord {
+    std::string_view word;
+    SecretKind kind;
+    bool wholeWord;  // must begin a word of the name: "DbPass" names a password, "bypass" none
+};
+
+// How a key's name ends when it names a secret.
+constexpr SecretWord kSecretWords[] = {
+    {"password", SecretKind::Password, false},
+    {"passwd", SecretKind::Password, false},
+    {"pwd", SecretKind::Password, false},
+    {"pass", SecretKind::Password, true},
+    {"secret", SecretKind::OtherSecret, false},
+    {"token", SecretKind::OtherSecret, false},
+    {"apikey", SecretKind::OtherSecret, false},
+    {"accesskey", SecretKind::OtherSecret, false},
+    {"privatekey", SecretKind::OtherSecret, false},
+    {"credential", SecretKind::OtherSecret, false},
+    {"credentials", SecretKind::OtherSecret, false},
+    {"auth", SecretKind::OtherSecret, false},
+    {"authorization", SecretKind::AuthorizationHeader, false},
+};
+
+}  // namespace
+
+// A word of the name begins after a mark, at a capital after a small letter or digit
+// ("dbPass"), or at the last capital of a run before a small letter ("DBPass").
+std::optional<SecretKind> keyKind(std::string_view name) {
+    std::size_t end = name.size();
+    while (end > 0 && isDigit(name[end - 1]))
+        --end;
+    std::string folded;
+    std::string wordStarts;
+    for (std::size_t i = 0; i < end; ++i) {
+        const char c = name[i];
+        if (!isAlnum(c))
+            continue;
+        const char before = i > 0 ? name[i - 1] : ' ';
+        const char after = i + 1 < end ? name[i + 1] : ' ';
+        const bool starts = !isAlnum(before) ||
+                            (isUpper(c) && (isLower(before) || isDigit(before))) ||
+                            (isUpper(c) && isUpper(before) && isLower(after));
+        folded += lower(c);
+        wordStarts += starts ? '1' : '0';
+    }
+    for (const SecretWord& secret : kSecretWords) {
+        const std::size_t size = secret.word.size();
+        if (folded.size() >= size &&
+            std::string_view(folded).substr(folded.size() - size) == secret.word &&
+            (!secret.wholeWord || wordStarts[folded.size() - size] == '1'))
+            return secret.kind;
+    }
+    return std::nullopt;
+}
+
+bool isPlainSetting(std::string_view value) {
+    return equalsNoCase(value, "true") || equalsNoCase(value, "false") ||
+           equalsNoCase(value, "null");
+}
+
+bool isAuthorizationScheme(std::string_view word) {
+    for (std::string_view scheme : {"basic", "bearer", "digest", "negotiate", "ntlm"}) {
+        if (equalsNoCase(word, scheme))
+            return true;
+    }
+    return false;
+}

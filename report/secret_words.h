@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "report/secret_mask.h"
+
+// The words that make a key's name the name of a secret.
+
+// The kind of secret a key of this name holds, if any: the name, in lower case, without the
+// marks between its words and without a number at its end, ends in a secret word
+// ("Db_Password2", "x-api-key", "API Key").
+std::optional<SecretKind> keyKind(std::string_view name);
+
+// Values that say whether there is a secret rather than being one ("RequirePassword=true").
+bool isPlainSetting(std::string_view value);
+
+// The schemes an Authorization header names before its credentials ("Basic", "Bearer").
+bool isAuthorizationScheme(std::string_view word);
