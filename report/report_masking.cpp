@@ -34,14 +34,16 @@ SecretMasker* embeddedTextMasker() {
     return current() == nullptr ? nullptr : &current()->secrets();
 }
 
-std::string maskNoticeLine() {
-    if (current() == nullptr)
-        return std::string();
+std::string maskNotice(bool names) {
     std::string notice = std::string("<BR>Secrets in this report are masked: ") + kMaskedValue +
                          " is not the real value";
-    if (current()->masksNames()) {
+    if (names) {
         notice += std::string("; ") + kUserPlaceholder + " and " + kComputerPlaceholder +
                   " stand for the user's and the computer's names";
     }
     return notice + ".";
+}
+
+std::string maskNoticeLine() {
+    return current() == nullptr ? std::string() : maskNotice(current()->masksNames());
 }

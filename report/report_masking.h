@@ -27,6 +27,9 @@ private:
 // The masker of the embedded files' texts while a ReportMasking lives; null otherwise.
 SecretMasker* embeddedTextMasker();
 
-// The line the report writes under its mail box while a ReportMasking lives, so that its reader
-// knows that "********" is not the real value; empty otherwise.
+// The line a masked report holds under its mail box, so that its reader knows that "********"
+// is not the real value (and, with `names`, what "[user]" and "[computer]" stand for).
+std::string maskNotice(bool names);
+
+// That line while a ReportMasking lives; empty otherwise.
 std::string maskNoticeLine();

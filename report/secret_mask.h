@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-// What the text that stands for every masked value is, whatever the value's length.
+// The text that stands for every masked value, whatever the value's length.
 constexpr const char* kMaskedValue = "********";
 
 // The kinds of secret a masker tells apart, for the count the reader is given.
