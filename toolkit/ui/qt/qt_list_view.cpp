@@ -96,6 +96,14 @@ void QtColumnHeaders::show() {
     tree_.setHeaderLabels(labels.isEmpty() ? QStringList{QString()} : labels);
 }
 
+// Qt repaints what lay beneath a hidden widget only if the widget itself may update, so a list
+// hidden while its drawing is held would stay on the window; hiding ends the hold first.
+void QtListView::setVisible(bool visible) {
+    if (!visible)
+        widget().setUpdatesEnabled(true);
+    QtControl::setVisible(visible);
+}
+
 QtListView::QtListView(QTreeWidget& tree) : QtControl(tree), items_(tree), columns_(tree) {
     tree.setRootIsDecorated(false);
     tree.setUniformRowHeights(true);

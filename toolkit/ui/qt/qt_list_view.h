@@ -81,6 +81,7 @@ private:
 class QtListView : public QtControl<ListView, QTreeWidget> {
 public:
     explicit QtListView(QTreeWidget& tree);
+    void setVisible(bool visible) override;
     ListItemCollection& ListItems() override { return items_; }
     ColumnHeaderCollection& ColumnHeaders() override { return columns_; }
 
