@@ -1,14 +1,23 @@
 // The tool as its own program on native controls: it shows its loaded window, and Exit and the
-// close box end it.
+// close box end it. And the main window on native controls in this process, where a test sees
+// what is left to paint.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <string>
+#include <commctrl.h>
 
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frm_report_configuration.h"
+#include "tests/report/support/report_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "toolkit/os/wide_text_win32.h"
 #include "toolkit/ui/win32/native_controls_win32.h"
+#include "toolkit/ui/win32/native_ui_win32.h"
 
 namespace {
 
@@ -56,6 +65,53 @@ TEST(NativeProgramTest, ToolShowsItsLoadedWindowAndExitAndTheCloseBoxEndIt) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
+}
+
+// The ids of the window's shown controls, and 0 for the window, that have something left to
+// paint when the process listing empties lstApps.
+struct LeftToPaint {
+    HWND window = nullptr;
+    bool looked = false;
+    std::vector<int> ids;
+};
+
+LRESULT CALLBACK lookWhenEmptied(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR data) {
+    auto& left = *reinterpret_cast<LeftToPaint*>(data);
+    if (message == LB_RESETCONTENT && !left.looked) {
+        left.looked = true;
+        if (GetUpdateRect(left.window, nullptr, FALSE))
+            left.ids.push_back(0);
+        EnumChildWindows(
+            left.window,
+            [](HWND child, LPARAM ids) {
+                if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
+                    reinterpret_cast<std::vector<int>*>(ids)->push_back(GetDlgCtrlID(child));
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&left.ids));
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+// Regression: the report run's three yields after it arranged the report view fell within the
+// pacer's interval after its first yield and did nothing, so the folder list stayed on the
+// screen for the whole run. Here the backend's clock stands still, as it does for yields close
+// together.
+TEST_F(ReportTest, TheReportViewIsPaintedWhenTheLongWorkBegins) {
+    setProductFoldersForTesting(std::vector<std::string>{});
+    installUi(std::make_unique<NativeUi>(
+        RedrawPacer([] { return std::chrono::steady_clock::time_point{}; })));
+    LeftToPaint left;  // the list calls its hook until the window is gone
+    frmReportConfiguration form;
+    form.window().show();
+    form.Form_Load();
+    HWND apps = dynamic_cast<NativeControl&>(*form.window().find("lstApps")).hwnd();
+    left.window = GetParent(apps);
+    SetWindowSubclass(apps, lookWhenEmptied, 0, reinterpret_cast<DWORD_PTR>(&left));
+    form.cmdGather_Click();
+    EXPECT_TRUE(left.looked);
+    EXPECT_EQ(left.ids, std::vector<int>{});
 }
 
 }  // namespace

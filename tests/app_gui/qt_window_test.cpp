@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QBackingStore>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -129,6 +131,37 @@ TEST_F(QtWindowTest, StartUpDrawsTheFolderListABoundedNumberOfTimesThenByItself)
     EXPECT_LE(*paints, 3);
     const int paintsDuringRows = *paints;
     EXPECT_TRUE(waitHandlingEventsUntil([&] { return *paints > paintsDuringRows; }));
+}
+
+// Regression: the report run's three yields after it arranged the report view fell within the
+// pacer's interval after its first yield and did nothing, so the folder list stayed on the
+// screen under the hourglass for the whole run; and a folder list hidden while its drawing was
+// held stayed on the window. When the process listing begins, the window's painted picture (its
+// backing store, which the screen shows) is the window as its controls now are.
+TEST_F(QtWindowTest, TheReportViewIsOnTheScreenWhenTheLongWorkBegins) {
+    startWithThreeFolders();
+    QWidget& form = widgetOf(window());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    std::vector<bool> shown;
+    std::string text;
+    QImage painted, asNow;
+    QObject::connect(
+        form.findChild<QListWidget*>("lstApps")->model(), &QAbstractItemModel::modelAboutToBeReset,
+        &form,
+        [&] {
+            shown = view();
+            text = control<RichTextBox>("txtInfo").Text();
+            asNow = form.grab().toImage();
+            const QPaintDevice* device = form.backingStore()->paintDevice();
+            if (device != nullptr && device->devType() == QInternal::Image)
+                painted = static_cast<const QImage*>(device)->copy(asNow.rect());
+        },
+        Qt::SingleShotConnection);
+    clickButton(cmdGather());
+    EXPECT_EQ(shown, (std::vector<bool>{true, false, true, true, true, true, true, false}));
+    EXPECT_EQ(text, "Please Wait...");
+    ASSERT_FALSE(painted.isNull());
+    EXPECT_TRUE(painted.convertToFormat(asNow.format()) == asNow);
 }
 
 // Regression: Esc on "Error reading from File" answered Abort and ended the program, and Esc on

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include "toolkit/ui/redraw_pacer.h"
+
 namespace {
 
 // Mouse buttons and Shift, Ctrl and Alt as the mouse-down event reports them.
@@ -43,6 +45,7 @@ QtButton::QtButton(PressReportingButton& button) : QtControl(button) {
 
 void QtButton::setCaption(const std::string& caption) {
     widget().setText(QString::fromStdString(caption));
+    RedrawPacer::markWindowChanged();
 }
 
 QtLabel::QtLabel(QLabel& label) : QtControl(label) {
@@ -53,6 +56,7 @@ QtLabel::QtLabel(QLabel& label) : QtControl(label) {
 
 void QtLabel::setCaption(const std::string& caption) {
     widget().setText(QString::fromStdString(caption));
+    RedrawPacer::markWindowChanged();
 }
 
 void QtLabel::setBackColor(Rgb color) {
@@ -79,6 +83,7 @@ std::string QtRichTextBox::Text() const {
 
 void QtRichTextBox::setText(const std::string& text) {
     widget().setPlainText(QString::fromStdString(text).replace(QStringLiteral("\r\n"), "\n"));
+    RedrawPacer::markWindowChanged();
 }
 
 void setBackgroundColor(QWidget& widget, Rgb color) {
@@ -86,4 +91,5 @@ void setBackgroundColor(QWidget& widget, Rgb color) {
     palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+    RedrawPacer::markWindowChanged();
 }

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <utility>
 
+#include "toolkit/ui/redraw_pacer.h"
+
 std::shared_ptr<const Picture> loadQtPicture(const std::string& fileName) {
     QPixmap pixmap;
     if (!pixmap.load(QString::fromStdString(fileName)))
@@ -26,12 +28,14 @@ void PictureFrame::paintEvent(QPaintEvent* event) {
 void QtPictureBox::setPicture(std::shared_ptr<const Picture> picture) {
     widget().layers.reset(std::move(picture));
     widget().update();
+    RedrawPacer::markWindowChanged();
 }
 
 void QtPictureBox::PaintPicture(std::shared_ptr<const Picture> picture, float x, float y,
                                 float width, float height) {
     widget().layers.paint({std::move(picture), x, y, width, height});
     widget().update();
+    RedrawPacer::markWindowChanged();
 }
 
 void QtPictureBox::setAppearance(int appearance) {
@@ -40,4 +44,5 @@ void QtPictureBox::setAppearance(int appearance) {
     else
         widget().setFrameStyle(QFrame::NoFrame);
     widget().setLineWidth(2);
+    RedrawPacer::markWindowChanged();
 }

@@ -103,7 +103,9 @@ MsgAnswer QtUi::showMessageBox(const MessageBoxRequest& request) {
 
 // The pacer decides which yields handle events (redraw_pacer.h). Timers run only when a redraw
 // is due: an item view lays out all its rows on a timer after each row added, so a walk that
-// adds a row between yields would otherwise lay out the whole growing list at every one.
+// adds a row between yields would otherwise lay out the whole growing list at every one. A
+// changed widget posts its window one UpdateRequest, so one processEvents() paints every
+// control shown, hidden or changed before the yield and puts the window on the screen.
 void QtUi::DoEvents() {
     pacer_.yield([] { QApplication::processEvents(QEventLoop::X11ExcludeTimers); },
                  [] { QApplication::processEvents(); });
@@ -112,6 +114,8 @@ void QtUi::DoEvents() {
 // The hourglass stands for the whole program, over every window, until it is taken back.
 void QtUi::setMousePointer(int pointer) {
     const bool wasWaiting = pointer_ == kPointerHourglass;
+    if (pointer != pointer_)
+        RedrawPacer::markWindowChanged();
     pointer_ = pointer;
     if (pointer == kPointerHourglass && !wasWaiting)
         QApplication::setOverrideCursor(Qt::WaitCursor);

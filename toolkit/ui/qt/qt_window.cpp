@@ -8,6 +8,7 @@
 #include "toolkit/ui/qt/qt_controls.h"
 #include "toolkit/ui/qt/qt_list_view.h"
 #include "toolkit/ui/qt/qt_picture.h"
+#include "toolkit/ui/redraw_pacer.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ std::string QtWindow::Caption() const {
 
 void QtWindow::setCaption(const std::string& caption) {
     widget_->setWindowTitle(QString::fromStdString(caption));
+    RedrawPacer::markWindowChanged();
 }
 
 int QtWindow::ScaleWidth() const {
@@ -69,6 +71,7 @@ void QtWindow::setClientSize(int widthTwips, int heightTwips) {
     clientGiven_ = {0, 0, widthTwips, heightTwips};
     const TwipsScale scale;
     widget_->resize(scale.toPixels(widthTwips), scale.toPixels(heightTwips));
+    RedrawPacer::markWindowChanged();
 }
 
 void QtWindow::setBackColor(Rgb color) {

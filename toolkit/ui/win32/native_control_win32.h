@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "toolkit/ui/controls.h"
+#include "toolkit/ui/redraw_pacer.h"
 #include "toolkit/ui/twips_scale.h"
 #include "toolkit/ui/win32/dpi_win32.h"
 
@@ -39,7 +40,8 @@ private:
     HWND hwnd_;
 };
 
-// Visibility, enabling and a twips position, scaled to the DPI of the control's monitor.
+// Visibility, enabling and a twips position, scaled to the DPI of the control's monitor. Every
+// change of what a control shows is marked for the next yield (redraw_pacer.h).
 template <typename Interface>
 class Win32Control : public Interface, public NativeControl {
 public:
@@ -48,9 +50,15 @@ public:
     bool Visible() const override {
         return (GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
     }
-    void setVisible(bool visible) override { ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE); }
+    void setVisible(bool visible) override {
+        ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE);
+        RedrawPacer::markWindowChanged();
+    }
     bool Enabled() const override { return IsWindowEnabled(hwnd()) != FALSE; }
-    void setEnabled(bool enabled) override { EnableWindow(hwnd(), enabled); }
+    void setEnabled(bool enabled) override {
+        EnableWindow(hwnd(), enabled);
+        RedrawPacer::markWindowChanged();
+    }
     TwipsRect Bounds() const override {
         RECT rect;
         GetWindowRect(hwnd(), &rect);
@@ -61,6 +69,7 @@ public:
     void setBounds(const TwipsRect& bounds) override {
         given_ = bounds;
         place(dpiOf(hwnd()));
+        RedrawPacer::markWindowChanged();
     }
     void place(int dpi) override {
         const PixelRect pixels = TwipsScale(dpi).toPixels(given_);

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "toolkit/os/wide_text_win32.h"
+#include "toolkit/ui/redraw_pacer.h"
 
 std::string windowText(HWND hwnd) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
@@ -15,6 +16,7 @@ std::string windowText(HWND hwnd) {
 
 void setWindowText(HWND hwnd, const std::string& text) {
     SetWindowTextW(hwnd, widen(text).c_str());
+    RedrawPacer::markWindowChanged();
 }
 
 namespace {
@@ -80,6 +82,7 @@ void NativeLabel::setBackColor(Rgb color) {
     color_ = RGB(color.red, color.green, color.blue);
     brush_ = CreateSolidBrush(color_);
     InvalidateRect(hwnd(), nullptr, TRUE);
+    RedrawPacer::markWindowChanged();
 }
 
 HBRUSH NativeLabel::backgroundBrush(HDC dc) {
@@ -129,4 +132,5 @@ void NativeRichTextBox::setText(const std::string& text) {
     SETTEXTEX how{ST_DEFAULT, 1200};
     SendMessageW(hwnd(), EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
                  reinterpret_cast<LPARAM>(widen(text).c_str()));
+    RedrawPacer::markWindowChanged();
 }

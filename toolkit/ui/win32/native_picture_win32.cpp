@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "toolkit/os/wide_text_win32.h"
+#include "toolkit/ui/redraw_pacer.h"
 
 namespace {
 
@@ -121,12 +122,14 @@ float NativePictureBox::ScaleHeight() const {
 void NativePictureBox::setPicture(std::shared_ptr<const Picture> picture) {
     layers_.reset(std::move(picture));
     InvalidateRect(hwnd(), nullptr, TRUE);
+    RedrawPacer::markWindowChanged();
 }
 
 void NativePictureBox::PaintPicture(std::shared_ptr<const Picture> picture, float x, float y,
                                     float width, float height) {
     layers_.paint({std::move(picture), x, y, width, height});
     InvalidateRect(hwnd(), nullptr, TRUE);
+    RedrawPacer::markWindowChanged();
 }
 
 void NativePictureBox::setAppearance(int appearance) {
@@ -135,6 +138,7 @@ void NativePictureBox::setAppearance(int appearance) {
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style);
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    RedrawPacer::markWindowChanged();
 }
 
 void NativePictureBox::paint(HDC dc) const {

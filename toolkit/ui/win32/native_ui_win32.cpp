@@ -76,7 +76,9 @@ MsgAnswer NativeUi::showMessageBox(const MessageBoxRequest& request) {
 
 // The pacer decides which yields handle messages (redraw_pacer.h). Painting waits for a due
 // redraw: then the lists whose drawing was held while rows were added are drawn once, with all
-// their new rows.
+// their new rows. The redraw handles messages until none is left, and WM_PAINT comes whenever
+// no other message waits and a window of the thread has something to paint, so every window
+// has painted when it returns.
 void NativeUi::DoEvents() {
     pacer_.yield(pumpInputMessages, [] {
         endDrawingHolds();
@@ -86,6 +88,8 @@ void NativeUi::DoEvents() {
 
 // Windows ask for their pointer whenever the mouse moves; until then it changes here.
 void NativeUi::setMousePointer(int pointer) {
+    if (pointer != pointer_)
+        RedrawPacer::markWindowChanged();
     pointer_ = pointer;
     SetCursor(LoadCursorW(nullptr, pointer == kPointerHourglass ? IDC_WAIT : IDC_ARROW));
 }

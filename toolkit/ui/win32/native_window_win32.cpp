@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "toolkit/os/wide_text_win32.h"
+#include "toolkit/ui/redraw_pacer.h"
 #include "toolkit/ui/win32/drawing_hold_win32.h"
 #include "toolkit/ui/win32/native_controls_win32.h"
 #include "toolkit/ui/win32/native_list_view_win32.h"
@@ -115,6 +116,7 @@ void NativeWindow::setClientSize(int widthTwips, int heightTwips) {
                             static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawPacer::markWindowChanged();
 }
 
 void NativeWindow::setBackColor(Rgb color) {
@@ -122,6 +124,7 @@ void NativeWindow::setBackColor(Rgb color) {
     DeleteObject(background_);
     background_ = CreateSolidBrush(backColor_);
     InvalidateRect(hwnd_, nullptr, TRUE);
+    RedrawPacer::markWindowChanged();
 }
 
 HWND NativeWindow::createChild(const wchar_t* className, const std::string& text, DWORD style,
