@@ -12,7 +12,8 @@
 // Widgets, each linking its own implementation of these.
 
 // Installs the backend under test and forgets the message boxes seen so far. Its clock stands
-// still, so that only its first yield handles events, and there the user does `atFirstYield`.
+// still, so that after its first yield only one that follows a change of what a window shows
+// handles events; at the first yield the user does `atFirstYield`.
 void installBackendUnderTest(std::function<void()> atFirstYield = nullptr);
 
 // The user turns the check box of a row over (rows count from 1), and whether it shows a tick.

@@ -64,8 +64,9 @@ void answerOpenBox() {
     QTest::mouseClick(press, Qt::LeftButton);
 }
 
-// The Qt backend with a clock that stands still, so that only its first yield handles events, and
-// which runs `atFirstYield` there.
+// The Qt backend with a clock that stands still, so that only its first yield and those that
+// follow a change of what a window shows handle events, and which runs `atFirstYield` at its
+// first yield.
 class BackendUnderTest : public QtUi {
 public:
     explicit BackendUnderTest(std::function<void()> atFirstYield)
