@@ -16,6 +16,9 @@ namespace {
 // a CR at the end of one buffer and its LF at the start of the next are easily mistaken.
 const std::size_t kFillerSizes[] = {0, 511, 512, 4095, 4096, 8191, 65535, 65536, 65537};
 
+// The most bytes of one character in UTF-8.
+constexpr std::size_t kLongestCharacter = 4;
+
 std::string filler(std::size_t size) {
     std::string text;
     while (text.size() < size)
@@ -79,11 +82,19 @@ void fuzzLineReader(const std::uint8_t* data, std::size_t size) {
     fuzzCheck(file.open(scratchFile(), osfs::OpenMode::Read), "scratch file opens for reading");
     LineReader reader(file);
     std::vector<std::string> pieces;
+    bool stopped = false;
     while (!reader.atEnd()) {
         std::string piece;
         bool cut = false;
         fuzzCheck(reader.readLine(piece, maxBytes, &cut), "a line of a readable file reads");
         fuzzCheck(piece.size() <= maxBytes, "no line is longer than its cap");
+        // A piece that keeps nothing of its line leaves the reader where it was: the next
+        // character is longer than the cap, which only a cap below the longest character does.
+        if (cut && piece.empty()) {
+            fuzzCheck(maxBytes < kLongestCharacter, "a cut keeps something under a usual cap");
+            stopped = true;
+            break;
+        }
         // The reader hands out UTF-8; in the file's own code page the pieces are its bytes.
         std::string inFileBytes;
         os::appendInCodePage(inFileBytes, piece);
@@ -93,6 +104,9 @@ void fuzzLineReader(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> expected = expectedLines(bytes);
     if (cap == 0) {
         fuzzCheck(pieces == expected, "uncapped lines follow the line-end rule");
+    } else if (stopped) {
+        fuzzCheck(joined(expected).rfind(joined(pieces), 0) == 0,
+                  "capped lines up to a stop are the file's first bytes");
     } else {
         fuzzCheck(joined(pieces) == joined(expected), "capped lines lose and add no byte");
     }

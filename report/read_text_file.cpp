@@ -35,9 +35,14 @@ bool readLines(osfs::File& file, bool addBreaks, int maxLines, SecretMasker* mas
         }
         // The line goes straight into the text, without a copy of its own.
         const std::size_t before = text.size();
-        if (!reader.appendLine(text, budget))
+        bool cut = false;
+        if (!reader.appendLine(text, budget, &cut))
             return false;
-        budget -= text.size() - before;
+        // A line is cut where its next character does not fit whole, so the text ends there.
+        // A line of which not even the first character fits is left out.
+        budget = cut ? 0 : budget - (text.size() - before);
+        if (cut && text.size() == before)
+            continue;
         if (masker != nullptr)
             masker->maskLine(text, before);
         if (addBreaks)

@@ -1,6 +1,5 @@
 #include "toolkit/line_reader.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "toolkit/os/code_page.h"
@@ -43,12 +42,12 @@ bool isUtf8Continuation(char c) {
 }
 
 // How much of the `room` bytes from `from` to take so that no UTF-8 character is split: a
-// character cut in two would be written back as "?" in the code page. A piece keeps at least one
-// byte, so a read always moves on.
+// character cut in two would be written back as "?" in the code page. Nothing, when the first
+// character is longer than `room`.
 std::size_t wholeCharacters(const std::string& text, std::size_t from, std::size_t room) {
     constexpr std::size_t kLongestCharacter = 4;
     std::size_t piece = room;
-    while (piece > 1 && room - piece < kLongestCharacter - 1 &&
+    while (piece > 0 && room - piece < kLongestCharacter - 1 &&
            isUtf8Continuation(text[from + piece])) {
         --piece;
     }
@@ -106,8 +105,7 @@ bool LineReader::readLine(std::string& line, std::size_t maxBytes, bool* cut) {
 bool LineReader::appendLine(std::string& text, std::size_t maxBytes, bool* cut) {
     if (cut != nullptr)
         *cut = false;
-    // A cap of 0 would return the same empty piece forever; every read keeps at least one byte.
-    std::size_t room = std::max<std::size_t>(maxBytes, 1);
+    std::size_t room = maxBytes;
     for (;;) {
         if (pos_ == end_ && !fill())
             return !failed_;

@@ -25,7 +25,9 @@ public:
 
     // Reads the next line into `line`. At most `maxBytes` bytes are kept; a longer line is cut
     // there, before a character that does not fit whole, `cut` is set and the read stops at that
-    // point (the rest of the line is the next read). Returns false when the file cannot be read.
+    // point (the rest of the line is the next read). When not even the first character fits,
+    // nothing is kept and the reader stays where it is: the caller ends there, or gives room
+    // for the longest character (4 bytes). Returns false when the file cannot be read.
     bool readLine(std::string& line, std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
                   bool* cut = nullptr);
     // The same, with the line appended to `text` instead of replacing it; `maxBytes` bounds the

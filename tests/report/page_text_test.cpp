@@ -24,6 +24,9 @@ using PageTextTest = ReportTest;
 TEST_F(PageTextTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogged) {
     const std::string oneMiB(kMaxEmbeddedBytes, 'x');
     const std::string halfMiB(kMaxEmbeddedBytes / 2, 'h');
+    const std::string euro = "\xE2\x82\xAC";  // a character that takes more bytes than are left
+    const std::string almost(kMaxEmbeddedBytes - 1, 'x');
+    const std::string almostBut4(kMaxEmbeddedBytes - 4, 'x');
     struct Case {
         std::string content;
         bool addBreaks;
@@ -42,6 +45,11 @@ TEST_F(PageTextTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogge
         {oneMiB + "\r\nnext", false, 5, oneMiB + "\r\n" + kWarning + "5"},
         // The bound counts the file's bytes, not the breaks and line ends added to them.
         {halfMiB + "\r\n" + halfMiB, true, 5, halfMiB + "<BR>\r\n" + halfMiB + "<BR>\r\n"},
+        // A cut keeps whole characters: the text ends before the first that does not fit, in
+        // the middle of a line, or at a line's start, which then is left out.
+        {almostBut4 + "\r\nabc" + euro, true, 5,
+         almostBut4 + "<BR>\r\nabc<BR>\r\n" + kWarning + "5"},
+        {almost + "\r\n" + euro, true, 5, almost + "<BR>\r\n" + kWarning + "5"},
     };
     // One text serves every case, as the report reuses it: nothing of a case may remain in the
     // next.
