@@ -1,6 +1,6 @@
 #include "report/read_text_file.h"
 
-#include <algorithm>
+#include <string_view>
 
 #include "report/secret_mask.h"
 #include "toolkit/format_value.h"
@@ -9,6 +9,8 @@
 #include "toolkit/os/code_page.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/program_state.h"
+#include "toolkit/text_piece_reader.h"
+#include "toolkit/whole_characters.h"
 
 namespace {
 
@@ -53,21 +55,18 @@ bool readLines(osfs::File& file, bool addBreaks, int maxLines, SecretMasker* mas
 }
 
 bool readWhole(osfs::File& file, int maxLines, std::string& text) {
-    char buffer[64 * 1024];
+    TextPieceReader pieces(file, readBuffer(), os::systemCodePage());
     for (;;) {
-        // The text grows by more than the bytes read where the code page's characters take
-        // several bytes in UTF-8, so it can pass the cap.
-        const bool full = text.size() >= kMaxEmbeddedBytes;
-        const std::size_t room =
-            full ? 1 : std::min(kMaxEmbeddedBytes - text.size(), sizeof buffer);
-        const long long count = file.read(buffer, room);
-        if (count <= 0)
-            return count == 0;
-        if (full) {
+        const long long length = pieces.next();
+        if (length <= 0)
+            return length == 0;
+        const std::string_view piece(readBuffer().data(), static_cast<std::size_t>(length));
+        const std::size_t room = kMaxEmbeddedBytes - text.size();
+        text.append(piece.substr(0, wholeUtf8Prefix(piece, room)));
+        if (piece.size() > room) {
             text += truncationWarning(maxLines);
             return true;
         }
-        os::appendFromCodePage(text, std::string_view(buffer, static_cast<std::size_t>(count)));
     }
 }
 

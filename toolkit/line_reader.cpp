@@ -1,13 +1,13 @@
 #include "toolkit/line_reader.h"
 
 #include <cstring>
+#include <string_view>
 
-#include "toolkit/os/code_page.h"
 #include "toolkit/os/os_traits.h"
+#include "toolkit/whole_characters.h"
 
 namespace {
 
-constexpr std::size_t kChunkBytes = 64 * 1024;
 constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 
@@ -35,60 +35,23 @@ std::size_t LineReader::lineEnd(std::size_t from) {
                             : limit;
 }
 
-namespace {
-
-bool isUtf8Continuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// How much of the `room` bytes from `from` to take so that no UTF-8 character is split: a
-// character cut in two would be written back as "?" in the code page. Nothing, when the first
-// character is longer than `room`.
-std::size_t wholeCharacters(const std::string& text, std::size_t from, std::size_t room) {
-    constexpr std::size_t kLongestCharacter = 4;
-    std::size_t piece = room;
-    while (piece > 0 && room - piece < kLongestCharacter - 1 &&
-           isUtf8Continuation(text[from + piece])) {
-        --piece;
-    }
-    return piece;
-}
-
-}  // namespace
-
-// A reader begins where a file just opened begins. A file not open yet (size -1), or of size 0
-// (which the system also gives for files whose size it does not know, such as those of /proc),
-// is read until a read gives nothing.
 LineReader::LineReader(osfs::File& file) : LineReader(file, ownBuffer_) {}
 
-LineReader::LineReader(osfs::File& file, std::string& buffer)
-    : file_(file), buffer_(buffer), unread_(file.size() > 0 ? file.size() : -1) {}
+LineReader::LineReader(osfs::File& file, std::string& buffer, os::CodePage codePage)
+    : buffer_(buffer), pieces_(file, buffer, codePage) {}
 
+// Called only once every byte read so far has been handed out: the next piece comes to the
+// front of the buffer.
 bool LineReader::fill() {
-    if (eof_)
-        return false;
-    // Called only once every byte read so far has been handed out: the file is read straight
-    // into the front of the buffer and turned into UTF-8 where it lies.
     pos_ = 0;
     end_ = 0;
     lineFeed_ = kNotSearched;
-    if (buffer_.size() < kChunkBytes)
-        buffer_.resize(kChunkBytes);
-    const long long count = file_.read(buffer_.data(), kChunkBytes);
-    if (count > 0)
-        end_ = os::fromCodePageInPlace(buffer_, static_cast<std::size_t>(count));
+    const long long length = pieces_.next();
     // A failed read may succeed when tried again, so the failure is not kept past the next try.
-    failed_ = count < 0;
-    eof_ = count == 0;
-    // Once exactly the size of the opened file has been read, the end is known: the read that
-    // would give nothing is saved (one for every file read whole). A read cut short before that
-    // (some file systems give them) changes nothing, and a file that grew after its open,
-    // whose reads pass its size, is read on until a read gives nothing.
-    if (count > 0 && unread_ > 0) {
-        unread_ -= count;
-        eof_ = unread_ == 0;
-    }
-    return count > 0;
+    failed_ = length < 0;
+    if (length > 0)
+        end_ = static_cast<std::size_t>(length);
+    return length > 0;
 }
 
 bool LineReader::atEnd() {
@@ -111,7 +74,8 @@ bool LineReader::appendLine(std::string& text, std::size_t maxBytes, bool* cut) 
             return !failed_;
         const std::size_t end = lineEnd(pos_);
         if (end - pos_ > room) {
-            const std::size_t piece = wholeCharacters(buffer_, pos_, room);
+            const std::size_t piece =
+                wholeUtf8Prefix(std::string_view(buffer_).substr(pos_, end - pos_), room);
             text.append(buffer_, pos_, piece);
             pos_ += piece;
             if (cut != nullptr)

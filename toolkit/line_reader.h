@@ -4,7 +4,9 @@
 #include <limits>
 #include <string>
 
+#include "toolkit/os/code_page.h"
 #include "toolkit/os/file_system.h"
+#include "toolkit/text_piece_reader.h"
 
 // Reads the lines of an open file by the program's one line-end rule: CR LF or a lone CR ends a
 // line, and a lone LF too where os::kLoneLineFeedEndsLine holds. The line end is not part of
@@ -15,8 +17,8 @@ public:
     explicit LineReader(osfs::File& file);
     // Reads through `buffer`, whose content is of no account, instead of a buffer of its own: a
     // caller that reads many files keeps one buffer for all of them, so that its 64 KiB are not
-    // taken and zeroed again for every file.
-    LineReader(osfs::File& file, std::string& buffer);
+    // taken and zeroed again for every file. The file's text is in `codePage`.
+    LineReader(osfs::File& file, std::string& buffer, os::CodePage codePage = os::systemCodePage());
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
@@ -42,21 +44,15 @@ private:
     // Reads the next piece of the file once the text read before is all handed out.
     bool fill();
     std::size_t lineEnd(std::size_t from);
-    osfs::File& file_;
-    // The text read and not yet handed out is buffer_[pos_, end_). The buffer keeps its size
-    // between reads, so its room is neither freed nor zeroed again.
     std::string ownBuffer_;
+    // The text read and not yet handed out is buffer_[pos_, end_).
     std::string& buffer_;
+    TextPieceReader pieces_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     // The first LF at or after the last search's start in the buffer, or end_ when there is
     // none; kNotSearched before the first search of a piece (see lineEnd).
     static constexpr std::size_t kNotSearched = std::numeric_limits<std::size_t>::max();
     std::size_t lineFeed_ = kNotSearched;
-    // The bytes still to read up to the size the file had when it was opened, when it had one
-    // and the reader began at its start; once they are read the end is known without another
-    // read. Negative when it is not known (see fill).
-    long long unread_;
-    bool eof_ = false;
     bool failed_ = false;
 };

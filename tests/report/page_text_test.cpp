@@ -46,9 +46,11 @@ TEST_F(PageTextTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogge
         // The bound counts the file's bytes, not the breaks and line ends added to them.
         {halfMiB + "\r\n" + halfMiB, true, 5, halfMiB + "<BR>\r\n" + halfMiB + "<BR>\r\n"},
         // A cut keeps whole characters: the text ends before the first that does not fit, in
-        // the middle of a line, or at a line's start, which then is left out.
+        // the middle of a line, at the end of the reader's 64 KiB read, or at a line's start,
+        // which then is left out.
         {almostBut4 + "\r\nabc" + euro, true, 5,
          almostBut4 + "<BR>\r\nabc<BR>\r\n" + kWarning + "5"},
+        {almost + euro, true, 5, almost + "<BR>\r\n" + kWarning + "5"},
         {almost + "\r\n" + euro, true, 5, almost + "<BR>\r\n" + kWarning + "5"},
     };
     // One text serves every case, as the report reuses it: nothing of a case may remain in the
@@ -65,6 +67,8 @@ TEST_F(PageTextTest, LinesAreCutAtTheLineCapOrTheByteBoundAndAMissingFileIsLogge
     EXPECT_EQ(ReadTextFile(folder.write("in.txt", oneMiB), false, true, 1), oneMiB);
     EXPECT_EQ(ReadTextFile(folder.write("in.txt", oneMiB + "z"), false, true, 1),
               oneMiB + kWarning + "1");
+    EXPECT_EQ(ReadTextFile(folder.write("in.txt", almost + euro), false, true, 1),
+              almost + kWarning + "1");
 
     int cap = 0;
     ReadTextFileInto(text, folder.file("missing.txt"), true, true, cap);

@@ -57,6 +57,12 @@ TEST_F(FileIoTest, ReadsEveryLineThenOneEmptyText) {
     const std::string piece(16 * 1024 * 1024, 'x');  // a longer line comes in pieces of 16 MiB
     folder.write("long.txt", piece + "y");
     EXPECT_EQ(fileNamed("long.txt").LoadFileToString("|"), piece + "|y||");
+    // A piece ends before a character that does not fit whole, which begins the next.
+    cFileIO euro = fileNamed("euro.txt");
+    euro.openFile("OUTPUT");
+    euro.printLine(piece.substr(1) + "\u20ac.");
+    euro.closeFile();
+    EXPECT_EQ(euro.LoadFileToString("|"), piece.substr(1) + "|\u20ac.||");
     cFileIO written = fileNamed("written.txt");  // still open for writing: closed first
     written.openFile("OUTPUT");
     written.printLine("w");

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "tests/support/temp_folder.h"
+#include "tests/toolkit/line_pieces.h"
 #include "toolkit/line_reader.h"
 #include "toolkit/os/code_page.h"
 #include "toolkit/os/os_traits.h"
@@ -147,30 +147,6 @@ TEST(FileSystemTest, FolderPathIdentityAndSubfolders) {
     EXPECT_FALSE(osfs::openFolder(folder.file("gone"), id, subfolders));
 }
 
-using Piece = std::pair<std::string, bool>;  // the text read, and whether the line was cut
-using Pieces = std::vector<Piece>;
-
-// The pieces the line reader hands out for a file of `bytes`, up to a piece that keeps nothing
-// because the next character is longer than the cap: the reader stays there.
-// Reads through one buffer kept from file to file, as the report does: it holds the last
-// file's bytes and more room than was read, none of which may show in the next file.
-Pieces readAll(const std::string& bytes, std::size_t maxBytes = 1 << 30) {
-    static std::string buffer;
-    TempFolder folder;
-    osfs::File file;
-    EXPECT_TRUE(file.open(folder.write("lines.txt", bytes), osfs::OpenMode::Read));
-    LineReader reader(file, buffer);
-    Pieces pieces;
-    while (!reader.atEnd()) {
-        Piece piece;
-        EXPECT_TRUE(reader.readLine(piece.first, maxBytes, &piece.second));
-        pieces.push_back(piece);
-        if (piece.second && piece.first.empty())
-            break;
-    }
-    return pieces;
-}
-
 std::string inCodePage(const std::string& utf8) {
     std::string bytes;
     os::appendInCodePage(bytes, utf8);
@@ -227,6 +203,10 @@ TEST(LineReaderTest, LongLinesAreCutAtTheCapAndContinueInTheNextRead) {
     EXPECT_EQ(readAll(inCodePage("a\u20ac"), 3), (Pieces{{"a", true}, {"\u20ac", false}}));
     EXPECT_EQ(readAll(inCodePage("a\u00e9\u20acb"), 4),
               (Pieces{{"a\u00e9", true}, {"\u20acb", false}}));
+    // Nor where the cap falls on the end of the reader's 64 KiB read.
+    const std::string justShort(64 * 1024 - 1, 'x');
+    EXPECT_EQ(readAll(justShort + inCodePage("\u20ac"), justShort.size() + 1),
+              (Pieces{{justShort, true}, {"\u20ac", false}}));
     // Where text files are UTF-8, four-byte characters too; a piece backs off at most three
     // bytes, however many stray continuation bytes there are.
     if (inCodePage("\U0001F600").size() == 4) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -11,17 +12,32 @@
 // code_page_win32.cpp).
 namespace os {
 
+// A code page by its Windows number: 1252 Western European, 932 Japanese, 65001 UTF-8.
+using CodePage = unsigned int;
+
+// The code page of the system's text files: the ANSI code page on Windows, UTF-8 on Linux.
+// On Linux text files are UTF-8 whatever code page is named below.
+CodePage systemCodePage();
+
+// How a code page makes its characters of bytes, so that a text in it can be cut between two.
+struct CharacterBytes {
+    // A character is a lead byte and the continuation bytes (10xxxxxx) that it calls for.
+    bool utf8 = false;
+    // Otherwise these bytes begin a character of two bytes, and every other byte is one
+    // character; none do in a single-byte code page.
+    std::bitset<256> leadBytes;
+};
+CharacterBytes characterBytesOf(CodePage codePage);
+
 // Appends `utf8` to `out` in the code page. A character the code page cannot represent becomes
 // "?", as the system's ANSI functions give it.
 void appendInCodePage(std::string& out, std::string_view utf8);
 
-// Appends `bytes`, text in the code page, to `out` as UTF-8. For a single-byte code page every
-// byte stands for one character, so appendInCodePage gives the same bytes back.
-void appendFromCodePage(std::string& out, std::string_view bytes);
-
-// Turns the first `count` bytes of `buffer`, text in the code page, into UTF-8 where they lie,
+// Turns the first `count` bytes of `buffer`, text in `codePage`, into UTF-8 where they lie,
 // and returns the length of the UTF-8 text. The buffer grows when the text does; bytes after
-// the first `count` may be overwritten. Saves a reader the copy of every piece it reads.
-std::size_t fromCodePageInPlace(std::string& buffer, std::size_t count);
+// the first `count` may be overwritten. Saves a reader the copy of every piece it reads. For a
+// single-byte code page every byte stands for one character, so appendInCodePage gives the
+// same bytes back.
+std::size_t fromCodePageInPlace(std::string& buffer, std::size_t count, CodePage codePage);
 
 }  // namespace os

@@ -46,6 +46,25 @@ std::size_t writeFromWide(std::string& out, std::size_t at, UINT codePage,
 
 }  // namespace
 
+CodePage systemCodePage() {
+    return GetACP();
+}
+
+// The lead bytes come as ranges of first and last byte, ended by a pair of zeros.
+// https://learn.microsoft.com/en-us/windows/win32/api/winnls/ns-winnls-cpinfo
+CharacterBytes characterBytesOf(CodePage codePage) {
+    CharacterBytes bytes;
+    bytes.utf8 = codePage == CP_UTF8;
+    CPINFO info;
+    if (bytes.utf8 || !GetCPInfo(codePage, &info))
+        return bytes;
+    for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) {
+        for (unsigned int lead = info.LeadByte[i]; lead <= info.LeadByte[i + 1]; ++lead)
+            bytes.leadBytes.set(lead);
+    }
+    return bytes;
+}
+
 void appendInCodePage(std::string& out, std::string_view utf8) {
     if (isAscii(utf8) || GetACP() == CP_UTF8) {
         out.append(utf8);
@@ -54,20 +73,12 @@ void appendInCodePage(std::string& out, std::string_view utf8) {
     writeFromWide(out, out.size(), GetACP(), toWide(CP_UTF8, utf8));
 }
 
-void appendFromCodePage(std::string& out, std::string_view bytes) {
-    if (isAscii(bytes) || GetACP() == CP_UTF8) {
-        out.append(bytes);
-        return;
-    }
-    writeFromWide(out, out.size(), CP_UTF8, toWide(GetACP(), bytes));
-}
-
-std::size_t fromCodePageInPlace(std::string& buffer, std::size_t count) {
+std::size_t fromCodePageInPlace(std::string& buffer, std::size_t count, CodePage codePage) {
     const std::string_view bytes(buffer.data(), count);
-    if (isAscii(bytes) || GetACP() == CP_UTF8)
+    if (isAscii(bytes) || codePage == CP_UTF8)
         return count;
     // The wide copy is taken before any byte is overwritten.
-    return writeFromWide(buffer, 0, CP_UTF8, toWide(GetACP(), bytes));
+    return writeFromWide(buffer, 0, CP_UTF8, toWide(codePage, bytes));
 }
 
 }  // namespace os
