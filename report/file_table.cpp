@@ -28,7 +28,7 @@ std::string fileRow(const std::string& fileName, const osfs::FileFacts& facts) {
 
 }  // namespace
 
-void WriteFileTable(const std::string& folder, Window& mainWindow, const osfs::HeldFolder& held) {
+void WriteFileTable(const std::string& folder, Window& mainWindow, osfs::HeldFolder& held) {
     ListBox& lstFiles = controlNamed<ListBox>(mainWindow, "lstFiles");
     lstFiles.Clear();
     ListFiles(folder, kFirstListedDay, kLastListedDay, "*.*", lstFiles);

@@ -13,7 +13,7 @@ struct FileFacts;
 // tool's folder. A file that cannot be described is left out of the table. Throws when the
 // folder's drive cannot be read at all, before the inventory file is touched. `held` holds the
 // same folder, for the look-up of each file.
-void WriteFileTable(const std::string& folder, Window& mainWindow, const osfs::HeldFolder& held);
+void WriteFileTable(const std::string& folder, Window& mainWindow, osfs::HeldFolder& held);
 
 // The version text of a program file's row: its FileVersion, or the empty text. `facts` are
 // the file's, just looked up.

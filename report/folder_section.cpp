@@ -103,8 +103,8 @@ void writeFolderSection(Window& mainWindow, int itemNumber, const std::string& f
     writeLinks(key, writer);
 
     // The block's files are all in this one folder: each is looked up and opened relative to
-    // it rather than by its full path.
-    const osfs::HeldFolder held(folder);
+    // it rather than by its full path, and the table's look-up of a file serves its open too.
+    osfs::HeldFolder held(folder);
     WriteFileTable(folder, mainWindow, held);
     embedInventory(writer);
     writer.appendLine("<BR>");

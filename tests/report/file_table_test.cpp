@@ -44,7 +44,8 @@ TEST_F(FileTableTest, RowsFollowTheListingHiddenFilesGetNoRowAndTheLastDayIsTheT
     setLastWrite(folder.write("product/last.txt", "x"), {2099, 12, 12, 12, 0, 0});
     setLastWrite(folder.write("product/beyond.txt", "x"), {2099, 12, 13, 12, 0, 0});
 
-    WriteFileTable(folder.file("product"), window, osfs::HeldFolder(folder.file("product")));
+    osfs::HeldFolder held(folder.file("product"));
+    WriteFileTable(folder.file("product"), window, held);
 
     std::string rows, names;
     for (int i = 0; i < lstFiles.ListCount(); ++i) {
@@ -69,9 +70,8 @@ TEST_F(FileTableTest, ListingFailureGoesToTheCallerBeforeTheTableIsTouched) {
     window.addListBox("lstFiles", {});
     folder.write("product/a.ini", "x");
     folder.write("_tmpFiles.txt", "earlier table\r\n");
-    EXPECT_THROW(
-        WriteFileTable(folder.file("product"), window, osfs::HeldFolder(folder.file("product"))),
-        std::runtime_error);
+    osfs::HeldFolder held(folder.file("product"));
+    EXPECT_THROW(WriteFileTable(folder.file("product"), window, held), std::runtime_error);
     EXPECT_EQ(folder.read("_tmpFiles.txt"), "earlier table\r\n");
 }
 

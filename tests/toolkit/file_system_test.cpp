@@ -79,7 +79,7 @@ TEST(FileSystemTest, FailuresSayWhyInTheSameWordsEverywhere) {
 TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     TempFolder folder;
     folder.write("product/a.txt", "0123456789");
-    const osfs::HeldFolder held(folder.file("product"));
+    osfs::HeldFolder held(folder.file("product"));
     osfs::FileFacts viaHeld, viaPath;
     ASSERT_TRUE(held.lookUp("a.txt", viaHeld));
     ASSERT_TRUE(osfs::lookUp(folder.file("product/a.txt"), viaPath));
@@ -108,7 +108,7 @@ TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     EXPECT_EQ(file.size(), -1);
     EXPECT_EQ(file.readAt(0, bytes, 1), -1);
 
-    const osfs::HeldFolder gone(folder.file("gone"));
+    osfs::HeldFolder gone(folder.file("gone"));
     EXPECT_FALSE(gone.lookUp("a.txt", viaHeld));
     EXPECT_EQ(file.openOrdinary(gone, "a.txt"), osfs::OrdinaryOpen::NotOrdinary);
 }

@@ -45,9 +45,16 @@ TEST(FileSystemLinuxTest, ReadOnlyMarkedPipesRefusedNewFilesByUmaskAndDescriptor
     EXPECT_FALSE(file.open(pipe, osfs::OpenMode::Read));
     EXPECT_EQ(file.openOrdinary(osfs::HeldFolder(folder.path()), "pipe"),
               osfs::OrdinaryOpen::NotOrdinary);
-    folder.write(".hidden", "");  // opened, found hidden and closed again: nothing stays open
+    folder.write(".hidden", "");
     EXPECT_EQ(file.openOrdinary(osfs::HeldFolder(folder.path()), ".hidden"),
               osfs::OrdinaryOpen::NotOrdinary);
+    // Found ordinary by the folder's look-up and made a pipe since: the open refuses it at once.
+    osfs::HeldFolder held(folder.path());
+    folder.write("swapped.log", "");
+    ASSERT_TRUE(held.lookUp("swapped.log", facts));
+    std::filesystem::remove(folder.file("swapped.log"));
+    ASSERT_EQ(mkfifo(folder.file("swapped.log").c_str(), 0600), 0);
+    EXPECT_EQ(file.openOrdinary(held, "swapped.log"), osfs::OrdinaryOpen::NotOrdinary);
     EXPECT_TRUE(file.close());
     // A link to nothing answers for itself.
     ASSERT_EQ(symlink("/nonexistent", folder.file("dangling").c_str()), 0);

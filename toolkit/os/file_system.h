@@ -130,8 +130,9 @@ public:
     HeldFolder(const HeldFolder&) = delete;
     HeldFolder& operator=(const HeldFolder&) = delete;
 
-    // The facts of the folder's entry `name`, as lookUp gives them for its full path.
-    bool lookUp(const std::string& name, FileFacts& facts) const;
+    // The facts of the folder's entry `name`, as lookUp gives them for its full path. The folder
+    // remembers what it found, for the open of the same name (File::openOrdinary).
+    bool lookUp(const std::string& name, FileFacts& facts);
 
     struct Impl;  // each platform's own
     const Impl& impl() const { return *impl_; }
@@ -161,11 +162,9 @@ public:
 
     bool open(const std::string& path, OpenMode mode);
     // Opens the entry `name` of `folder` to read it when it is an ordinary file whose data is
-    // on this machine (isOrdinaryHere). Each platform asks in its own order:
-    // Linux opens first, the open's own look at the file telling what a look-up would, and
-    // looks the name up only when the open fails, to tell a file it may not read from one that
-    // is gone or no ordinary file; Windows looks up first, since opening a cloud-only file
-    // starts its download.
+    // on this machine (isOrdinaryHere); nothing else is opened. Linux takes the folder's latest
+    // look-up of the name where it found an ordinary file, and looks the name up otherwise;
+    // Windows always looks up first, since opening a cloud-only file starts its download.
     OrdinaryOpen openOrdinary(const HeldFolder& folder, const std::string& name);
     bool isOpen() const;
     // The file's size in bytes when it was opened; -1 when it is not open.

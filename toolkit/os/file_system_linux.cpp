@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <unordered_set>
 
 #include "toolkit/local_clock.h"
 #include "toolkit/os/file_handle.h"
@@ -190,6 +191,8 @@ bool DirectorySearch::next(FileFacts& entry) {
 struct HeldFolder::Impl {
     std::string path;
     int descriptor = -1;
+    // The names whose latest look-up found an ordinary file.
+    std::unordered_set<std::string> ordinaryNames;
 };
 
 // O_PATH asks for no access to the folder itself, only for a place to start names from.
@@ -203,8 +206,14 @@ HeldFolder::~HeldFolder() {
         ::close(impl_->descriptor);
 }
 
-bool HeldFolder::lookUp(const std::string& name, FileFacts& facts) const {
-    return statEntry(impl_->descriptor, impl_->path, name, facts);
+bool HeldFolder::lookUp(const std::string& name, FileFacts& facts) {
+    const bool found = statEntry(impl_->descriptor, impl_->path, name, facts);
+    if (found && isOrdinaryHere(facts.attributes)) {
+        impl_->ordinaryNames.insert(name);
+    } else {
+        impl_->ordinaryNames.erase(name);
+    }
+    return found;
 }
 
 namespace {
@@ -348,30 +357,32 @@ std::intptr_t openHandle(const std::string& path, OpenMode mode, std::int64_t& s
     return openedRegular(::open(path.c_str(), openFlags(mode), 0666), path, size);
 }
 
-// The open refuses everything but a regular file and looks at the file it opened, which tells
-// all that a look-up would; so only a name the open refuses is looked up, to tell a file that
-// may not be read from one that is gone or no ordinary file. The open of a pipe or device, so
-// refused, waits for nothing and takes no terminal (O_NONBLOCK, O_NOCTTY).
+// Only a regular file is ever opened. Opening a pipe releases a writer that waits in its own
+// open, and the pipe closed again then kills it with SIGPIPE at its next write; opening a device
+// can act on it (a tape rewinds when closed). A name whose latest look-up in this folder found
+// an ordinary file (the file table has just looked up every listed file) is opened at once; any
+// other name is looked up first. A file swapped for a pipe or a terminal in between still
+// neither blocks the open nor becomes the tool's terminal (O_NONBLOCK, O_NOCTTY), and the open's
+// own look at what it opened refuses it.
 OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& name,
                             std::intptr_t& handle, std::int64_t& size) {
-    struct stat raw {};
-    const std::string path = joinPath(folder.path, name);
-    handle = openedRegular(
-        ::openat(folder.descriptor, name.c_str(), openFlags(OpenMode::Read), 0666), path, raw);
-    if (handle != kNoHandle) {
-        if (isOrdinaryHere(factsOf(name, raw).attributes)) {
-            size = static_cast<std::int64_t>(raw.st_size);
-            return OrdinaryOpen::Opened;
-        }
-        ::close(static_cast<int>(handle));
-        handle = kNoHandle;
-        return OrdinaryOpen::NotOrdinary;
-    }
-    // The look-up keeps the open's failure noted unless it fails itself.
+    handle = kNoHandle;
     FileFacts facts;
-    if (statEntry(folder.descriptor, folder.path, name, facts) && isOrdinaryHere(facts.attributes))
-        return OrdinaryOpen::Unreadable;
-    return OrdinaryOpen::NotOrdinary;
+    const auto isOrdinaryNow = [&] {
+        return statEntry(folder.descriptor, folder.path, name, facts) &&
+               isOrdinaryHere(facts.attributes);
+    };
+    if (folder.ordinaryNames.count(name) == 0 && !isOrdinaryNow())
+        return OrdinaryOpen::NotOrdinary;
+    struct stat raw {};
+    handle = openedRegular(::openat(folder.descriptor, name.c_str(), openFlags(OpenMode::Read)),
+                           joinPath(folder.path, name), raw);
+    if (handle != kNoHandle) {
+        size = static_cast<std::int64_t>(raw.st_size);
+        return OrdinaryOpen::Opened;
+    }
+    // A file that may not be read keeps the open's failure noted, unless the look fails too.
+    return isOrdinaryNow() ? OrdinaryOpen::Unreadable : OrdinaryOpen::NotOrdinary;
 }
 
 long long readHandle(std::intptr_t handle, char* buffer, std::size_t size) {

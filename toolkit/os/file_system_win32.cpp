@@ -346,7 +346,7 @@ HeldFolder::HeldFolder(const std::string& folder) : impl_(std::make_unique<Impl>
 
 HeldFolder::~HeldFolder() = default;
 
-bool HeldFolder::lookUp(const std::string& name, FileFacts& facts) const {
+bool HeldFolder::lookUp(const std::string& name, FileFacts& facts) {
     return osfs::lookUp(impl_->pathOf(name), facts);
 }
 

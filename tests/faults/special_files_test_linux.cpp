@@ -1,0 +1,149 @@
+// Entries of a product folder that are no regular files, named as files the report embeds.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <thread>
+
+#include "tests/faults/fault_fixture.h"
+
+namespace {
+
+// Names the watched files (pipes, device nodes) that anything opened since the watch began;
+// every other process's opens of them count too, so the files are the test's own.
+class OpenWatch {
+public:
+    OpenWatch() : descriptor_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
+    ~OpenWatch() { close(descriptor_); }
+    OpenWatch(const OpenWatch&) = delete;
+    OpenWatch& operator=(const OpenWatch&) = delete;
+
+    bool watch(const std::string& path, const std::string& name) {
+        const int watch = inotify_add_watch(descriptor_, path.c_str(), IN_OPEN);
+        names_[watch] = name;
+        return watch >= 0;
+    }
+    std::set<std::string> opened() const {
+        std::set<std::string> names;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t size; (size = read(descriptor_, events, sizeof events)) > 0;) {
+            for (ssize_t at = 0; at < size;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+                names.insert(names_.at(event->wd));
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        return names;
+    }
+
+private:
+    int descriptor_;
+    std::map<int, std::string> names_;
+};
+
+// A product that writes its log through a named pipe: a child process blocked in open() until a
+// reader comes. Released, it ends at once.
+class BlockedWriter {
+public:
+    explicit BlockedWriter(const std::string& pipe) : child_(fork()) {
+        if (child_ == 0) {
+            open(pipe.c_str(), O_WRONLY);
+            _exit(3);
+        }
+    }
+    ~BlockedWriter() {
+        kill(child_, SIGKILL);
+        waitpid(child_, nullptr, 0);
+    }
+    BlockedWriter(const BlockedWriter&) = delete;
+    BlockedWriter& operator=(const BlockedWriter&) = delete;
+
+    bool stillBlocked() const { return child_ > 0 && waitpid(child_, nullptr, WNOHANG) == 0; }
+
+    // Waits up to 5 s until the child sits in its open().
+    bool waitUntilBlocked() const {
+        const std::string call = "/proc/" + std::to_string(child_) + "/syscall";
+        const std::string inOpen = std::to_string(SYS_openat) + " ";
+        for (int tries = 0; tries < 500 && stillBlocked(); ++tries) {
+            std::string line;
+            std::getline(std::ifstream(call), line);
+            if (line.rfind(inOpen, 0) == 0)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+private:
+    pid_t child_;
+};
+
+enum class Entry { Pipe, LinkToPipe, LinkToTerminal, DeviceNode };
+
+using SpecialFiles = FaultTest;
+
+// Regression: each embedded file was opened before it was looked up. A writer blocked in open()
+// on a pipe was released, and killed by SIGPIPE at its first write once the report had closed
+// the pipe again; a terminal or a device node named like a text file was opened too.
+TEST_F(SpecialFiles, NoPipeOrDeviceInAProductFolderIsOpened) {
+    const std::string product = folder.makeFolder("product");
+    folder.write("product/app.ini", "kept=1\r\n");
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_TRUE(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    const std::string pipeElsewhere = folder.file("elsewhere"), terminalPath = ptsname(terminal);
+    ASSERT_EQ(mkfifo(pipeElsewhere.c_str(), 0600), 0);
+    const std::pair<const char*, Entry> rows[] = {
+        {"service.log", Entry::Pipe},
+        {"pipe.txt", Entry::LinkToPipe},
+        {"tty.log", Entry::LinkToTerminal},
+        {"tape.ini", Entry::DeviceNode},  // of the null device's numbers
+    };
+    OpenWatch watch;
+    for (const auto& [name, entry] : rows) {
+        const std::string path = product + "/" + name;
+        std::string node = path;
+        bool made = false;
+        switch (entry) {
+            case Entry::Pipe:
+                made = mkfifo(path.c_str(), 0600) == 0;
+                break;
+            case Entry::LinkToPipe:
+                made = symlink((node = pipeElsewhere).c_str(), path.c_str()) == 0;
+                break;
+            case Entry::LinkToTerminal:
+                made = symlink((node = terminalPath).c_str(), path.c_str()) == 0;
+                break;
+            case Entry::DeviceNode:
+                made = mknod(path.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+                if (!made && errno == EPERM)
+                    continue;  // making a device node needs root
+                break;
+        }
+        ASSERT_TRUE(made && watch.watch(node, name)) << name;
+    }
+    const BlockedWriter writer(product + "/service.log");
+    ASSERT_TRUE(writer.waitUntilBlocked());
+
+    expectReport(product, 1, {"kept=1<BR>"});
+    EXPECT_TRUE(writer.stillBlocked()) << "the writer was released from its open()";
+    EXPECT_EQ(watch.opened(), std::set<std::string>());
+    const std::string text = folder.read("morvasoftware_bug_report.htm");
+    for (const auto& [name, entry] : rows)
+        EXPECT_EQ(text.find(std::string(name) + "</H3>"), std::string::npos) << name;
+    close(terminal);
+}
+
+}  // namespace
