@@ -64,10 +64,11 @@ bool isCompleteReport(const std::string& fileName) {
     const std::string ending = kClosingLine;
     // Only the last bytes are read: the report can be hundreds of megabytes, and reading all of
     // it again just to find its end was a large share of the run. Only an ordinary file is
-    // opened: opening a pipe could wait forever.
+    // opened: opening a pipe could wait forever, and a link in the report's place is not the
+    // report the tool wrote.
     const std::filesystem::path path = std::filesystem::u8path(fileName);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error)))
         return false;
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     const std::streamoff size = file.tellg();

@@ -306,7 +306,7 @@ VersionBlock readPeVersionResource(const ByteSource& source) {
 
 VersionBlock readPeVersionResourceFromFile(const std::string& path) {
     osfs::File file;
-    if (!file.open(path, osfs::OpenMode::Read))
+    if (!file.open(path, osfs::OpenMode::Read, osfs::FinalLink::Followed))
         return {};
     return readPeVersionResourceFromFile(file);
 }

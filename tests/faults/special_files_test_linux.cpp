@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "tests/faults/fault_fixture.h"
 
@@ -144,6 +146,34 @@ TEST_F(SpecialFiles, NoPipeOrDeviceInAProductFolderIsOpened) {
     for (const auto& [name, entry] : rows)
         EXPECT_EQ(text.find(std::string(name) + "</H3>"), std::string::npos) << name;
     close(terminal);
+}
+
+// Regression: the tool's own files were opened through a link planted in their place, so where
+// the tool folder is shared, another user turned the tool's writes onto a file of their choice,
+// and its reads of them into the report. The report and the inventory are deleted before they
+// are written, which takes such a link away.
+TEST_F(SpecialFiles, ALinkInPlaceOfTheToolsOwnFileIsRefusedAndNamed) {
+    const std::string victim = folder.write("victim.txt", "not the tool's\r\n");
+    for (const char* name : {"style.css", "_tmpApps.txt", "tool.log"})
+        ASSERT_EQ(symlink(victim.c_str(), folder.file(name).c_str()), 0) << name;
+    folder.write("product/app.ini", "kept=1\r\n");
+
+    expectReport(folder.file("product"), 1, {"kept=1<BR>"});
+    EXPECT_EQ(folder.read("victim.txt"), "not the tool's\r\n");
+    EXPECT_EQ(folder.read("morvasoftware_bug_report.htm").find("not the tool's"),
+              std::string::npos);
+    const std::vector<std::string> shown = shownTexts();
+    for (const std::string& text :
+         {"An error occurred appending to file " + folder.file("tool.log") +
+              "\r\nErr = Path/File access error",
+          "An Error occurred in SaveListboxToFile: 75 = Path/File access error while saving '" +
+              folder.file("_tmpApps.txt") + "'"}) {
+        EXPECT_NE(std::find(shown.begin(), shown.end(), text), shown.end()) << text;
+    }
+    // Nor does the unattended run take a link in the report's place for a report.
+    const std::string link = folder.file("link.htm");
+    ASSERT_EQ(symlink(folder.file("morvasoftware_bug_report.htm").c_str(), link.c_str()), 0);
+    EXPECT_FALSE(isCompleteReport(link));
 }
 
 }  // namespace

@@ -151,9 +151,9 @@ File::~File() {
     close();
 }
 
-bool File::open(const std::string& path, OpenMode mode) {
+bool File::open(const std::string& path, OpenMode mode, FinalLink link) {
     close();
-    return opened(detail::openHandle(path, mode, size_));
+    return opened(detail::openHandle(path, mode, link, size_));
 }
 
 OrdinaryOpen File::openOrdinary(const HeldFolder& folder, const std::string& name) {

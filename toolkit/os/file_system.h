@@ -112,6 +112,12 @@ enum class OpenMode {
     Append,  // at the end; created when it does not exist
 };
 
+// Whether an open goes through a symbolic link that stands at the path's last component. The
+// files the tool writes and reads back in its own folder refuse one: where that folder is shared
+// with another user, a link planted in place of the report or the log would turn the tool's
+// writes onto a file of that user's choosing. Windows follows: see File::open.
+enum class FinalLink { Refused, Followed };
+
 // What File::openOrdinary found.
 enum class OrdinaryOpen {
     Opened,       // an ordinary file whose data is on this machine, now open to read
@@ -160,7 +166,9 @@ public:
     File(const File&) = delete;
     File& operator=(const File&) = delete;
 
-    bool open(const std::string& path, OpenMode mode);
+    // A final link that is refused fails the open with "Path/File access error" on Linux. On
+    // Windows every open follows, since only administrators may make file links there.
+    bool open(const std::string& path, OpenMode mode, FinalLink link = FinalLink::Refused);
     // Opens the entry `name` of `folder` to read it when it is an ordinary file whose data is
     // on this machine (isOrdinaryHere); nothing else is opened. Linux takes the folder's latest
     // look-up of the name where it found an ordinary file, and looks the name up otherwise;

@@ -49,6 +49,9 @@ Failure failureOf(int error) {
             return Failure::DeviceUnavailable;
         case EIO:
             return Failure::DeviceIoError;
+        // A link where the tool's own file goes (O_NOFOLLOW), or a loop of links.
+        case ELOOP:
+            return Failure::AccessError;
         case EEXIST:
             return Failure::FileAlreadyExists;
         default:
@@ -297,11 +300,13 @@ namespace detail {
 
 namespace {
 
-int openFlags(OpenMode mode) {
+int openFlags(OpenMode mode, FinalLink link) {
     // O_NONBLOCK keeps the open of a pipe from waiting for its other end, and O_NOCTTY the open
     // of a terminal from making it the tool's; openedRegular then refuses everything but
-    // regular files, as a text file of the tool must be one.
-    const int always = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    // regular files, as a text file of the tool must be one. A refused final link fails with
+    // ELOOP.
+    const int always =
+        O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (link == FinalLink::Refused ? O_NOFOLLOW : 0);
     switch (mode) {
         case OpenMode::Write:
             return always | O_WRONLY | O_CREAT | O_TRUNC;
@@ -353,8 +358,9 @@ long long countOf(Read read) {
 
 }  // namespace
 
-std::intptr_t openHandle(const std::string& path, OpenMode mode, std::int64_t& size) {
-    return openedRegular(::open(path.c_str(), openFlags(mode), 0666), path, size);
+std::intptr_t openHandle(const std::string& path, OpenMode mode, FinalLink link,
+                         std::int64_t& size) {
+    return openedRegular(::open(path.c_str(), openFlags(mode, link), 0666), path, size);
 }
 
 // Only a regular file is ever opened. Opening a pipe releases a writer that waits in its own
@@ -375,8 +381,9 @@ OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& n
     if (folder.ordinaryNames.count(name) == 0 && !isOrdinaryNow())
         return OrdinaryOpen::NotOrdinary;
     struct stat raw {};
-    handle = openedRegular(::openat(folder.descriptor, name.c_str(), openFlags(OpenMode::Read)),
-                           joinPath(folder.path, name), raw);
+    handle = openedRegular(
+        ::openat(folder.descriptor, name.c_str(), openFlags(OpenMode::Read, FinalLink::Followed)),
+        joinPath(folder.path, name), raw);
     if (handle != kNoHandle) {
         size = static_cast<std::int64_t>(raw.st_size);
         return OrdinaryOpen::Opened;

@@ -12,7 +12,7 @@ constexpr size_t kHeaderBytes = 256 * 1024;
 
 std::string readHeader(const std::string& fileName) {
     osfs::File file;
-    if (!file.open(fileName, osfs::OpenMode::Read))
+    if (!file.open(fileName, osfs::OpenMode::Read, osfs::FinalLink::Followed))
         return std::string();
     std::string bytes(kHeaderBytes, '\0');
     const long long count = file.read(bytes.data(), bytes.size());
