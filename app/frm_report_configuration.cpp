@@ -7,6 +7,8 @@
 #include "toolkit/list_file_helpers.h"
 #include "toolkit/log.h"
 #include "toolkit/program_state.h"
+#include "toolkit/tell_and_go_on.h"
+#include "toolkit/ui/application.h"
 #include "toolkit/ui/ui.h"
 
 namespace {
@@ -77,6 +79,8 @@ void frmReportConfiguration::wireEvents() {
 void frmReportConfiguration::Form_Load() {
     loading_ = true;
     gLog().init();
+    if (!App().PathNote.empty())
+        tellAndGoOn(App().PathNote);
     cmdReset_Click();
     gApp().init();
     FillFolderList(lvFolders_);

@@ -19,8 +19,9 @@ public:
     // run opens it only when asked.
     void setOpensReport(bool opens) { opensReport_ = opens; }
 
-    // Start-up: the log, the introduction view, the process list object, the folder list and
-    // the caption with the version.
+    // Start-up: the log (and a word to the user when the tool keeps its files elsewhere than it
+    // wanted), the introduction view, the process list object, the folder list and the caption
+    // with the version.
     void Form_Load();
     void Form_Resize();
     // Back to the introduction view; the folders' ticks and the last file list stay.

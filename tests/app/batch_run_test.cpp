@@ -38,9 +38,16 @@ TEST_F(BatchRunTest, WritesTheReportBesideTheToolNamesItAndOpensItOnlyWhenAsked)
 TEST_F(BatchRunTest, MessagesGoToStandardErrorAndAreAnsweredByDefault) {
     launchResult = 31;
     folder.makeFolder("style.css");  // the default style sheet cannot be saved
+    // The user's state folder was refused: start-up says so.
+    App().PathNote = toolFolderNote(
+        {folder.path(), os::FolderRefusal::NotTheUsers, "/home/u/.local/state/configreport", ""});
     EXPECT_EQ(run({"--open"}), 0);
-    EXPECT_EQ(err.str(), "ConfigReport: Cant Save the file " + folder.file("style.css") +
-                             "\nConfigReport: No association for file extension\n");
+    EXPECT_EQ(
+        err.str(),
+        "ConfigReport: The tool's folder /home/u/.local/state/configreport belongs to another "
+        "user\nThe report and the tool's other files go to " +
+            folder.path() + "\nConfigReport: Cant Save the file " + folder.file("style.css") +
+            "\nConfigReport: No association for file extension\n");
 }
 
 TEST_F(BatchRunTest, ExitStatusFollowsTheArgumentsAndTheReport) {

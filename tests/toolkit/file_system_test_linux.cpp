@@ -1,3 +1,4 @@
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -147,41 +148,118 @@ TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
     EXPECT_EQ(std::make_pair(linesSaved, shortLinesSaved), std::make_pair(0, 1));
 }
 
+// Who a row of the tool folder's table runs as.
+enum class Runs {
+    Anyone,
+    Root,  // it gives a folder to another user
+    // An ordinary user whose home in the password database cannot be made (nobody's
+    // /nonexistent): the row's answer comes from the database, and no test makes folders in a
+    // real home.
+    Homeless,
+};
+
+bool runsNow(Runs runs) {
+    const passwd* user = getpwuid(geteuid());
+    switch (runs) {
+        case Runs::Anyone:
+            return true;
+        case Runs::Root:
+            return geteuid() == 0;
+        case Runs::Homeless:
+            return geteuid() != 0 && user != nullptr && access(user->pw_dir, W_OK) != 0;
+    }
+    return false;
+}
+
 // Where the tool keeps its files, by the program's folder and the user's environment. "@"
-// stands for a fresh temporary folder; a null variable is unset.
-TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUserStateFolder) {
-    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
-        {"@/tool", "@/state", "@/home", "@/tool"},
-        {"/usr/bin", "@/state", "@/home", "@/state/configreport"},
-        {"/usr", "@/state", "@/home", "@/state/configreport"},
-        {"/usr/local/bin", nullptr, "@/home", "@/home/.local/state/configreport"},
-        {"/usr/bin", "relative/state", "@/home", "@/home/.local/state/configreport"},
-        {"/usr/bin", nullptr, nullptr, "/usr/bin"},
-        {"/usr/bin", nullptr, "relative/home", "/usr/bin"},
-        {"/usr/bin", "@/file/below", "@/home", "/usr/bin"},
+// stands for a fresh temporary folder, where home is the user's own, open/configreport others
+// may write to, theirs/configreport belongs to nobody, and locked may not be written; "~" for
+// the user's home in the password database; "fresh" for a new folder private to the user. A
+// null variable is unset.
+TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUsersOwnStateFolder) {
+    using os::FolderRefusal;
+    struct Row {
+        const char* program;
+        const char* stateHome;
+        const char* home;
+        const char* expected;
+        FolderRefusal refusal;
+        const char* refused;
+        Runs runs;
     };
-    for (const auto& [program, stateHome, home, expected] : rows) {
+    const Row rows[] = {
+        {"@/tool", "@/state", "@/home", "@/tool", FolderRefusal::None, "", Runs::Anyone},
+        {"/usr/bin", "@/state", "@/home", "@/state/configreport", FolderRefusal::None, "",
+         Runs::Anyone},
+        {"/usr", "@/state", "@/home", "@/state/configreport", FolderRefusal::None, "",
+         Runs::Anyone},
+        {"/usr/local/bin", nullptr, "@/home", "@/home/.local/state/configreport",
+         FolderRefusal::None, "", Runs::Anyone},
+        {"/usr/bin", "relative/state", "@/home", "@/home/.local/state/configreport",
+         FolderRefusal::None, "", Runs::Anyone},
+        {"@/locked", "@/state", "@/home", "@/state/configreport", FolderRefusal::None, "",
+         Runs::Homeless},
+        {"/usr/bin", "@/file/below", "@/home", "fresh", FolderRefusal::Unusable,
+         "@/file/below/configreport", Runs::Anyone},
+        // Regression: a state folder of another user's, or one that others may write to, was
+        // taken, and links planted in it turned the tool's writes elsewhere.
+        {"/usr/bin", "@/open", "@/home", "fresh", FolderRefusal::OpenToOthers,
+         "@/open/configreport", Runs::Anyone},
+        {"/usr/bin", "@/theirs", "@/home", "fresh", FolderRefusal::NotTheUsers,
+         "@/theirs/configreport", Runs::Root},
+        // Regression: a HOME not the user's own (root under sudo -E) got folders the user could
+        // not use; the password database's home counts, and the environment's state folder no
+        // more than its HOME.
+        {"/usr/bin", "@/state", "/tmp", "fresh", FolderRefusal::Unusable,
+         "~/.local/state/configreport", Runs::Homeless},
+        {"/usr/bin", nullptr, nullptr, "fresh", FolderRefusal::Unusable,
+         "~/.local/state/configreport", Runs::Homeless},
+    };
+    for (const Row& row : rows) {
+        if (!runsNow(row.runs))
+            continue;
         TempFolder folder;
         folder.makeFolder("tool");
+        folder.makeFolder("home");
         folder.write("file", "not a folder");
+        chmod(folder.makeFolder("open/configreport").c_str(), 0777);
+        chmod(folder.makeFolder("locked").c_str(), 0555);
+        if (row.runs == Runs::Root) {
+            ASSERT_EQ(chown(folder.makeFolder("theirs/configreport").c_str(), 65534, 65534), 0);
+        }
         const auto expand = [&folder](const char* text) {
             const std::string value = text != nullptr ? text : "";
+            if (value.rfind("~", 0) == 0)
+                return getpwuid(geteuid())->pw_dir + value.substr(1);
             return value.rfind("@", 0) == 0 ? folder.path() + value.substr(1) : value;
         };
-        const std::string stateValue = expand(stateHome), homeValue = expand(home);
-        ScopedVariable state("XDG_STATE_HOME", stateHome ? stateValue.c_str() : nullptr);
-        ScopedVariable user("HOME", home ? homeValue.c_str() : nullptr);
-        const std::string programFolder = expand(program);
-        const std::string answer = os::toolFolderFor(programFolder);
-        EXPECT_EQ(answer, expand(expected)) << program << " " << stateValue;
-        struct stat info {};
-        EXPECT_TRUE(stat(answer.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) << answer;
-        if (answer != programFolder) {
-            EXPECT_EQ(info.st_mode & 0777, 0700u) << answer;
+        const std::string stateValue = expand(row.stateHome), homeValue = expand(row.home);
+        ScopedVariable state("XDG_STATE_HOME", row.stateHome ? stateValue.c_str() : nullptr);
+        ScopedVariable user("HOME", row.home ? homeValue.c_str() : nullptr);
+        const std::string programFolder = expand(row.program);
+        const os::ToolFolder answer = os::toolFolderFor(programFolder);
+
+        const bool fresh = std::string(row.expected) == "fresh";
+        if (fresh) {
+            EXPECT_EQ(answer.path.rfind("/tmp/configreport-", 0), 0u) << answer.path;
+        } else {
+            EXPECT_EQ(answer.path, expand(row.expected)) << row.program << " " << stateValue;
         }
+        EXPECT_EQ(std::make_pair(answer.refusal, answer.refusedFolder),
+                  std::make_pair(row.refusal, expand(row.refused)))
+            << row.program << " " << stateValue;
+        struct stat info {};
+        EXPECT_TRUE(stat(answer.path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) << answer.path;
+        if (answer.path != programFolder) {
+            EXPECT_EQ(info.st_mode & 0777, 0700u) << answer.path;
+            EXPECT_EQ(info.st_uid, geteuid()) << answer.path;
+        }
+        if (fresh)
+            std::filesystem::remove(answer.path);
     }
     // The running program's own folder, no system folder here, keeps its files.
     EXPECT_EQ(App().Path + "/" + App().EXEName, os::executablePath());
+    EXPECT_EQ(App().PathNote, "");
 }
 
 }  // namespace

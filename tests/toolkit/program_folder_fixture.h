@@ -21,6 +21,7 @@ protected:
     void SetUp() override {
         savedApp_ = App();
         App().Path = folder.path();
+        App().PathNote.clear();
         App().EXEName = "tool";
         ui_ = &installHeadlessUi();
         setClockForTesting([this] { return now; });

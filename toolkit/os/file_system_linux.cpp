@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "toolkit/local_clock.h"
+#include "toolkit/os/errno_failure_linux.h"
 #include "toolkit/os/file_handle.h"
 #include "toolkit/os/file_system.h"
 
@@ -17,47 +18,7 @@ namespace osfs {
 namespace {
 
 using detail::Failure;
-
-Failure failureOf(int error) {
-    switch (error) {
-        case ENOENT:
-            return Failure::FileNotFound;
-        case ENOTDIR:
-            return Failure::PathNotFound;
-        case EACCES:
-        case EPERM:
-        // A descriptor of the tool's is never closed while in use, so this is a read of a file
-        // opened to write, or the reverse, which Windows refuses as access denied.
-        case EBADF:
-        case EROFS:
-        case ETXTBSY:
-        case EBUSY:
-            return Failure::PermissionDenied;
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return Failure::DiskFull;
-        case EMFILE:
-        case ENFILE:
-            return Failure::TooManyFiles;
-        case ENAMETOOLONG:
-        case EINVAL:
-        case EILSEQ:
-            return Failure::BadFileName;
-        case ENXIO:
-        case ENODEV:
-            return Failure::DeviceUnavailable;
-        case EIO:
-            return Failure::DeviceIoError;
-        // A link where the tool's own file goes (O_NOFOLLOW), or a loop of links.
-        case ELOOP:
-            return Failure::AccessError;
-        case EEXIST:
-            return Failure::FileAlreadyExists;
-        default:
-            return Failure::AccessError;
-    }
-}
+using detail::failureOf;
 
 std::string folderOf(const std::string& path) {
     const std::size_t cut = path.rfind('/');
@@ -297,6 +258,47 @@ bool createFolder(const std::string& path) {
 }
 
 namespace detail {
+
+Failure failureOf(int error) {
+    switch (error) {
+        case ENOENT:
+            return Failure::FileNotFound;
+        case ENOTDIR:
+            return Failure::PathNotFound;
+        case EACCES:
+        case EPERM:
+        // A descriptor of the tool's is never closed while in use, so this is a read of a file
+        // opened to write, or the reverse, which Windows refuses as access denied.
+        case EBADF:
+        case EROFS:
+        case ETXTBSY:
+        case EBUSY:
+            return Failure::PermissionDenied;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return Failure::DiskFull;
+        case EMFILE:
+        case ENFILE:
+            return Failure::TooManyFiles;
+        case ENAMETOOLONG:
+        case EINVAL:
+        case EILSEQ:
+            return Failure::BadFileName;
+        case ENXIO:
+        case ENODEV:
+            return Failure::DeviceUnavailable;
+        case EIO:
+            return Failure::DeviceIoError;
+        // A link where the tool's own file goes (O_NOFOLLOW), or a loop of links.
+        case ELOOP:
+            return Failure::AccessError;
+        case EEXIST:
+            return Failure::FileAlreadyExists;
+        default:
+            return Failure::AccessError;
+    }
+}
 
 namespace {
 

@@ -2,8 +2,10 @@
 
 namespace os {
 
-std::string toolFolderFor(const std::string& programFolder) {
-    return programFolder;
+ToolFolder toolFolderFor(const std::string& programFolder) {
+    ToolFolder folder;
+    folder.path = programFolder;
+    return folder;
 }
 
 }  // namespace os

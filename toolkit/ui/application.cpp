@@ -6,13 +6,32 @@
 
 namespace {
 
+std::string refusalText(const os::ToolFolder& folder) {
+    const std::string named = "The tool's folder " + folder.refusedFolder;
+    switch (folder.refusal) {
+        case os::FolderRefusal::None:
+            break;
+        case os::FolderRefusal::NoHome:
+            return "The user has no home folder for the tool's files";
+        case os::FolderRefusal::Unusable:
+            return named + " cannot be used\r\nErr = " + folder.failure;
+        case os::FolderRefusal::NotTheUsers:
+            return named + " belongs to another user";
+        case os::FolderRefusal::OpenToOthers:
+            return named + " may be written by other users";
+    }
+    return std::string();
+}
+
 AppObject describeRunningProgram() {
     AppObject app;
     const std::string executable = os::executablePath();
     const std::size_t cut = executable.rfind(os::kPathSeparator);
     const std::string fileName = cut == std::string::npos ? executable : executable.substr(cut + 1);
-    app.Path =
+    const os::ToolFolder folder =
         os::toolFolderFor(cut == std::string::npos ? std::string() : executable.substr(0, cut));
+    app.Path = folder.path;
+    app.PathNote = toolFolderNote(folder);
     app.EXEName = fileName.substr(0, fileName.rfind('.'));
     app.Title = "ConfigReport";
     app.Major = CR_VERSION_MAJOR;
@@ -22,6 +41,12 @@ AppObject describeRunningProgram() {
 }
 
 }  // namespace
+
+std::string toolFolderNote(const os::ToolFolder& folder) {
+    if (folder.refusal == os::FolderRefusal::None)
+        return std::string();
+    return refusalText(folder) + "\r\nThe report and the tool's other files go to " + folder.path;
+}
 
 AppObject& App() {
     static AppObject app = describeRunningProgram();

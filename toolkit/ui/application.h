@@ -2,11 +2,14 @@
 
 #include <string>
 
+#include "toolkit/os/tool_folder.h"
+
 // The application object: the running program's folder, name and version.
 struct AppObject {
-    std::string Path;     // the tool folder, without a trailing separator (os::toolFolderFor)
-    std::string EXEName;  // the program's file name without extension
-    std::string Title;    // the default title of message boxes
+    std::string Path;      // the tool folder, without a trailing separator (os::toolFolderFor)
+    std::string PathNote;  // why Path is not the folder the tool wanted, for the user; or empty
+    std::string EXEName;   // the program's file name without extension
+    std::string Title;     // the default title of message boxes
     int Major = 0;
     int Minor = 0;
     int Revision = 0;
@@ -15,3 +18,7 @@ struct AppObject {
 // Filled on first use from the running executable and the version set in the build. Tests may
 // change Path to place the tool's files in a folder of their own.
 AppObject& App();
+
+// What the user is told when the tool keeps its files elsewhere than it wanted (PathNote); empty
+// when it keeps them where it wanted.
+std::string toolFolderNote(const os::ToolFolder& folder);
