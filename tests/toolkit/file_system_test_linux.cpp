@@ -148,6 +148,37 @@ TEST_F(FullDiskTest, AFailedWriteIsToldOnceWhereverItShows) {
     EXPECT_EQ(std::make_pair(linesSaved, shortLinesSaved), std::make_pair(0, 1));
 }
 
+// What the system refuses an ordinary user, whom tests/support/run_unprivileged.sh runs this
+// test as (CTest runs it as nobody): root passes every permission check, so as root the test
+// has nothing to check.
+using RefusedOpenTest = ProgramFolderTest;
+
+TEST_F(RefusedOpenTest, AFileTheUserMayNotOpenIsToldAndTheRestGoesOn) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may open every file";
+    // A product file that may not be read, found ordinary by the table's look-up: its block
+    // stays, without text.
+    chmod(folder.write("product/secret.ini", "x").c_str(), 0);
+    osfs::HeldFolder held(folder.file("product"));
+    osfs::FileFacts facts;
+    ASSERT_TRUE(held.lookUp("secret.ini", facts));
+    osfs::File file;
+    EXPECT_EQ(file.openOrdinary(held, "secret.ini"), osfs::OrdinaryOpen::Unreadable);
+    EXPECT_EQ(file.errorDescription(), "Permission denied");
+
+    const std::string locked = folder.write("locked.txt", "");
+    chmod(locked.c_str(), 0444);
+    cFileIO writer;
+    writer.init(locked);
+    writer.appendLine("x");
+    const std::string failure = locked + "\r\nErr = Permission denied";
+    EXPECT_EQ(shownTexts(),
+              std::vector<std::string>{"An error occurred appending to file " + failure});
+    EXPECT_NE(logText().find("cFileIO - An error occurred opening the file " + failure),
+              std::string::npos);
+    EXPECT_EQ(gLog().CheckFileAvailability(locked), 0);
+}
+
 // Who a row of the tool folder's table runs as.
 enum class Runs {
     Anyone,
