@@ -167,7 +167,8 @@ public:
     File& operator=(const File&) = delete;
 
     // A final link that is refused fails the open with "Path/File access error" on Linux. On
-    // Windows every open follows, since only administrators may make file links there.
+    // Windows every open follows: making a file link there takes a privilege that ordinary
+    // users lack unless the machine is set up for development.
     bool open(const std::string& path, OpenMode mode, FinalLink link = FinalLink::Refused);
     // Opens the entry `name` of `folder` to read it when it is an ordinary file whose data is
     // on this machine (isOrdinaryHere); nothing else is opened. Linux takes the folder's latest
