@@ -3,6 +3,7 @@
 #include "report/control_lookup.h"
 #include "report/failure_styles.h"
 #include "report/file_classes.h"
+#include "report/report_text.h"
 #include "report/tool_files.h"
 #include "sysinfo/file_version.h"
 #include "toolkit/file_io.h"
@@ -12,18 +13,18 @@
 
 namespace {
 
-constexpr const char* kCellSeparator = "</td><td>";
+using namespace reporttext;
 
 // The listing keeps files whose last change lies in this range.
 const DateTime kFirstListedDay{1900, 1, 1};
 const DateTime kLastListedDay{2099, 12, 12};
 
 std::string fileRow(const std::string& fileName, const osfs::FileFacts& facts) {
-    const std::string cells = GetFileInfoString(fileName, facts, kCellSeparator);
+    const std::string cells = GetFileInfoString(fileName, facts, kCell);
     if (isProgramFile(fileName))
-        return "<TR><TD><B> " + cells + "  VERSION " + GetExeVersion(fileName, facts) +
-               " </td></tr>";
-    return "<TR><TD>" + cells + "</td></tr>";
+        return kProgramRowStart + cells + kVersionStart + GetExeVersion(fileName, facts) +
+               kVersionEnd;
+    return kRowStart + cells + kRowEnd;
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ void WriteFileTable(const std::string& folder, Window& mainWindow, osfs::HeldFol
     table.init(inventoryFileForWriting());
     table.Clear();
     table.openFile("APPEND");
-    table.appendLine("<TABLE border=2 valign=top align=center bgcolor=#CCFFFF>");
+    table.appendLine(kFileTableStart);
     for (int index = 0; index < lstFiles.ListCount(); ++index) {
         const std::string fileName = lstFiles.List(index);
         // A file that vanished, is hidden, or whose facts cannot be read gets no row. One
@@ -47,7 +48,7 @@ void WriteFileTable(const std::string& folder, Window& mainWindow, osfs::HeldFol
             osfs::isOrdinaryFile(facts.attributes))
             skipOnFailure([&] { table.appendLine(fileRow(fileName, facts)); });
     }
-    table.appendLine("</TABLE>");
+    table.appendLine(kFileTableEnd);
     table.closeFile();
 }
 

@@ -1,12 +1,11 @@
 #include "report/folder_section.h"
 
-#include <iterator>
-
 #include "report/control_lookup.h"
 #include "report/file_classes.h"
 #include "report/file_table.h"
 #include "report/read_text_file.h"
 #include "report/report_masking.h"
+#include "report/report_text.h"
 #include "report/tool_files.h"
 #include "toolkit/date_time.h"
 #include "toolkit/file_io.h"
@@ -17,21 +16,7 @@
 
 namespace {
 
-// How each kind of file is shown: its anchor prefix, heading, cell colour and line cap (0 is
-// the default cap). Log and data files grow without end, so they get the shorter cap.
-struct Section {
-    FileClass fileClass;
-    const char* anchor;
-    const char* heading;
-    const char* cellColour;
-    int maxLines;
-};
-
-constexpr Section kSections[] = {
-    {FileClass::Config, "ini", "Contents of Config Files", "#FFFFCC", 0},
-    {FileClass::Log, "log", "Contents of Log Files", "#F4F4F4", 200},
-    {FileClass::Data, "dat", "Contents of Data Files", "#E2E4E7", 200},
-};
+using namespace reporttext;
 
 // The text of the file being embedded, kept from one file and one folder to the next so that
 // its memory is reused (see ReadTextFileInto).
@@ -58,9 +43,9 @@ void embedInventory(cFileIO& writer) {
 
 void writeLinks(const std::string& key, cFileIO& writer) {
     for (const Section& section : kSections) {
-        const bool last = &section == &kSections[std::size(kSections) - 1];
-        writer.appendLine(std::string("<a href=#") + section.anchor + key + ">" + section.heading +
-                          "</a><BR>" + (last ? "<BR>" : ""));
+        const bool last = &section == &kSections[kSectionCount - 1];
+        writer.appendLine(kSectionLinkStart + (section.anchor + key) + ">" + section.heading +
+                          kSectionLinkEnd + (last ? kBreak : ""));
     }
 }
 
@@ -80,26 +65,25 @@ void writeFileBlocks(ListBox& lstFiles, const osfs::HeldFolder& folder, const Se
         if (file.openOrdinary(folder, GetFileNameFromPath(fileName)) ==
             osfs::OrdinaryOpen::NotOrdinary)
             continue;
-        writer.appendLine("<H3>" + fileName + "</H3>");
-        writer.appendLine(
-            std::string("<TABLE width=100% border=2 valign=top align=center><tr><td bgcolor=") +
-            section.cellColour + ">");
+        writer.appendLine(kEmbeddedHeadingStart + fileName + kEmbeddedHeadingEnd);
+        writer.appendLine(std::string(kEmbeddedTableStart) + section.cellColour + ">");
         embedFile(file, fileName, section.maxLines, writer);
-        writer.appendLine("</td></tr></TABLE>");
+        writer.appendLine(kEmbeddedTableEnd);
     }
 }
 
 }  // namespace
 
 std::string folderAnchorKey(int itemNumber) {
-    return "files" + FormatValue(itemNumber, "000");
+    return kFolderKeyPrefix + FormatValue(itemNumber, kFolderKeyPattern);
 }
 
 void writeFolderSection(Window& mainWindow, int itemNumber, const std::string& folder,
                         cFileIO& writer) {
     const std::string key = folderAnchorKey(itemNumber);
-    writer.appendLine("<HR>");
-    writer.appendLine("<a name=" + key + "><H1>" + folder + "</H1>");
+    writer.appendLine(kRule);
+    writer.appendLine(kFolderHeadingStart + key + kFolderHeadingMiddle + folder +
+                      kFolderHeadingEnd);
     writeLinks(key, writer);
 
     // The block's files are all in this one folder: each is looked up and opened relative to
@@ -107,18 +91,18 @@ void writeFolderSection(Window& mainWindow, int itemNumber, const std::string& f
     osfs::HeldFolder held(folder);
     WriteFileTable(folder, mainWindow, held);
     embedInventory(writer);
-    writer.appendLine("<BR>");
+    writer.appendLine(kBreak);
 
     ListBox& lstFiles = controlNamed<ListBox>(mainWindow, "lstFiles");
     for (const Section& section : kSections) {
-        writer.appendLine(std::string("<a href=#top>back to Top</a><a name=") + section.anchor +
-                          key + ">");
-        writer.appendLine(std::string("<H2>") + section.heading + "</H2>");
+        writer.appendLine(std::string(kBackToTop) + kFolderHeadingStart + section.anchor + key +
+                          ">");
+        writer.appendLine(kSectionHeadingStart + std::string(section.heading) + kSectionHeadingEnd);
         writeFileBlocks(lstFiles, held, section, writer);
         // The data section is the block's last; the next folder's rule follows it directly.
         if (section.fileClass != FileClass::Data) {
-            writer.appendLine("<a href=#top>back to Top</a>");
-            writer.appendLine("<BR>");
+            writer.appendLine(kBackToTop);
+            writer.appendLine(kBreak);
         }
     }
 }

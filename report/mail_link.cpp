@@ -1,5 +1,6 @@
 #include "report/mail_link.h"
 
+#include "report/report_text.h"
 #include "toolkit/log.h"
 #include "toolkit/program_state.h"
 #include "toolkit/ui/application.h"
@@ -19,6 +20,7 @@ std::string TextToHtml(const std::string& text) {
 std::string GetSupportMailLink() {
     const std::string body =
         "NOTE - please attach the report file " + gReportPath + " to this email before sending";
-    return std::string("mailto:") + kSupportMailAddress + "?subject=" + App().EXEName + "_" +
-           gLog().getAppVersionNum() + "&body=" + TextToHtml(body);
+    using namespace reporttext;
+    return kMailTo + std::string(kSupportMailAddress) + kMailSubject + App().EXEName + "_" +
+           gLog().getAppVersionNum() + kMailBody + TextToHtml(body);
 }

@@ -2,6 +2,7 @@
 
 #include "report/failure_styles.h"
 #include "report/read_text_file.h"
+#include "report/report_text.h"
 #include "report/tool_files.h"
 #include "toolkit/log.h"
 #include "toolkit/os/file_system.h"
@@ -47,8 +48,10 @@ std::string defaultStyleBlock() {
 }
 
 std::string GetHtmlHeader(const std::string& title) {
-    return "<HTML><head>\r\n<title>" + title + "</title>\r\n" + CreateStyleSheet() +
-           "</head>\r\n<BODY>\r\n\r\n<H2>" + title + "</h2>\r\n";
+    using namespace reporttext;
+    return std::string(kHeadStart) + "\r\n" + kTitleStart + title + kTitleEnd + "\r\n" +
+           CreateStyleSheet() + kHeadEnd + "\r\n" + kBodyStart + "\r\n\r\n" + kTitleHeadingStart +
+           title + kTitleHeadingEnd + "\r\n";
 }
 
 std::string CreateStyleSheet() {

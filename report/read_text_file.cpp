@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "report/secret_mask.h"
+#include "report/report_text.h"
 #include "toolkit/format_value.h"
 #include "toolkit/line_reader.h"
 #include "toolkit/log.h"
@@ -15,7 +16,7 @@
 namespace {
 
 std::string truncationWarning(int maxLines) {
-    return "WARNING - FILE NOT FULLY LOADED (maxLines = " + FormatValue(maxLines, "###,###");
+    return reporttext::kCutWarning + FormatValue(maxLines, reporttext::kCutCapPattern);
 }
 
 // The line reader's buffer, kept from one file to the next (see LineReader).

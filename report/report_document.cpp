@@ -8,6 +8,7 @@
 #include "report/page_frame.h"
 #include "report/read_text_file.h"
 #include "report/report_masking.h"
+#include "report/report_text.h"
 #include "report/tool_files.h"
 #include "sysinfo/process_list.h"
 #include "sysinfo/system_facts.h"
@@ -33,71 +34,68 @@ private:
     cFileIO& file_;
 };
 
+using namespace reporttext;
+
 void writeHead(cFileIO& report) {
-    report.appendLine("<a name=top>");
-    report.appendLine(GetHtmlHeader("Report - " + App().Path));
-    report.appendLine("<BR>");
-    report.appendLine("<table width=80% align=center bgcolor=lightsteelblue ><TR><TD><center>");
-    report.appendLine(
-        "If you are having problems with your application, you can email this report <a href=" +
-        gReportPath + ">" + gReportPath + "</a> ");
-    report.appendLine(" to <a href=" + GetSupportMailLink() + "><B>" + kSupportMailAddress +
-                      "</B></a> ");
-    report.appendLine(
-        "    (or to send via the browser - go to the File Menu - Send - Page by Email)"
-        "<BR></TD></TR></table></center>");
+    report.appendLine(kTopAnchor);
+    report.appendLine(GetHtmlHeader(kTitlePrefix + App().Path));
+    report.appendLine(kBreak);
+    report.appendLine(kMailBoxStart);
+    report.appendLine(kReportLinkStart + gReportPath + ">" + gReportPath + kReportLinkEnd);
+    report.appendLine(kMailLinkStart + GetSupportMailLink() + "><B>" + kSupportMailAddress +
+                      kMailLinkEnd);
+    report.appendLine(kMailBoxEnd);
     if (const std::string notice = maskNoticeLine(); !notice.empty())
         report.appendLine(notice);
-    report.appendLine("<HR>");
-    report.appendLine("<a href=#sysinfo>Basic System Info</a><BR>");
-    report.appendLine("<a href=#proc>List of Running Processes</a><BR>");
-    report.appendLine("<BR>");
+    report.appendLine(kRule);
+    report.appendLine(kIndexFacts);
+    report.appendLine(kIndexProcesses);
+    report.appendLine(kBreak);
 }
 
 // A ticked folder links to its block; a cleared one is shown in grey and gets no block.
 void writeFoldersToExamine(ListView& lvFolders, cFileIO& report) {
-    report.appendLine("<a href=#top>back to Top</a><a name=sysinfo>");
-    report.appendLine("<H3>List of Folders to Examine</H3>");
+    report.appendLine(std::string(kBackToTop) + kFactsAnchor);
+    report.appendLine(kFolderListHeading);
     ListItemCollection& items = lvFolders.ListItems();
     for (int i = 1; i <= items.Count(); ++i) {
         ListItem& item = items.Item(i);
         if (item.Checked())
-            report.appendLine("<a href=#" + folderAnchorKey(i) + ">" + item.Text() + "</a><BR>");
+            report.appendLine(kTickedFolderStart + folderAnchorKey(i) + ">" + item.Text() +
+                              kTickedFolderEnd);
         else
-            report.appendLine("<font color=#C0C0C0>" + item.Text() + "</font><BR>");
+            report.appendLine(kClearedFolderStart + item.Text() + kClearedFolderEnd);
     }
 }
 
 void writeSystemFacts(ListBox& lstDrives, cFileIO& report) {
-    report.appendLine("<H1>Basic System Info</H1>");
-    report.appendLine(" Report created on " +
-                      FormatValue(nowLocal(), "DDD, dd-MMM-yyyy hh:mm:ss AMPM") + "<BR>");
-    report.appendLine("userName = " + getUserName() + "<BR>");
-    report.appendLine("Windows Directory = " + getWindowsDir() + "<BR>");
-    report.appendLine("GetWinComputerName = " + getComputerName() + "<BR>");
-    report.appendLine("version = " + std::to_string(gApp().getVersion()) +
-                      " (1=95/98, 2=NT based)");
-    report.appendLine("<H3>RAM Report</H3>");
-    report.appendLine(getMemoryReport("<BR>"));
-    report.appendLine("<H2>List of Free Space on Hard Drives</h2>");
+    report.appendLine(kFactsHeading);
+    report.appendLine(kCreatedLabel + FormatValue(nowLocal(), kCreatedPattern) + kBreak);
+    report.appendLine(kUserLabel + getUserName() + kBreak);
+    report.appendLine(kWindowsFolderLabel + getWindowsDir() + kBreak);
+    report.appendLine(kComputerLabel + getComputerName() + kBreak);
+    report.appendLine(kFamilyLabel + std::to_string(gApp().getVersion()) + kFamilyEnd);
+    report.appendLine(kMemoryHeading);
+    report.appendLine(getMemoryReport(kBreak));
+    report.appendLine(kDrivesHeading);
     for (int index = 0; index < lstDrives.ListCount(); ++index) {
         const std::string drive = lstDrives.List(index);
-        report.appendLine("Free Space on " + drive + " = " +
-                          FormatValue(getFreeSpaceMB(drive), "###,###,###,### ") + "MB<BR>");
+        report.appendLine(kDriveStart + drive + kDriveMiddle +
+                          FormatValue(getFreeSpaceMB(drive), kFreeSpacePattern) + kDriveEnd);
     }
 }
 
 void writeProcesses(cFileIO& report) {
-    report.appendLine("<a href=#top>back to Top</a><a name=proc>");
-    report.appendLine("<H1>List of Running Processes</H1>");
-    report.appendLine("<BR>");
+    report.appendLine(std::string(kBackToTop) + kProcessesAnchor);
+    report.appendLine(kProcessesHeading);
+    report.appendLine(kBreak);
     report.appendLine(ReadTextFile(toolFile(kProcessListFileName), true, true, 0));
-    report.appendLine("<BR>");
+    report.appendLine(kBreak);
 }
 
 void writeFolderBlocks(Window& mainWindow, ListView& lvFolders, cFileIO& report) {
-    report.appendLine("<a href=#top>back to Top</a><a name=files>");
-    report.appendLine("<H1>List of Morva Folders Found</H1>");
+    report.appendLine(std::string(kBackToTop) + kFoldersAnchor);
+    report.appendLine(kFoldersHeading);
     ListItemCollection& items = lvFolders.ListItems();
     for (int i = 1; i <= items.Count(); ++i) {
         ListItem& item = items.Item(i);
@@ -123,7 +121,7 @@ void writeReport(Window& mainWindow) {
     writeSystemFacts(lstDrives, report);
     writeProcesses(report);
     writeFolderBlocks(mainWindow, lvFolders, report);
-    report.appendLine("<a href=#top>back to Top</a>");
-    report.appendLine("<BR>");
-    report.appendLine("</BODY></HTML>");
+    report.appendLine(reporttext::kBackToTop);
+    report.appendLine(reporttext::kBreak);
+    report.appendLine(reporttext::kPageEnd);
 }

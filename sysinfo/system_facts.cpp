@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 #include "sysinfo/space_trim.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr int kMyDocumentsFolderId = 5;
 constexpr std::size_t kNameBufferSize = 128;
 constexpr std::size_t kWindowsFolderBufferSize = 256;
-constexpr const char* kKilobytePattern = "###,###,###,###";
 
 struct NameCaches {
     std::string user;
@@ -45,8 +45,8 @@ const std::string& cachedName(std::string& cache, std::uint32_t extra, Query que
 }
 
 std::string kilobyteLine(const char* label, std::uint64_t bytes, const std::string& lineBreak) {
-    return label + FormatValue(static_cast<double>(bytes) / 1024.0, kKilobytePattern) + " Kbyte" +
-           lineBreak;
+    return label + FormatValue(static_cast<double>(bytes) / 1024.0, kMemoryFigurePattern) +
+           kKilobyteUnit + lineBreak;
 }
 
 // value / divisor rounded to the nearest whole number, a half to the even neighbour.
@@ -84,13 +84,14 @@ std::string getMyDocumentsFolder() {
 
 std::string getMemoryReport(const std::string& lineBreak) {
     const MemoryStatus status = sysPlatform().memoryStatus();
-    return FormatValue(status.memoryLoad, kKilobytePattern) + " % used" + lineBreak +
-           kilobyteLine("TotalPhys     = ", status.totalPhys, lineBreak) +
-           kilobyteLine("AvailPhys     = ", status.availPhys, lineBreak) +
-           kilobyteLine("TotalPageFile = ", status.totalPageFile, lineBreak) +
-           kilobyteLine("AvailPageFile = ", status.availPageFile, lineBreak) +
-           kilobyteLine("TotalVirtual  = ", status.totalVirtual, lineBreak) +
-           kilobyteLine("AvailVirtual  = ", status.availVirtual, lineBreak);
+    const std::uint64_t kilobyteFigures[] = {status.totalPhys,     status.availPhys,
+                                             status.totalPageFile, status.availPageFile,
+                                             status.totalVirtual,  status.availVirtual};
+    std::string report =
+        FormatValue(status.memoryLoad, kMemoryFigurePattern) + kMemoryLoadUnit + lineBreak;
+    for (std::size_t line = 0; line < std::size(kMemoryLabels); ++line)
+        report += kilobyteLine(kMemoryLabels[line], kilobyteFigures[line], lineBreak);
+    return report;
 }
 
 int getFreeSpaceMB(const std::string& drivePath) {

@@ -10,6 +10,15 @@ class ListBox;
 std::string getSpecialFolder(int folderId);
 // The user's documents folder (special folder 5).
 std::string getMyDocumentsFolder();
+// The memory report's texts, which the report's reader recognises too: the load's line is its
+// figure + kMemoryLoadUnit; each of the six lines after it is its label of kMemoryLabels +
+// kilobytes + kKilobyteUnit. Figures are written with kMemoryFigurePattern, so 0 is empty.
+constexpr const char* kMemoryLoadUnit = " % used";
+constexpr const char* kKilobyteUnit = " Kbyte";
+constexpr const char* kMemoryFigurePattern = "###,###,###,###";
+constexpr const char* kMemoryLabels[] = {
+    "TotalPhys     = ", "AvailPhys     = ", "TotalPageFile = ",
+    "AvailPageFile = ", "TotalVirtual  = ", "AvailVirtual  = "};
 // Seven lines, each ending with lineBreak: load, physical, page file and virtual memory.
 std::string getMemoryReport(const std::string& lineBreak);
 // Total free bytes of the drive in millions of bytes, rounded half to even; 0 on failure.
