@@ -1,14 +1,19 @@
-# GoogleTest for both targets, and cr_add_test() to declare one test executable.
+# GoogleTest for both targets (cr_gtest for test helpers, cr_gtest_main with the main function),
+# and cr_add_test() to declare one test executable.
 if(CR_BUILD_TESTS)
     if(CMAKE_CROSSCOMPILING)
         # Debian ships GoogleTest only for the host; build it from source for Windows.
         set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
         set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
         add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+        add_library(cr_gtest INTERFACE)
+        target_link_libraries(cr_gtest INTERFACE gtest)
         add_library(cr_gtest_main INTERFACE)
         target_link_libraries(cr_gtest_main INTERFACE gtest_main gtest)
     else()
         find_package(GTest REQUIRED)
+        add_library(cr_gtest INTERFACE)
+        target_link_libraries(cr_gtest INTERFACE GTest::gtest)
         add_library(cr_gtest_main INTERFACE)
         target_link_libraries(cr_gtest_main INTERFACE GTest::gtest_main GTest::gtest)
         # Each test program ends by checking that it left no file descriptor open.

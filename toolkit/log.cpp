@@ -155,10 +155,13 @@ void cLog::logArray(const std::vector<std::string>& arr) {
     }
 }
 
-std::string cLog::getAppVersionString() const {
-    const AppObject& app = App();
+std::string versionText(const AppObject& app) {
     return "v" + std::to_string(app.Major) + "." + std::to_string(app.Minor) + "   (build " +
            std::to_string(app.Revision) + ")";
+}
+
+std::string cLog::getAppVersionString() const {
+    return versionText(App());
 }
 
 std::string cLog::getAppVersionNum() const {

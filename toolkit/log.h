@@ -4,6 +4,10 @@
 #include <vector>
 
 class ListBox;
+struct AppObject;
+
+// The version as the window's caption shows it: "v1.0   (build 3)".
+std::string versionText(const AppObject& app);
 
 // The application log: one time-stamped line per event, tagged with the computer's and the
 // user's name, appended to the log file in the program's folder. Only calls whose level is 0

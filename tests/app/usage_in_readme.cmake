@@ -1,9 +1,10 @@
-# Runs `configreport-batch --help` and compares what it prints with the usage shown in the
-# README, so that the text makers read there is the text the program gives; an unknown argument
+# Runs `PROGRAM --help` and compares what it prints with the usage that the README shows for
+# NAME, so that the text readers find there is the text the program gives; an unknown argument
 # gets the same usage on standard error, after naming the argument, and exit status 2.
-#   cmake -DPROGRAM=<configreport-batch> -DREADME=<README.md> -P batch_help.cmake
+#   cmake -DPROGRAM=<program> -DNAME=<its name in the usage> -DREADME=<README.md>
+#         -P usage_in_readme.cmake
 file(READ ${README} readme)
-string(REGEX MATCH "```\n(Usage: configreport-batch [^`]*)```" block "${readme}")
+string(REGEX MATCH "```\n(Usage: ${NAME} [^`]*)```" block "${readme}")
 set(usage "${CMAKE_MATCH_1}")
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE printed RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT printed STREQUAL usage)

@@ -23,15 +23,17 @@ std::string refusalText(const os::ToolFolder& folder) {
     return std::string();
 }
 
-AppObject describeRunningProgram() {
+AppObject describeRunningProgram(bool withToolFolder) {
     AppObject app;
     const std::string executable = os::executablePath();
     const std::size_t cut = executable.rfind(os::kPathSeparator);
     const std::string fileName = cut == std::string::npos ? executable : executable.substr(cut + 1);
-    const os::ToolFolder folder =
-        os::toolFolderFor(cut == std::string::npos ? std::string() : executable.substr(0, cut));
-    app.Path = folder.path;
-    app.PathNote = toolFolderNote(folder);
+    if (withToolFolder) {
+        const os::ToolFolder folder = os::toolFolderFor(
+            cut == std::string::npos ? std::string() : executable.substr(0, cut));
+        app.Path = folder.path;
+        app.PathNote = toolFolderNote(folder);
+    }
     app.EXEName = fileName.substr(0, fileName.rfind('.'));
     app.Title = "ConfigReport";
     app.Major = CR_VERSION_MAJOR;
@@ -49,6 +51,10 @@ std::string toolFolderNote(const os::ToolFolder& folder) {
 }
 
 AppObject& App() {
-    static AppObject app = describeRunningProgram();
+    static AppObject app = describeRunningProgram(true);
     return app;
+}
+
+AppObject programIdentity() {
+    return describeRunningProgram(false);
 }

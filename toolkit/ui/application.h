@@ -22,3 +22,7 @@ AppObject& App();
 // What the user is told when the tool keeps its files elsewhere than it wanted (PathNote); empty
 // when it keeps them where it wanted.
 std::string toolFolderNote(const os::ToolFolder& folder);
+
+// The running program's name, title and version as App() first gives them, without its tool
+// folder, which App() creates when it must: for a program that keeps no files of its own.
+AppObject programIdentity();

@@ -1,0 +1,159 @@
+#include "inspect/inspect_command.h"
+
+#include <memory>
+#include <ostream>
+
+#include "inspect/json_export.h"
+#include "inspect/json_writer.h"
+#include "inspect/output.h"
+#include "inspect/problems.h"
+#include "inspect/report_reader.h"
+#include "toolkit/log.h"
+#include "toolkit/os/code_page_decode.h"
+#include "toolkit/ui/application.h"
+
+namespace {
+
+constexpr int kAgree = 0;
+constexpr int kUnreadable = 2;
+
+void printUsage(std::ostream& out) {
+    const std::string name = programIdentity().EXEName;
+    out << "Usage: " << name << " json [--code-page N] [-o FILE] REPORT\n"
+        << "       " << name << " --version | --help\n"
+        << "\n"
+        << "Reads a report that ConfigReport wrote, on Windows or on Linux.\n"
+        << "\n"
+        << "  json   writes the report's content as JSON (UTF-8): the tool and the report's\n"
+        << "         time, the machine, its drives and processes, and every folder with its\n"
+        << "         files and the text of its embedded files. An embedded text that holds\n"
+        << "         markup a browser would run is flagged. Exit status: 0 when the report\n"
+        << "         was read whole, 1 when parts of it could not be read (each told on\n"
+        << "         standard error with its line), 2 when nothing of it could be read.\n"
+        << "\n"
+        << "  -o FILE         write to FILE instead of standard output\n"
+        << "  --code-page N   read the report in Windows code page N (1251, for one); without\n"
+        << "                  it a line is read as UTF-8 where it is valid UTF-8, else as\n"
+        << "                  Windows-1252\n"
+        << "  --version       print this program's name and version\n"
+        << "  --help          show this text\n";
+}
+
+enum class Action { Run, Help, Version, Wrong };
+
+struct Options {
+    Action action = Action::Run;
+    std::string command;
+    std::vector<std::string> reports;
+    std::string outputFile;
+    TextDecoding decoding;
+};
+
+// Fills `options`; Action::Wrong, after telling why on `err`, when the arguments are not
+// understood. "--help" and "--version" stand for themselves wherever they come.
+Action parseArguments(const std::vector<std::string>& arguments, Options& options,
+                      std::ostream& err) {
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "--version")
+            return argument == "--help" ? Action::Help : Action::Version;
+    }
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == "-o" && hasValue) {
+            options.outputFile = arguments[++i];
+        } else if (argument == "--code-page" && hasValue) {
+            const std::string& number = arguments[++i];
+            unsigned long codePage = 0;
+            try {
+                codePage = std::stoul(number);
+            } catch (const std::exception&) {
+            }
+            // Code page 65001 is UTF-8, which every line is read as where it is valid.
+            constexpr unsigned long kUtf8CodePage = 65001;
+            if (codePage != kUtf8CodePage &&
+                (codePage == 0 || codePage > 65535 ||
+                 !os::codePageKnown(static_cast<unsigned>(codePage)))) {
+                err << "Unknown code page: " << number << "\n";
+                return Action::Wrong;
+            }
+            options.decoding.codePage =
+                codePage == kUtf8CodePage ? 0 : static_cast<unsigned>(codePage);
+        } else if (options.command.empty() && argument == "json") {
+            options.command = argument;
+        } else if (!options.command.empty() && (argument.empty() || argument[0] != '-')) {
+            options.reports.push_back(argument);
+        } else {
+            err << "Unknown argument: " << argument << "\n\n";
+            printUsage(err);
+            return Action::Wrong;
+        }
+    }
+    if (options.command.empty() || options.reports.size() != 1) {
+        printUsage(err);
+        return Action::Wrong;
+    }
+    return Action::Run;
+}
+
+void tellProblems(const std::string& report, const Problems& problems, std::ostream& err) {
+    for (const Problem& problem : problems.kept()) {
+        err << report;
+        if (problem.line > 0)
+            err << ":" << problem.line;
+        err << ": " << problem.text << "\n";
+    }
+    if (problems.count() > problems.kept().size())
+        err << report << ": " << problems.count() - problems.kept().size()
+            << " more problems not shown\n";
+}
+
+std::unique_ptr<Output> openOutput(const Options& options, std::ostream& out, std::ostream& err) {
+    if (options.outputFile.empty())
+        return streamOutput(out);
+    std::string error;
+    std::unique_ptr<Output> output = fileOutput(options.outputFile, error);
+    if (!output)
+        err << "Cannot write " << error << "\n";
+    return output;
+}
+
+int exportJson(const Options& options, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<Output> output = openOutput(options, out, err);
+    if (!output)
+        return kUnreadable;
+    JsonWriter json(*output);
+    Problems problems;
+    JsonExport exporter(json, problems);
+    const std::string& report = options.reports[0];
+    const ReadOutcome outcome = readReport(report, options.decoding, exporter, problems);
+    tellProblems(report, problems, err);
+    if (!json.flush() || !output->finish()) {
+        err << "Cannot write the export: " << output->error() << "\n";
+        return kUnreadable;
+    }
+    if (!outcome.usable)
+        return kUnreadable;
+    return outcome.whole ? kAgree : 1;
+}
+
+}  // namespace
+
+int runInspect(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    Options options;
+    switch (parseArguments(arguments, options, err)) {
+        case Action::Help:
+            printUsage(out);
+            return 0;
+        case Action::Version: {
+            const AppObject identity = programIdentity();
+            out << identity.EXEName << " " << versionText(identity) << "\n";
+            return 0;
+        }
+        case Action::Wrong:
+            return kUnreadable;
+        case Action::Run:
+            break;
+    }
+    return exportJson(options, out, err);
+}

@@ -1,0 +1,65 @@
+#include "inspect/output.h"
+
+#include <ostream>
+
+#include "toolkit/os/file_system.h"
+
+namespace {
+
+class StreamOutput : public Output {
+public:
+    explicit StreamOutput(std::ostream& stream) : stream_(stream) {}
+    bool write(std::string_view bytes) override {
+        stream_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return checked();
+    }
+    bool finish() override {
+        stream_.flush();
+        return checked();
+    }
+
+private:
+    bool checked() {
+        if (!stream_ && error_.empty())
+            error_ = "the output cannot be written";
+        return static_cast<bool>(stream_);
+    }
+    std::ostream& stream_;
+};
+
+class FileOutput : public Output {
+public:
+    bool open(const std::string& fileName) {
+        if (file_.open(fileName, osfs::OpenMode::Write))
+            return true;
+        error_ = fileName + ": " + file_.errorDescription();
+        return false;
+    }
+    bool write(std::string_view bytes) override {
+        return file_.write(bytes.data(), bytes.size()) || failed();
+    }
+    bool finish() override { return file_.close() || failed(); }
+
+private:
+    bool failed() {
+        if (error_.empty())
+            error_ = file_.errorDescription();
+        return false;
+    }
+    osfs::File file_;
+};
+
+}  // namespace
+
+std::unique_ptr<Output> streamOutput(std::ostream& stream) {
+    return std::make_unique<StreamOutput>(stream);
+}
+
+std::unique_ptr<Output> fileOutput(const std::string& fileName, std::string& error) {
+    auto output = std::make_unique<FileOutput>();
+    if (!output->open(fileName)) {
+        error = output->error();
+        return nullptr;
+    }
+    return output;
+}

@@ -1,0 +1,85 @@
+#include "inspect/text_decoding.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "toolkit/os/code_page_decode.h"
+
+namespace {
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+
+// The length of the ASCII run at the start of `bytes`, eight bytes at a time: almost every
+// byte of a report is ASCII, and this check runs over all of them.
+std::size_t asciiPrefix(std::string_view bytes) {
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, 8);
+        if (word & kHighBits)
+            break;
+    }
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80)
+        ++at;
+    return at;
+}
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the UTF-8 character that starts at `at`, 0 when none starts there: no overlong
+// forms, no surrogates, nothing beyond U+10FFFF.
+std::size_t characterLength(std::string_view bytes, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t left = bytes.size() - at;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return left >= 2 && isContinuation(byte(1)) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (left < 3 || !isContinuation(byte(1)) || !isContinuation(byte(2)))
+            return 0;
+        if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) > 0x9F))
+            return 0;
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        if (left < 4 || !isContinuation(byte(1)) || !isContinuation(byte(2)) ||
+            !isContinuation(byte(3)))
+            return 0;
+        if ((lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) > 0x8F))
+            return 0;
+        return 4;
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool isAscii(std::string_view bytes) {
+    return asciiPrefix(bytes) == bytes.size();
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t at = asciiPrefix(bytes); at < bytes.size();) {
+        const std::size_t length = characterLength(bytes, at);
+        if (length == 0)
+            return false;
+        at += length;
+        if (length > 1)
+            at += asciiPrefix(bytes.substr(at));
+    }
+    return true;
+}
+
+std::string_view decodeLine(const TextDecoding& decoding, std::string_view bytes,
+                            std::string& scratch) {
+    if (decoding.codePage == 0 ? isValidUtf8(bytes) : isAscii(bytes))
+        return bytes;
+    scratch.clear();
+    os::appendFromCodePage(decoding.codePage == 0 ? os::kWesternCodePage : decoding.codePage, bytes,
+                           scratch);
+    return scratch;
+}

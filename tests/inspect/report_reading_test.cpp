@@ -1,0 +1,244 @@
+// The reader on reports that came back damaged: cut short, in another country's code page,
+// with texts that imitate the report's markup. The golden reports of both platforms (a Linux
+// report in UTF-8, a Windows one in code page 1252) are read on each platform, edited as a row
+// says.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "inspect/active_markup.h"
+#include "inspect/report_records.h"
+#include "tests/inspect/export_fixture.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using nlohmann::json;
+
+std::string golden(const std::string& platform) {
+    std::ifstream in(std::string(CR_GOLDEN_DIR) + "/report_" + platform + ".htm", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+int count(const json& exported, const std::function<bool(const json&)>& folderCounts) {
+    int n = 0;
+    for (const json& folder : exported["folders"])
+        n += folderCounts(folder) ? 1 : 0;
+    return n;
+}
+
+class ReportReading : public testing::TestWithParam<std::string> {
+protected:
+    // Writes `report` and exports it with `options`.
+    Export read(const std::string& report, const std::string& tag,
+                const std::vector<std::string>& options = {}) {
+        return exportReport(temp.write("report.htm", report), GetParam() + "." + tag, options);
+    }
+    TempFolder temp;
+    const std::string report = golden(GetParam());
+};
+
+// The offset just after the first line that begins with `start`.
+std::size_t afterLine(const std::string& report, const std::string& start) {
+    std::size_t line = 0;
+    while (line != std::string::npos && report.compare(line, start.size(), start) != 0)
+        line = report.find("\r\n", line) + 2;
+    return line == std::string::npos ? line : report.find("\r\n", line) + 2;
+}
+
+// A cut report gives what stands before the cut, exactly as the whole report gives it, and says
+// that it is not whole. Each row: the line after which the report is cut (its first line that
+// begins so), and what must come out: the exit status, the listed folders, the folder blocks,
+// the embedded files and the whole ones among them.
+TEST_P(ReportReading, ACutReportGivesWhatStandsBeforeTheCut) {
+    struct Cut {
+        const char* after;
+        int status, listed, blocks, embedded, whole;
+    };
+    const Cut cuts[] = {
+        {"<a name=top>", 2, 0, 0, 0, 0},
+        {"</head>", 1, 0, 0, 0, 0},
+        {"<H3>List of Folders to Examine</H3>", 1, 0, 0, 0, 0},
+        {"<H1>Basic System Info</H1>", 1, 12, 0, 0, 0},
+        {"<H3>RAM Report</H3>", 1, 12, 0, 0, 0},
+        {"<a href=#top>back to Top</a><a name=proc>", 1, 12, 0, 0, 0},
+        {"<H1>List of Morva Folders Found</H1>", 1, 12, 0, 0, 0},
+        {"<a name=files001>", 1, 12, 1, 0, 0},
+        {"</TABLE>", 1, 12, 1, 0, 0},
+        {"<a href=#top>back to Top</a><a name=inifiles001>", 1, 12, 1, 0, 0},
+        {"<H3>{TEMP}", 1, 12, 1, 0, 0},
+        {"<TABLE width=100%", 1, 12, 1, 1, 0},
+        {"Path=C:\\Morva<BR>", 1, 12, 1, 1, 0},
+        {"</td></tr></TABLE>", 1, 12, 1, 1, 1},
+        {"<a name=files003>", 1, 12, 3, 1, 1},
+        {"2005-05-22 14:05:09 event 200<BR>", 1, 12, 3, 2, 1},
+        {"WARNING - FILE NOT FULLY LOADED", 1, 12, 3, 2, 2},
+        {"<a href=#top>back to Top</a><a name=datfiles011>", 1, 12, 11, 6, 6},
+    };
+    const Export whole = read(report, "whole");
+    ASSERT_FALSE(whole.json.is_discarded());
+    for (const Cut& cut : cuts) {
+        const std::size_t end = afterLine(report, cut.after);
+        ASSERT_NE(end, std::string::npos) << cut.after;
+        // At the line's end, and in the middle of the line after it.
+        for (const std::size_t at : {end, end + (report.find("\r\n", end) - end) / 2}) {
+            SCOPED_TRACE(std::string(cut.after) + " at " + std::to_string(at));
+            const Export part = read(report.substr(0, at), "cut" + std::to_string(at));
+            ASSERT_FALSE(part.json.is_discarded()) << part.errors;
+            EXPECT_EQ(part.status, cut.status);
+            EXPECT_FALSE(part.json["complete"]);
+            const json& folders = part.json["folders"];
+            EXPECT_EQ(count(part.json, [](const json& f) { return f["number"] > 0; }),
+                      std::max(cut.listed, cut.blocks));
+            EXPECT_EQ(count(part.json, [](const json& f) { return f.contains("files"); }),
+                      cut.blocks);
+            int embedded = 0, wholeOnes = 0;
+            for (std::size_t f = 0; f < folders.size(); ++f) {
+                const json& full = whole.json["folders"][f];
+                EXPECT_EQ(folders[f]["path"], full["path"]);
+                if (!folders[f].contains("files"))
+                    continue;
+                const json& rows = folders[f]["files"];
+                for (std::size_t r = 0; r < rows.size(); ++r)
+                    EXPECT_EQ(rows[r], full["files"][r]);
+                for (std::size_t e = 0; e < folders[f]["embedded"].size(); ++e) {
+                    const json& text = folders[f]["embedded"][e];
+                    ++embedded;
+                    if (text["complete"]) {
+                        ++wholeOnes;
+                        EXPECT_EQ(text, full["embedded"][e]);
+                    }
+                }
+            }
+            EXPECT_EQ(embedded, cut.embedded);
+            EXPECT_EQ(wholeOnes, cut.whole);
+        }
+    }
+}
+
+// Rows of reports with a part replaced, and what must come out of each.
+TEST_P(ReportReading, AReportThatImitatesItsOwnMarkupOrLostItsCodePageReadsRight) {
+    const std::string setupText = "[Setup]<BR>\r\nPath=C:\\Morva<BR>\r\nName=<Morva & Co><BR>\r\n";
+    ASSERT_NE(report.find(setupText), std::string::npos);
+    struct Row {
+        const char* what;
+        std::string from, to;
+        std::vector<std::string> options;
+        std::function<void(const Export&)> expect;
+    };
+    const Row rows[] = {
+        {"a configuration text that holds the report's own lines stays text",
+         setupText,
+         "<a name=files3><H1><BR>\r\nWARNING - FILE NOT FULLY LOADED (maxLines = 400<BR>\r\n"
+         "</td></tr></TABLE><BR>\r\n<BR>\r\n",
+         {},
+         [](const Export& e) {
+             const json text = e.json["folders"][0]["embedded"][0];
+             EXPECT_EQ(text["text"],
+                       "<a name=files3><H1>\nWARNING - FILE NOT FULLY LOADED (maxLines = "
+                       "400\n</td></tr></TABLE>\n\n");
+             EXPECT_EQ(text["cut"], false);
+             EXPECT_EQ(e.json["problemCount"], 14);  // the golden report's masks, as before
+         }},
+        {"markup that a browser would run is flagged",
+         setupText,
+         "<script>alert(1)</script><BR>\r\n<img src=x onerror=alert(1)><BR>\r\n",
+         {},
+         [](const Export& e) {
+             EXPECT_EQ(e.json["folders"][0]["embedded"][0]["activeMarkup"],
+                       json({"script-element", "event-handler"}));
+         }},
+        {"a heading and a row whose file name holds a line break",
+         "setup.ini</",
+         "set\r\nup.ini</",
+         {},
+         [](const Export& e) {
+             const json& folder = e.json["folders"][0];
+             EXPECT_EQ(folder["files"][0]["name"], "set\nup.ini");
+             EXPECT_EQ(folder["embedded"][0]["name"], "set\r\nup.ini");
+             EXPECT_EQ(folder["embedded"][0]["text"],
+                       "[Setup]\nPath=C:\\Morva\nName=<Morva & Co>\n");
+         }},
+        {"a line longer than any report's is read up to its bound",
+         setupText,
+         std::string(5 * 1024 * 1024, 'x') + "<BR>\r\n" + setupText,
+         {},
+         [](const Export& e) {
+             // Without its "<BR>" the line ends the text; the reading goes on after it.
+             const json& text = e.json["folders"][0]["embedded"][0];
+             EXPECT_EQ(text["lines"], 0);
+             EXPECT_EQ(text["complete"], false);
+             EXPECT_EQ(e.json["folders"][2]["embedded"][0]["name"], "app.log");
+             EXPECT_NE(e.errors.find("longer than any line of a report"), std::string::npos);
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const Export e = read(replaced(report, row.from, row.to),
+                              "row" + std::to_string(&row - rows), row.options);
+        ASSERT_FALSE(e.json.is_discarded()) << e.errors;
+        EXPECT_EQ(e.status, 1);  // the golden reports' masks cannot be read
+        row.expect(e);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPlatforms, ReportReading, testing::Values("linux", "win32"));
+
+// A Windows report from a machine in code page 1251 reads right when the code page is named;
+// without it, its lines that are not UTF-8 are read in code page 1252.
+TEST(ReportCodePage, ACyrillicReportReadsInItsCodePageWhenItIsNamed) {
+    TempFolder temp;
+    const std::string privet = "\xCF\xF0\xE8\xE2\xE5\xF2";  // "Привет" in code page 1251
+    const std::string report = temp.write("report.htm", replaced(golden("win32"),
+                                                                 "\xDCnic\xF8"
+                                                                 "de",
+                                                                 privet));
+    const Export named = exportReport(report, "named", {"--code-page", "1251"});
+    const Export guessed = exportReport(report, "guessed");
+    EXPECT_EQ(named.json["folders"][4]["path"], "{TEMP}\\install\\morva\\bin\\logs\\data\\Привет");
+    EXPECT_EQ(guessed.json["folders"][4]["path"],
+              "{TEMP}\\install\\morva\\bin\\logs\\data\\Ïðèâåò");
+    EXPECT_EQ(exportReport(report, "unknown", {"--code-page", "99999"}).status, 2);
+}
+
+TEST(ReportCodePage, WhatIsNoReportGivesStatusTwo) {
+    TempFolder temp;
+    EXPECT_EQ(exportReport(temp.write("notes.txt", "hello\r\nworld\r\n"), "text").status, 2);
+    EXPECT_EQ(exportReport(temp.file("missing.htm"), "missing").status, 2);
+}
+
+// The markup a browser would run, read as its tokenizer reads it.
+TEST(ActiveMarkup, EachKindIsFoundAndHarmlessTextIsNot) {
+    const std::pair<std::vector<std::string>, unsigned> rows[] = {
+        {{"a < b and c > d", "onerror=1 outside a tag"}, 0},
+        {{"<SCRIPT src=x>"}, kScriptElement},
+        {{"<img src=x onerror = \"alert(1)\">"}, kEventHandler},
+        {{"<svg/onload=alert(1)>"}, kEventHandler},
+        {{"<img src=x/onerror=alert(1)>"}, 0},  // the unquoted value runs on to "("
+        {{"<img src=\"x", "\" onerror=alert(1)>"}, kEventHandler},  // the quote spans the lines
+        {{"<img src=x", "onerror=alert(1)>"}, 0},  // the report's "<BR>" ends the tag
+        {{"<iframe src=x>", "<object data=x>"}, kFrameOrObject},
+        {{"<a href=\" jav&#x61;script:alert(1)\">"}, kScriptLink},
+        {{"<a href=\"java\tscript:x\">"}, kScriptLink},
+        {{"<a href=\"https://example.com/javascript:x\">"}, 0},
+    };
+    for (const auto& [lines, expected] : rows) {
+        ActiveMarkupScanner scanner;
+        for (const std::string& line : lines)
+            scanner.scan(line);
+        EXPECT_EQ(scanner.found(), expected) << lines[0];
+    }
+}
+
+}  // namespace
