@@ -3,10 +3,12 @@
 #include <memory>
 #include <ostream>
 
+#include "inspect/comparison_output.h"
 #include "inspect/json_export.h"
 #include "inspect/json_writer.h"
 #include "inspect/output.h"
 #include "inspect/problems.h"
+#include "inspect/report_index.h"
 #include "inspect/report_reader.h"
 #include "toolkit/log.h"
 #include "toolkit/os/code_page_decode.h"
@@ -20,21 +22,31 @@ constexpr int kUnreadable = 2;
 void printUsage(std::ostream& out) {
     const std::string name = programIdentity().EXEName;
     out << "Usage: " << name << " json [--code-page N] [-o FILE] REPORT\n"
+        << "       " << name << " compare [--json] [--code-page N] [-o FILE] OLD NEW\n"
         << "       " << name << " --version | --help\n"
         << "\n"
-        << "Reads a report that ConfigReport wrote, on Windows or on Linux.\n"
+        << "Reads reports that ConfigReport wrote, on Windows or on Linux.\n"
         << "\n"
-        << "  json   writes the report's content as JSON (UTF-8): the tool and the report's\n"
-        << "         time, the machine, its drives and processes, and every folder with its\n"
-        << "         files and the text of its embedded files. An embedded text that holds\n"
-        << "         markup a browser would run is flagged. Exit status: 0 when the report\n"
-        << "         was read whole, 1 when parts of it could not be read (each told on\n"
-        << "         standard error with its line), 2 when nothing of it could be read.\n"
+        << "  json     writes the report's content as JSON (UTF-8): the tool and the\n"
+        << "           report's time, the machine, its drives and processes, and every\n"
+        << "           folder with its files and the text of its embedded files. An\n"
+        << "           embedded text that holds markup a browser would run is flagged.\n"
+        << "           Exit status: 0 when the report was read whole, 1 when parts of it\n"
+        << "           could not be read (each told on standard error with its line), 2\n"
+        << "           when nothing of it could be read.\n"
+        << "\n"
+        << "  compare  writes one HTML page of what changed from OLD to NEW: a summary by\n"
+        << "           kind, then the machine facts, drives, processes and folders that\n"
+        << "           differ, each folder's files added, removed or changed, and the lines\n"
+        << "           that changed in each embedded file. --json writes the same as JSON.\n"
+        << "           Exit status: 0 when the reports agree (the page says so in one\n"
+        << "           line), 1 when they differ, 2 when one of them could not be read.\n"
         << "\n"
         << "  -o FILE         write to FILE instead of standard output\n"
         << "  --code-page N   read the report in Windows code page N (1251, for one); without\n"
         << "                  it a line is read as UTF-8 where it is valid UTF-8, else as\n"
         << "                  Windows-1252\n"
+        << "  --json          (compare) write JSON instead of HTML\n"
         << "  --version       print this program's name and version\n"
         << "  --help          show this text\n";
 }
@@ -47,6 +59,7 @@ struct Options {
     std::vector<std::string> reports;
     std::string outputFile;
     TextDecoding decoding;
+    bool json = false;
 };
 
 // Fills `options`; Action::Wrong, after telling why on `err`, when the arguments are not
@@ -79,7 +92,9 @@ Action parseArguments(const std::vector<std::string>& arguments, Options& option
             }
             options.decoding.codePage =
                 codePage == kUtf8CodePage ? 0 : static_cast<unsigned>(codePage);
-        } else if (options.command.empty() && argument == "json") {
+        } else if (argument == "--json") {
+            options.json = true;
+        } else if (options.command.empty() && (argument == "json" || argument == "compare")) {
             options.command = argument;
         } else if (!options.command.empty() && (argument.empty() || argument[0] != '-')) {
             options.reports.push_back(argument);
@@ -89,7 +104,9 @@ Action parseArguments(const std::vector<std::string>& arguments, Options& option
             return Action::Wrong;
         }
     }
-    if (options.command.empty() || options.reports.size() != 1) {
+    const std::size_t reports = options.command == "compare" ? 2 : 1;
+    if (options.command.empty() || options.reports.size() != reports ||
+        (options.json && options.command != "compare")) {
         printUsage(err);
         return Action::Wrong;
     }
@@ -137,6 +154,39 @@ int exportJson(const Options& options, std::ostream& out, std::ostream& err) {
     return outcome.whole ? kAgree : 1;
 }
 
+// Reads a report into `index`; false when nothing of it could be read.
+bool indexReport(const std::string& report, const TextDecoding& decoding, ReportIndex& index,
+                 std::ostream& err) {
+    index.fileName = report;
+    index.decoding = decoding;
+    Problems problems;
+    IndexBuilder builder(index);
+    const ReadOutcome outcome = readReport(report, decoding, builder, problems);
+    tellProblems(report, problems, err);
+    return outcome.usable;
+}
+
+int compare(const Options& options, std::ostream& out, std::ostream& err) {
+    ReportIndex before, after;
+    if (!indexReport(options.reports[0], options.decoding, before, err) ||
+        !indexReport(options.reports[1], options.decoding, after, err))
+        return kUnreadable;
+    const std::unique_ptr<Output> output = openOutput(options, out, err);
+    if (!output)
+        return kUnreadable;
+    const Comparison comparison = compareReports(before, after);
+    const ComparedReports reports{before, after, comparison};
+    if (options.json)
+        writeComparisonJson(reports, *output);
+    else
+        writeComparisonPage(reports, *output);
+    if (!output->finish()) {
+        err << "Cannot write the comparison: " << output->error() << "\n";
+        return kUnreadable;
+    }
+    return comparison.agree() ? kAgree : 1;
+}
+
 }  // namespace
 
 int runInspect(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -155,5 +205,6 @@ int runInspect(const std::vector<std::string>& arguments, std::ostream& out, std
         case Action::Run:
             break;
     }
-    return exportJson(options, out, err);
+    return options.command == "compare" ? compare(options, out, err)
+                                        : exportJson(options, out, err);
 }

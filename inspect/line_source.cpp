@@ -16,8 +16,9 @@ constexpr std::size_t kSmallestPieceBytes = 64 * 1024;
 ReportLineSource::ReportLineSource(osfs::File& file, TextDecoding decoding)
     : file_(file), decoding_(decoding) {}
 
-void ReportLineSource::seek(std::uint64_t offset, std::uint64_t number) {
+void ReportLineSource::seek(std::uint64_t offset, std::uint64_t number, std::uint64_t end) {
     bufferOffset_ = offset;
+    stopAt_ = end;
     nextNumber_ = number;
     pos_ = end_ = scanned_ = 0;
     eof_ = failed_ = false;
@@ -49,14 +50,19 @@ bool ReportLineSource::fill() {
         pos_ = 0;
     }
     // A small report is read in a piece of its own size, not one of a large report's.
+    const std::uint64_t at = bufferOffset_ + end_;
     const std::uint64_t size = file_.size() > 0 ? static_cast<std::uint64_t>(file_.size()) : 0;
-    const std::uint64_t left = size > bufferOffset_ + end_ ? size - bufferOffset_ - end_ : 0;
+    const std::uint64_t left = size > at ? size - at : 0;
     const std::size_t piece =
         static_cast<std::size_t>(std::clamp<std::uint64_t>(left, kSmallestPieceBytes, kPieceBytes));
     if (buffer_.size() < end_ + piece)
         buffer_.resize(end_ + piece);
-    const long long count = file_.readAt(static_cast<std::int64_t>(bufferOffset_ + end_),
-                                         buffer_.data() + end_, buffer_.size() - end_);
+    const std::uint64_t wanted =
+        std::min<std::uint64_t>(buffer_.size() - end_, stopAt_ > at ? stopAt_ - at : 0);
+    const long long count = wanted == 0
+                                ? 0
+                                : file_.readAt(static_cast<std::int64_t>(at), buffer_.data() + end_,
+                                               static_cast<std::size_t>(wanted));
     failed_ = count < 0;
     eof_ = count <= 0;
     if (count > 0)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -39,8 +40,9 @@ public:
     bool next(ReportLine& line);
     bool failed() const { return failed_; }
 
-    // Goes on reading at `offset`, the start of line `number` as an earlier reading found it.
-    void seek(std::uint64_t offset, std::uint64_t number);
+    // Goes on reading at `offset`, the start of line `number` as an earlier reading found it,
+    // and reads no further than `end`.
+    void seek(std::uint64_t offset, std::uint64_t number, std::uint64_t end);
 
 private:
     // Reads more of the file behind the bytes not yet handed out; false when nothing came.
@@ -58,6 +60,7 @@ private:
     std::size_t scanned_ = 0;         // where the search for the next CR LF goes on
     std::uint64_t bufferOffset_ = 0;  // the file offset of buffer_[0]
     std::uint64_t nextNumber_ = 1;
+    std::uint64_t stopAt_ = std::numeric_limits<std::uint64_t>::max();  // where reading stops
     bool eof_ = false;
     bool failed_ = false;
     std::string scratch_;

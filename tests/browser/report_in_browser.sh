@@ -8,13 +8,7 @@
 #   report_in_browser.sh win32 BATCH WORK WINE_RUN   (WINEPREFIX set, Wine started)
 set -euo pipefail
 platform=$1 batch=$2 work=$3 wine_run=${4:-}
-
-# Chromium reserves far more address space than it uses; under a limit on it (as a test
-# harness may set) the browser aborts at start, so the test is skipped rather than failed.
-if [ "$(ulimit -v)" != unlimited ]; then
-    echo "skipped: address space limited to $(ulimit -v) KiB, too little for Chromium"
-    exit 77
-fi
+source "$(dirname "$0")/headless_chromium.sh"
 
 rm -rf "$work"
 mkdir -p "$work/tool"
@@ -47,17 +41,7 @@ if ! "${run[@]}" >"$work/batch.out" 2>"$work/batch.err"; then
     cat "$work/batch.err"
     exit 1
 fi
-report="$work/tool/morvasoftware_bug_report.htm"
-# --dump-dom prints the page as the browser parsed it, so its text shows how the page's bytes
-# were decoded.
-chromium --headless=new --no-sandbox --disable-gpu --user-data-dir="$work/chromium" \
-    --dump-dom "file://$report" >"$work/dom.htm" 2>"$work/chromium.log"
-
-failed=0
-complain() {
-    echo "$*"
-    failed=1
-}
+dump_dom "$work/tool/morvasoftware_bug_report.htm" "$work"
 
 for text in "${expected[@]}"; do
     grep -qF -- "$text" "$work/dom.htm" || complain "not shown: $text"

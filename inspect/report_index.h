@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "inspect/listed_folders.h"
+#include "inspect/report_records.h"
+#include "inspect/text_decoding.h"
+
+// An embedded file as an index keeps it: where its text stands in the report and a hash of
+// the text, not the text itself.
+struct IndexedText {
+    EmbeddedStart start;
+    EmbeddedEnd end;
+    std::uint64_t hash = 0;
+};
+
+struct IndexedFolder {
+    ListedFolder folder;  // ticked without a block when the report lacks the folder's block
+    bool hasBlock = false;
+    std::vector<FileRowRecord> files;
+    bool filesCut = false;
+    std::vector<IndexedText> texts;
+};
+
+// What a comparison needs of a report, in its order: everything but the embedded texts, which
+// are read again from the report where they differ, so that two reports of hundreds of
+// megabytes can be compared in bounded memory.
+struct ReportIndex {
+    std::string fileName;
+    TextDecoding decoding;
+    PageRecord page;
+    MachineRecord machine;
+    std::vector<DriveRecord> drives;
+    std::vector<std::string> processes;
+    ListEnd processesEnd;
+    std::vector<IndexedFolder> folders;  // every listed folder once, in the list's order
+    bool whole = false;
+};
+
+// Builds a ReportIndex from a report's records.
+class IndexBuilder : public ReportSink {
+public:
+    explicit IndexBuilder(ReportIndex& index) : index_(index) {}
+
+    void page(const PageRecord& page) override { index_.page = page; }
+    void listedFolder(const ListedFolder& folder) override { listed_.add(folder); }
+    void machine(const MachineRecord& machine) override { index_.machine = machine; }
+    void drive(const DriveRecord& drive) override { index_.drives.push_back(drive); }
+    void process(std::string_view path) override { index_.processes.emplace_back(path); }
+    void processesEnd(const ListEnd& end) override { index_.processesEnd = end; }
+    void folder(const FolderRecord& folder) override;
+    void fileRow(const FileRowRecord& row) override { block().files.push_back(row); }
+    void fileTableEnd(const ListEnd& end) override { block().filesCut = end.cut; }
+    void embeddedStart(const EmbeddedStart& start) override;
+    void embeddedLine(std::string_view text) override;
+    void embeddedEnd(const EmbeddedEnd& end) override;
+    void end(bool whole) override;
+
+private:
+    IndexedFolder& block() { return index_.folders.back(); }
+    void addListed(const ListedFolder& folder);
+
+    ReportIndex& index_;
+    ListedFolders listed_;
+    IndexedText text_;
+};
+
+// The hash of a text, line by line, as IndexBuilder takes it.
+std::uint64_t addLineToHash(std::uint64_t hash, std::string_view line);

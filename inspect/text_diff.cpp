@@ -1,0 +1,67 @@
+#include "inspect/text_diff.h"
+
+#include <dtl/dtl.hpp>
+
+#include "inspect/line_source.h"
+#include "report/report_text.h"
+#include "toolkit/os/file_system.h"
+
+namespace {
+
+DiffHunk::Line diffLine(const std::pair<std::string, dtl::elemInfo>& element) {
+    const char change = element.second.type == dtl::SES_ADD      ? '+'
+                        : element.second.type == dtl::SES_DELETE ? '-'
+                                                                 : ' ';
+    return {change, element.first};
+}
+
+}  // namespace
+
+std::vector<DiffHunk> diffLines(const std::vector<std::string>& before,
+                                const std::vector<std::string>& after) {
+    dtl::Diff<std::string> diff(before, after);
+    // Keeps the memory of the edit path bounded on long texts, at the cost of a longer diff.
+    diff.onHuge();
+    diff.compose();
+    diff.composeUnifiedHunks();
+    std::vector<DiffHunk> hunks;
+    for (const auto& found : diff.getUniHunks()) {
+        DiffHunk hunk{found.a, found.b, found.c, found.d, {}};
+        for (const auto* part : {&found.common[0], &found.change, &found.common[1]}) {
+            for (const auto& element : *part)
+                hunk.lines.push_back(diffLine(element));
+        }
+        hunks.push_back(std::move(hunk));
+    }
+    return hunks;
+}
+
+EmbeddedTextReader::EmbeddedTextReader(const ReportIndex& index)
+    : file_(std::make_unique<osfs::File>()) {
+    file_->open(index.fileName, osfs::OpenMode::Read);
+    source_ = std::make_unique<ReportLineSource>(*file_, index.decoding);
+}
+
+EmbeddedTextReader::~EmbeddedTextReader() = default;
+
+std::vector<std::string> EmbeddedTextReader::lines(const IndexedText& text) {
+    const std::string lineBreak = reporttext::kBreak;
+    source_->seek(text.start.textOffset, text.start.textLine, text.end.textEnd);
+    std::vector<std::string> lines;
+    ReportLine line;
+    while (lines.size() < text.end.lines && source_->next(line)) {
+        std::string_view content = line.text;
+        if (content.size() >= lineBreak.size() &&
+            content.substr(content.size() - lineBreak.size()) == lineBreak)
+            content.remove_suffix(lineBreak.size());
+        lines.emplace_back(content);
+    }
+    return lines;
+}
+
+std::vector<DiffHunk> changedLines(const TextChange& change, EmbeddedTextReader& before,
+                                   EmbeddedTextReader& after) {
+    return diffLines(
+        change.before != nullptr ? before.lines(*change.before) : std::vector<std::string>(),
+        change.after != nullptr ? after.lines(*change.after) : std::vector<std::string>());
+}
