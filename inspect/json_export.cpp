@@ -228,8 +228,7 @@ void JsonExport::embeddedStart(const EmbeddedStart& start) {
 }
 
 void JsonExport::embeddedLine(std::string_view text) {
-    json_.stringPiece(text);
-    json_.stringPiece("\n");
+    json_.stringLine(text);
 }
 
 void JsonExport::embeddedEnd(const EmbeddedEnd& end) {

@@ -2,64 +2,41 @@
 
 #include <cstring>
 
+#include "inspect/byte_scan.h"
 #include "inspect/output.h"
 
 namespace {
 
 constexpr std::size_t kBufferBytes = 1024 * 1024;
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-
-// Whether any byte of the word is zero, or is below 0x20 (exact, as in "Bit Twiddling Hacks").
-std::uint64_t hasZero(std::uint64_t word) {
-    return (word - kOnes) & ~word & kHighBits;
-}
-std::uint64_t hasBelowSpace(std::uint64_t word) {
-    return (word - kOnes * 0x20) & ~word & kHighBits;
-}
-
-// Whether any of the eight bytes must be escaped: a quote, a backslash or a control character.
-bool needsEscape(std::uint64_t word) {
-    return hasZero(word ^ (kOnes * '"')) | hasZero(word ^ (kOnes * '\\')) | hasBelowSpace(word);
-}
-
-bool needsEscape(char c) {
-    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
-}
-
-// The length of the run at the start of `text` that needs no escape.
-std::size_t plainRun(std::string_view text) {
-    std::size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + at, 8);
-        if (needsEscape(word))
-            break;
-    }
-    while (at < text.size() && !needsEscape(text[at]))
-        ++at;
-    return at;
-}
 
 }  // namespace
 
-JsonWriter::JsonWriter(Output& output) : output_(output) {
-    buffer_.reserve(kBufferBytes + 64 * 1024);
-}
+JsonWriter::JsonWriter(Output& output)
+    : output_(output), buffer_(std::make_unique<char[]>(kBufferBytes)) {}
 
-void JsonWriter::raw(std::string_view text) {
-    buffer_.append(text);
-}
-
-void JsonWriter::flushWhenFull() {
-    if (buffer_.size() >= kBufferBytes)
+void JsonWriter::put(std::string_view text) {
+    if (used_ + text.size() > kBufferBytes) {
         flush();
+        // A piece larger than the buffer goes out as it is.
+        if (text.size() > kBufferBytes) {
+            failed_ = failed_ || !output_.write(text);
+            return;
+        }
+    }
+    std::memcpy(buffer_.get() + used_, text.data(), text.size());
+    used_ += text.size();
+}
+
+void JsonWriter::put(char c) {
+    if (used_ == kBufferBytes)
+        flush();
+    buffer_[used_++] = c;
 }
 
 bool JsonWriter::flush() {
-    if (!failed_ && !buffer_.empty())
-        failed_ = !output_.write(buffer_);
-    buffer_.clear();
+    if (!failed_ && used_ > 0)
+        failed_ = !output_.write(std::string_view(buffer_.get(), used_));
+    used_ = 0;
     return !failed_;
 }
 
@@ -70,40 +47,38 @@ void JsonWriter::beforeValue() {
     }
     if (!firstInLevel_.empty()) {
         if (!firstInLevel_.back())
-            buffer_ += ',';
+            put(',');
         firstInLevel_.back() = false;
     }
 }
 
 void JsonWriter::beginObject() {
     beforeValue();
-    buffer_ += '{';
+    put('{');
     firstInLevel_.push_back(true);
 }
 
 void JsonWriter::endObject() {
-    buffer_ += '}';
+    put('}');
     firstInLevel_.pop_back();
-    flushWhenFull();
 }
 
 void JsonWriter::beginArray() {
     beforeValue();
-    buffer_ += '[';
+    put('[');
     firstInLevel_.push_back(true);
 }
 
 void JsonWriter::endArray() {
-    buffer_ += ']';
+    put(']');
     firstInLevel_.pop_back();
-    flushWhenFull();
 }
 
 void JsonWriter::key(std::string_view name) {
     beforeValue();
-    buffer_ += '"';
+    put('"');
     escaped(name);
-    buffer_ += "\":";
+    put("\":");
     afterKey_ = true;
 }
 
@@ -115,62 +90,62 @@ void JsonWriter::string(std::string_view text) {
 
 void JsonWriter::number(std::int64_t value) {
     beforeValue();
-    raw(std::to_string(value));
+    put(std::to_string(value));
 }
 
 void JsonWriter::boolean(bool value) {
     beforeValue();
-    raw(value ? "true" : "false");
+    put(value ? "true" : "false");
 }
 
 void JsonWriter::null() {
     beforeValue();
-    raw("null");
+    put("null");
 }
 
 void JsonWriter::beginString() {
     beforeValue();
-    buffer_ += '"';
+    put('"');
 }
 
-void JsonWriter::stringPiece(std::string_view text) {
+void JsonWriter::stringLine(std::string_view text) {
     escaped(text);
-    flushWhenFull();
+    put("\\n");
 }
 
 void JsonWriter::endString() {
-    buffer_ += '"';
+    put('"');
 }
 
 void JsonWriter::escaped(std::string_view text) {
     static const char kHex[] = "0123456789abcdef";
     for (;;) {
-        const std::size_t run = plainRun(text);
-        buffer_.append(text.data(), run);
+        const std::size_t run = bytescan::jsonPlainRun(text);
+        put(text.substr(0, run));
         if (run == text.size())
             return;
         const char c = text[run];
         text.remove_prefix(run + 1);
         switch (c) {
             case '"':
-                buffer_ += "\\\"";
+                put("\\\"");
                 break;
             case '\\':
-                buffer_ += "\\\\";
+                put("\\\\");
                 break;
             case '\n':
-                buffer_ += "\\n";
+                put("\\n");
                 break;
             case '\r':
-                buffer_ += "\\r";
+                put("\\r");
                 break;
             case '\t':
-                buffer_ += "\\t";
+                put("\\t");
                 break;
             default: {
                 const auto code = static_cast<unsigned char>(c);
                 const char escape[] = {'\\', 'u', '0', '0', kHex[code >> 4], kHex[code & 15]};
-                buffer_.append(escape, sizeof escape);
+                put(std::string_view(escape, sizeof escape));
             }
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,7 +9,7 @@
 class Output;
 
 // Writes JSON as it goes, compact, into an Output. Texts must be UTF-8. A text may be written
-// in pieces (beginString, stringPiece..., endString), so that a long one is never held whole.
+// line by line (beginString, stringLine..., endString), so that a long one is never held whole.
 // Escaping runs over every byte of a report's embedded texts, so it looks at eight bytes at a
 // time; a general JSON library wrote such texts many times slower (see docs/decisions.md).
 class JsonWriter {
@@ -27,21 +28,23 @@ public:
     void boolean(bool value);
     void null();
     void beginString();
-    void stringPiece(std::string_view text);
+    // A line of the text, and a line feed after it.
+    void stringLine(std::string_view text);
     void endString();
     // Ends the document's line, after its last value.
-    void newline() { buffer_ += '\n'; }
+    void newline() { put('\n'); }
     // Hands what is buffered to the output; false once the output has failed.
     bool flush();
 
 private:
     void beforeValue();
-    void raw(std::string_view text);
+    void put(std::string_view text);
+    void put(char c);
     void escaped(std::string_view text);
-    void flushWhenFull();
 
     Output& output_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
     std::vector<bool> firstInLevel_;  // per open object or array: no element written yet
     bool afterKey_ = false;
     bool failed_ = false;

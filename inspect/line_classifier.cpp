@@ -150,6 +150,9 @@ ClassifiedLine LineClassifier::item(LineRole role, std::string_view line, const 
 }
 
 ClassifiedLine LineClassifier::classify(std::string_view line) {
+    // Most lines of a report are lines of embedded texts: they are told first.
+    if (part_ == Part::EmbeddedText && endsWithBreak(line))
+        return {LineRole::EmbeddedText, section_, nullptr};
     if (pendingEnd_ != nullptr) {
         // A table row cut in its middle by the warning ends there.
         const bool rowCut = pendingRow_ && isCutWarning(line);
@@ -367,7 +370,7 @@ ClassifiedLine LineClassifier::inEmbeddedFile(std::string_view line) {
             part_ = Part::Section;
             return elsewhere(line, "the table of an embedded file");
         case Part::EmbeddedText:
-            if (endsWith(line, kBreak))
+            if (endsWithBreak(line))
                 return {LineRole::EmbeddedText, section_, nullptr};
             if (line.empty())
                 return enter(Part::EmbeddedClose, LineRole::EmbeddedEnd, section_);

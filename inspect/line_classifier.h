@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -81,6 +82,19 @@ private:
     bool pendingRow_ = false;  // the pending value is a file table row
     int pendingLines_ = 0;
 };
+
+// Whether the line ends with the report's "<BR>", as every line of an embedded text does; told
+// character by character, since it is asked of nearly every line.
+inline bool endsWithBreak(std::string_view line) {
+    const std::size_t n = line.size();
+    return n >= 4 && line[n - 4] == '<' && line[n - 3] == 'B' && line[n - 2] == 'R' &&
+           line[n - 1] == '>';
+}
+
+// The line without the "<BR>" at its end, where it has one.
+inline std::string_view withoutBreak(std::string_view line) {
+    return endsWithBreak(line) ? line.substr(0, line.size() - 4) : line;
+}
 
 // True for a cut warning: the warning's text and its cap, nothing else; `cap` receives the cap.
 bool isCutWarning(std::string_view line, int* cap = nullptr);

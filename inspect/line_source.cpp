@@ -1,123 +1,135 @@
 #include "inspect/line_source.h"
 
-#include <algorithm>
-#include <cstring>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
-#include "toolkit/os/file_system.h"
+// The thread that fills batches ahead of the reader. A few batches go round: the thread fills
+// a free one and queues it; the reader takes the oldest and gives it back once its lines are
+// handed out. So the memory stays that of a few pieces of the file.
+class ReportLineSource::ReadAhead {
+public:
+    explicit ReadAhead(LineSplitter& splitter) : batches_(kBatches) {
+        for (LineBatch& batch : batches_)
+            free_.push_back(&batch);
+        thread_ = std::thread([this, &splitter] { fillAll(splitter); });
+    }
+    ~ReadAhead() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+    // The next filled batch, oldest first; null when the file has no more lines.
+    LineBatch* take() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return !filled_.empty() || finished_; });
+        if (filled_.empty())
+            return nullptr;
+        LineBatch* batch = filled_.front();
+        filled_.pop_front();
+        return batch;
+    }
+    // Whether the file ended because it could not be read further; known once take() has
+    // answered null.
+    bool failed() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return failed_;
+    }
+    void giveBack(LineBatch* batch) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            free_.push_back(batch);
+        }
+        changed_.notify_all();
+    }
 
-namespace {
+private:
+    static constexpr std::size_t kBatches = 3;
 
-// Large pieces keep the calls to the system few: a report can be hundreds of megabytes.
-constexpr std::size_t kPieceBytes = 2 * 1024 * 1024;
-constexpr std::size_t kSmallestPieceBytes = 64 * 1024;
+    void fillAll(LineSplitter& splitter) {
+        for (;;) {
+            LineBatch* batch = nullptr;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                changed_.wait(lock, [this] { return !free_.empty() || stop_; });
+                if (stop_)
+                    return;
+                batch = free_.front();
+                free_.pop_front();
+            }
+            const bool filled = splitter.fill(*batch);
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                if (filled)
+                    filled_.push_back(batch);
+                else
+                    free_.push_back(batch);
+                finished_ = !filled || batch->last;
+                failed_ = splitter.failed();
+            }
+            changed_.notify_all();
+            if (finished_)
+                return;
+        }
+    }
 
-}  // namespace
+    std::vector<LineBatch> batches_;
+    std::deque<LineBatch*> free_;
+    std::deque<LineBatch*> filled_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool stop_ = false;
+    bool finished_ = false;
+    bool failed_ = false;
+    std::thread thread_;
+};
 
-ReportLineSource::ReportLineSource(osfs::File& file, TextDecoding decoding)
-    : file_(file), decoding_(decoding) {}
+ReportLineSource::ReportLineSource(osfs::File& file, TextDecoding decoding, bool readAhead)
+    : splitter_(file, decoding) {
+    if (readAhead)
+        readAhead_ = std::make_unique<ReadAhead>(splitter_);
+}
+
+ReportLineSource::~ReportLineSource() = default;
 
 void ReportLineSource::seek(std::uint64_t offset, std::uint64_t number, std::uint64_t end) {
-    bufferOffset_ = offset;
-    stopAt_ = end;
-    nextNumber_ = number;
-    pos_ = end_ = scanned_ = 0;
-    eof_ = failed_ = false;
+    splitter_.seek(offset, number, end);
+    batch_ = nullptr;
+    nextLine_ = 0;
+    ended_ = failed_ = false;
 }
 
-std::size_t ReportLineSource::lineEnd(std::size_t from) const {
-    const char* data = buffer_.data();
-    while (from < end_) {
-        const void* found = std::memchr(data + from, '\n', end_ - from);
-        if (found == nullptr)
-            return end_;
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(found) - data);
-        if (at > pos_ && data[at - 1] == '\r')
-            return at - 1;
-        from = at + 1;
+bool ReportLineSource::nextBatch() {
+    if (readAhead_) {
+        if (batch_ != nullptr)
+            readAhead_->giveBack(batch_);
+        batch_ = ended_ ? nullptr : readAhead_->take();
+    } else {
+        batch_ = !ended_ && splitter_.fill(ownBatch_) ? &ownBatch_ : nullptr;
     }
-    return end_;
-}
-
-bool ReportLineSource::fill() {
-    if (eof_ || failed_)
+    nextLine_ = 0;
+    if (batch_ == nullptr) {
+        ended_ = true;
+        failed_ = readAhead_ ? readAhead_->failed() : splitter_.failed();
         return false;
-    // The bytes not yet handed out move to the front, behind them comes the next piece.
-    if (pos_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
-        bufferOffset_ += pos_;
-        end_ -= pos_;
-        scanned_ -= pos_;
-        pos_ = 0;
     }
-    // A small report is read in a piece of its own size, not one of a large report's.
-    const std::uint64_t at = bufferOffset_ + end_;
-    const std::uint64_t size = file_.size() > 0 ? static_cast<std::uint64_t>(file_.size()) : 0;
-    const std::uint64_t left = size > at ? size - at : 0;
-    const std::size_t piece =
-        static_cast<std::size_t>(std::clamp<std::uint64_t>(left, kSmallestPieceBytes, kPieceBytes));
-    if (buffer_.size() < end_ + piece)
-        buffer_.resize(end_ + piece);
-    const std::uint64_t wanted =
-        std::min<std::uint64_t>(buffer_.size() - end_, stopAt_ > at ? stopAt_ - at : 0);
-    const long long count = wanted == 0
-                                ? 0
-                                : file_.readAt(static_cast<std::int64_t>(at), buffer_.data() + end_,
-                                               static_cast<std::size_t>(wanted));
-    failed_ = count < 0;
-    eof_ = count <= 0;
-    if (count > 0)
-        end_ += static_cast<std::size_t>(count);
-    return count > 0;
-}
-
-void ReportLineSource::skipRestOfLine() {
-    for (;;) {
-        const std::size_t end = lineEnd(scanned_);
-        if (end < end_) {
-            pos_ = scanned_ = end + 2;
-            return;
-        }
-        // Everything but a last CR, whose LF may come with the next piece, is dropped.
-        const std::size_t keep = end_ > pos_ && buffer_[end_ - 1] == '\r' ? end_ - 1 : end_;
-        pos_ = scanned_ = keep;
-        if (!fill())
-            return;
-    }
+    ended_ = batch_->last;
+    return true;
 }
 
 bool ReportLineSource::next(ReportLine& line) {
-    for (;;) {
-        const std::size_t end = lineEnd(scanned_);
-        std::size_t length = end - pos_;
-        const bool found = end < end_;
-        const bool tooLong = length >= kMaxReportLineBytes;
-        if (!found && !tooLong && fill())
-            continue;
-        // The CR of a line that the file cuts off between CR and LF is no part of it.
-        if (!found && length > 0 && !tooLong && buffer_[end - 1] == '\r')
-            --length;
-        if (!found && length == 0 && pos_ == end_)
-            return false;
-        line.number = nextNumber_++;
-        line.offset = bufferOffset_ + pos_;
-        line.ended = found && !tooLong;
-        line.cut = tooLong;
-        if (tooLong)
-            length = kMaxReportLineBytes;
-        line.text =
-            decodeLine(decoding_, std::string_view(buffer_.data() + pos_, length), scratch_);
-        if (tooLong) {
-            // The rest of the line is dropped; what was handed out stays where it is, in front
-            // of the bytes that the next read may move.
-            scratch_.assign(line.text);
-            line.text = scratch_;
-            pos_ += length;
-            scanned_ = pos_;
-            skipRestOfLine();
-        } else {
-            pos_ = scanned_ = found ? end + 2 : end_;
-        }
-        line.nextOffset = bufferOffset_ + pos_;
-        return true;
-    }
+    if ((batch_ == nullptr || nextLine_ == batch_->lines.size()) && !nextBatch())
+        return false;
+    const LineBatch::Line& found = batch_->lines[nextLine_];
+    line.text = batch_->text(found);
+    line.number = batch_->firstNumber + nextLine_++;
+    line.offset = batch_->offset + found.rawStart;
+    line.nextOffset = batch_->offset + found.next;
+    line.ended = found.ended;
+    line.cut = found.cut;
+    return true;
 }

@@ -2,10 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <limits>
-#include <string>
+#include <memory>
 #include <string_view>
 
+#include "inspect/line_batches.h"
 #include "inspect/text_decoding.h"
 
 namespace osfs {
@@ -22,17 +22,13 @@ struct ReportLine {
     bool cut = false;              // longer than kMaxReportLineBytes: `text` holds only its start
 };
 
-// The longest line a report can hold is an embedded file's text of 1 MiB on one line; a line
-// longer than this is no line of a report, and only its start is handed out, so that a damaged
-// file cannot make the reader hold it whole.
-constexpr std::size_t kMaxReportLineBytes = 4 * 1024 * 1024;
-
-// Reads a report's lines from an open file, in large pieces. A report ends every line with
-// CR LF; a lone LF or CR inside a line is part of it (a Windows report keeps a file's lone LF
-// in its line). Each line is turned into UTF-8 as `decoding` says.
+// Hands out a report's lines one at a time (see LineSplitter for what a line is). Reading a
+// whole report, it can read ahead on a thread of its own: the file's next pieces are read,
+// split and turned into UTF-8 while the lines before are used, on another core.
 class ReportLineSource {
 public:
-    ReportLineSource(osfs::File& file, TextDecoding decoding);
+    ReportLineSource(osfs::File& file, TextDecoding decoding, bool readAhead = false);
+    ~ReportLineSource();
     ReportLineSource(const ReportLineSource&) = delete;
     ReportLineSource& operator=(const ReportLineSource&) = delete;
 
@@ -41,27 +37,19 @@ public:
     bool failed() const { return failed_; }
 
     // Goes on reading at `offset`, the start of line `number` as an earlier reading found it,
-    // and reads no further than `end`.
+    // and reads no further than `end`. Only for a source that does not read ahead.
     void seek(std::uint64_t offset, std::uint64_t number, std::uint64_t end);
 
 private:
-    // Reads more of the file behind the bytes not yet handed out; false when nothing came.
-    bool fill();
-    // The position of the CR of the first CR LF at or after `from`, or end_.
-    std::size_t lineEnd(std::size_t from) const;
-    // Drops the rest of a cut line, up to and with its CR LF.
-    void skipRestOfLine();
+    class ReadAhead;
+    // Moves on to the next batch of lines; false when there is none.
+    bool nextBatch();
 
-    osfs::File& file_;
-    TextDecoding decoding_;
-    std::string buffer_;
-    std::size_t pos_ = 0;  // the bytes not yet handed out are buffer_[pos_, end_)
-    std::size_t end_ = 0;
-    std::size_t scanned_ = 0;         // where the search for the next CR LF goes on
-    std::uint64_t bufferOffset_ = 0;  // the file offset of buffer_[0]
-    std::uint64_t nextNumber_ = 1;
-    std::uint64_t stopAt_ = std::numeric_limits<std::uint64_t>::max();  // where reading stops
-    bool eof_ = false;
+    LineSplitter splitter_;
+    std::unique_ptr<ReadAhead> readAhead_;
+    LineBatch ownBatch_;          // the batch in use without read-ahead
+    LineBatch* batch_ = nullptr;  // the batch whose lines are handed out
+    std::size_t nextLine_ = 0;
+    bool ended_ = false;
     bool failed_ = false;
-    std::string scratch_;
 };

@@ -6,13 +6,6 @@
 
 namespace {
 
-std::string_view withoutBreak(std::string_view text) {
-    const std::string_view lineBreak = reporttext::kBreak;
-    if (text.size() >= lineBreak.size() && text.substr(text.size() - lineBreak.size()) == lineBreak)
-        text.remove_suffix(lineBreak.size());
-    return text;
-}
-
 // Whether a value of this role may go on over further lines (a name holding CR LF).
 bool mayContinue(LineRole role) {
     switch (role) {
@@ -59,6 +52,11 @@ void ReportAssembler::enterStage(Stage stage) {
 }
 
 void ReportAssembler::take(const ReportLine& line, const ClassifiedLine& classified) {
+    // The lines of embedded texts, most of a report, take the shortest way.
+    if (classified.role == LineRole::EmbeddedText && pending_.role == LineRole::Frame) {
+        takeText(line);
+        return;
+    }
     if (classified.role == LineRole::Continuation) {
         if (pending_.role == LineRole::Frame) {
             problem(line.number, "a line that continues no value");
@@ -73,13 +71,7 @@ void ReportAssembler::take(const ReportLine& line, const ClassifiedLine& classif
     completePending();
     const LineRole role = classified.role;
     if (role == LineRole::EmbeddedText) {
-        if (embeddedOpen_) {
-            const std::string_view text = withoutBreak(line.text);
-            ++embedded_.lines;
-            embedded_.textEnd = line.nextOffset;
-            markup_.scan(text);
-            sink_.embeddedLine(text);
-        }
+        takeText(line);
         return;
     }
     // A text ends with the empty line or the cut warning; any other line ends it short (the
@@ -102,6 +94,16 @@ void ReportAssembler::take(const ReportLine& line, const ClassifiedLine& classif
         startEmbedded(line, classified.section);
     else
         handOn(role, line.text, line.number);
+}
+
+void ReportAssembler::takeText(const ReportLine& line) {
+    if (!embeddedOpen_)
+        return;
+    const std::string_view text = withoutBreak(line.text);
+    ++embedded_.lines;
+    embedded_.textEnd = line.nextOffset;
+    markup_.scan(text);
+    sink_.embeddedLine(text);
 }
 
 void ReportAssembler::completePending() {

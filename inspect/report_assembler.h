@@ -29,6 +29,7 @@ private:
     // The order of the report's parts, in which records go out.
     enum class Stage { Page, FolderList, Machine, Drives, Processes, Folders };
     void enterStage(Stage stage);
+    void takeText(const ReportLine& line);
     void completePending();
     void handOn(LineRole role, std::string_view text, std::uint64_t number);
     void takeFact(LineRole role, std::string_view text, std::uint64_t number);

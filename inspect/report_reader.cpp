@@ -35,14 +35,15 @@ ReadOutcome readReport(const std::string& fileName, const TextDecoding& decoding
         problems.note(0, "cannot be opened: " + file.errorDescription());
         return {};
     }
-    ReportLineSource source(file, decoding);
+    ReportLineSource source(file, decoding, true);
     LineClassifier classifier;
     ReportAssembler assembler(sink, problems);
     ReportLine line;
     std::uint64_t lastLine = 0;
     while (source.next(line)) {
         const ClassifiedLine classified = classifier.classify(line.text);
-        noteClassification(line, classified, problems);
+        if (line.cut || !line.ended || classified.expected != nullptr)
+            noteClassification(line, classified, problems);
         assembler.take(line, classified);
         lastLine = line.number;
     }

@@ -134,7 +134,19 @@ std::optional<DateTime> rowDate(std::string_view text) {
 }
 
 std::string isoDateTime(const DateTime& when) {
-    return FormatValue(when, "yyyy-mm-dd") + "T" + FormatValue(when, "hh:mm:ss");
+    // Written by hand: an export writes one for every file of a report.
+    char text[] = "0000-00-00T00:00:00";
+    const auto put = [&text](std::size_t at, int value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10)
+            text[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    };
+    put(0, when.year, 4);
+    put(5, when.month, 2);
+    put(8, when.day, 2);
+    put(11, when.hour, 2);
+    put(14, when.minute, 2);
+    put(17, when.second, 2);
+    return text;
 }
 
 bool readTitle(std::string_view line, std::string& toolFolder) {

@@ -1,28 +1,10 @@
 #include "inspect/text_decoding.h"
 
-#include <cstdint>
-#include <cstring>
+#include "inspect/byte_scan.h"
 
 #include "toolkit/os/code_page_decode.h"
 
 namespace {
-
-constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-
-// The length of the ASCII run at the start of `bytes`, eight bytes at a time: almost every
-// byte of a report is ASCII, and this check runs over all of them.
-std::size_t asciiPrefix(std::string_view bytes) {
-    std::size_t at = 0;
-    for (; at + 8 <= bytes.size(); at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + at, 8);
-        if (word & kHighBits)
-            break;
-    }
-    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80)
-        ++at;
-    return at;
-}
 
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
@@ -59,17 +41,17 @@ std::size_t characterLength(std::string_view bytes, std::size_t at) {
 }  // namespace
 
 bool isAscii(std::string_view bytes) {
-    return asciiPrefix(bytes) == bytes.size();
+    return bytescan::asciiRun(bytes) == bytes.size();
 }
 
 bool isValidUtf8(std::string_view bytes) {
-    for (std::size_t at = asciiPrefix(bytes); at < bytes.size();) {
+    for (std::size_t at = bytescan::asciiRun(bytes); at < bytes.size();) {
         const std::size_t length = characterLength(bytes, at);
         if (length == 0)
             return false;
         at += length;
         if (length > 1)
-            at += asciiPrefix(bytes.substr(at));
+            at += bytescan::asciiRun(bytes.substr(at));
     }
     return true;
 }

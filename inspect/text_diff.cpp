@@ -2,8 +2,8 @@
 
 #include <dtl/dtl.hpp>
 
+#include "inspect/line_classifier.h"
 #include "inspect/line_source.h"
-#include "report/report_text.h"
 #include "toolkit/os/file_system.h"
 
 namespace {
@@ -45,17 +45,11 @@ EmbeddedTextReader::EmbeddedTextReader(const ReportIndex& index)
 EmbeddedTextReader::~EmbeddedTextReader() = default;
 
 std::vector<std::string> EmbeddedTextReader::lines(const IndexedText& text) {
-    const std::string lineBreak = reporttext::kBreak;
     source_->seek(text.start.textOffset, text.start.textLine, text.end.textEnd);
     std::vector<std::string> lines;
     ReportLine line;
-    while (lines.size() < text.end.lines && source_->next(line)) {
-        std::string_view content = line.text;
-        if (content.size() >= lineBreak.size() &&
-            content.substr(content.size() - lineBreak.size()) == lineBreak)
-            content.remove_suffix(lineBreak.size());
-        lines.emplace_back(content);
-    }
+    while (lines.size() < text.end.lines && source_->next(line))
+        lines.emplace_back(withoutBreak(line.text));
     return lines;
 }
 

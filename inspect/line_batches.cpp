@@ -1,0 +1,134 @@
+#include "inspect/line_batches.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "toolkit/os/file_system.h"
+
+namespace {
+
+// Large pieces keep the calls to the system few: a report can be hundreds of megabytes.
+constexpr std::size_t kPieceBytes = 2 * 1024 * 1024;
+constexpr std::size_t kSmallestPieceBytes = 64 * 1024;
+
+// The position of the CR of the first CR LF in the batch's bytes from `from` on, or npos.
+std::size_t lineEnd(const LineBatch& batch, std::size_t from) {
+    const char* data = batch.bytes.data();
+    while (from < batch.size) {
+        const void* found = std::memchr(data + from, '\n', batch.size - from);
+        if (found == nullptr)
+            break;
+        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(found) - data);
+        if (at > 0 && data[at - 1] == '\r')
+            return at - 1;
+        from = at + 1;
+    }
+    return std::string::npos;
+}
+
+}  // namespace
+
+LineSplitter::LineSplitter(osfs::File& file, TextDecoding decoding)
+    : file_(file), decoding_(decoding) {}
+
+void LineSplitter::seek(std::uint64_t offset, std::uint64_t number, std::uint64_t end) {
+    readAt_ = carryOffset_ = offset;
+    nextNumber_ = number;
+    stopAt_ = end;
+    carry_.clear();
+    skipping_ = done_ = failed_ = false;
+}
+
+long long LineSplitter::readPiece(LineBatch& batch) {
+    // A small report is read in a piece of its own size, not one of a large report's.
+    const std::uint64_t size = file_.size() > 0 ? static_cast<std::uint64_t>(file_.size()) : 0;
+    const std::uint64_t left = size > readAt_ ? size - readAt_ : 0;
+    const std::uint64_t wanted =
+        std::min<std::uint64_t>(std::clamp<std::uint64_t>(left, kSmallestPieceBytes, kPieceBytes),
+                                stopAt_ > readAt_ ? stopAt_ - readAt_ : 0);
+    if (wanted == 0)
+        return 0;
+    if (batch.bytes.size() < batch.size + wanted)
+        batch.bytes.resize(batch.size + wanted);
+    const long long count =
+        file_.readAt(static_cast<std::int64_t>(readAt_), batch.bytes.data() + batch.size,
+                     static_cast<std::size_t>(wanted));
+    if (count > 0) {
+        batch.size += static_cast<std::size_t>(count);
+        readAt_ += static_cast<std::uint64_t>(count);
+    }
+    return count;
+}
+
+void LineSplitter::addLine(LineBatch& batch, std::size_t start, std::size_t length,
+                           std::size_t next, bool ended) {
+    if (batch.lines.empty())
+        batch.firstNumber = nextNumber_;
+    ++nextNumber_;
+    const std::string_view bytes(batch.bytes.data() + start, std::min(length, kMaxReportLineBytes));
+    const std::string_view text = decodeLine(decoding_, bytes, scratch_);
+    // Filled where it stands: a line built aside and copied in was a fifth of the reading.
+    LineBatch::Line& line = batch.lines.emplace_back();
+    line.converted = text.data() != bytes.data();
+    line.start = static_cast<std::uint32_t>(line.converted ? batch.decoded.size() : start);
+    line.length = static_cast<std::uint32_t>(text.size());
+    line.rawStart = static_cast<std::uint32_t>(start);
+    line.next = static_cast<std::uint32_t>(next);
+    line.ended = ended;
+    line.cut = length > kMaxReportLineBytes;
+    if (line.converted)
+        batch.decoded.append(text);
+}
+
+bool LineSplitter::fill(LineBatch& batch) {
+    if (batch.bytes.size() < carry_.size())
+        batch.bytes.resize(carry_.size());
+    std::memcpy(batch.bytes.data(), carry_.data(), carry_.size());
+    batch.size = carry_.size();
+    carry_.clear();
+    batch.decoded.clear();
+    batch.lines.clear();
+    batch.offset = carryOffset_;
+    while (batch.lines.empty() && !done_) {
+        const long long count = readPiece(batch);
+        failed_ = count < 0;
+        done_ = count <= 0;
+        const std::size_t size = batch.size;
+        std::size_t pos = 0;
+        for (std::size_t end = lineEnd(batch, 0); end != std::string::npos;
+             end = lineEnd(batch, pos)) {
+            // The end of a line too long to keep ends its dropping.
+            if (!skipping_)
+                addLine(batch, pos, end - pos, end + 2, true);
+            skipping_ = false;
+            pos = end + 2;
+        }
+        // A CR at the end may begin the CR LF that ends a line in the next piece.
+        const std::size_t keepCr = pos < size && batch.bytes[size - 1] == '\r' ? 1 : 0;
+        if (done_) {
+            // The last line, which the file cuts off; a CR at its end began the missing CR LF.
+            if (pos < size && !skipping_)
+                addLine(batch, pos, size - pos - keepCr, size, false);
+            pos = size;
+        } else if (skipping_) {
+            pos = size - keepCr;
+        } else if (size - pos > kMaxReportLineBytes) {
+            // Only the start of a line longer than any of a report's is kept; the rest is
+            // dropped up to its CR LF.
+            addLine(batch, pos, size - pos, pos + kMaxReportLineBytes, true);
+            skipping_ = true;
+            pos = size - keepCr;
+        }
+        if (batch.lines.empty()) {
+            // Nothing whole yet: the start of a line moves to the front, the next piece after it.
+            std::memmove(batch.bytes.data(), batch.bytes.data() + pos, size - pos);
+            batch.size = size - pos;
+            batch.offset += pos;
+        } else {
+            carry_.assign(batch.bytes, pos, size - pos);
+            carryOffset_ = batch.offset + pos;
+        }
+    }
+    batch.last = done_;
+    return !batch.lines.empty();
+}
