@@ -39,7 +39,8 @@ deb=$scratch/packages/configreport_${version}_amd64.deb
 
 # What the package holds and what it asks for.
 dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' >"$scratch/contents"
-for file in /usr/bin/configreport /usr/bin/configreport-batch \
+for file in /usr/bin/configreport /usr/bin/configreport-batch /usr/bin/configreport-inspect \
+    /usr/share/doc/configreport/configreport-report.schema.json \
     /usr/share/applications/configreport.desktop \
     /usr/share/icons/hicolor/16x16/apps/configreport.png \
     /usr/share/icons/hicolor/256x256/apps/configreport.png \
@@ -70,6 +71,8 @@ chown nobody "$scratch/nobody" "$scratch/nobody/runtime"
 chmod 755 "$scratch"
 [ "$(run nobody "$scratch/nobody" --version)" = "configreport-batch v$major.$minor   (build $patch)" ] ||
     fail "--version printed: $(run nobody "$scratch/nobody" --version)"
+[ "$(configreport-inspect --version)" = "configreport-inspect v$major.$minor   (build $patch)" ] ||
+    fail "configreport-inspect --version printed: $(configreport-inspect --version)"
 
 # A user cannot write to /usr/bin, and root must not: both get their own state folder.
 for user in nobody root; do
@@ -81,6 +84,12 @@ for user in nobody root; do
         [ -f "$folder/$file" ] || fail "$user's $file is not in $folder"
     done
     [ "$(stat -c %U "$report")" = "$user" ] || fail "$user's report belongs to someone else"
+    # The installed reader reads it back whole, as the user.
+    (cd / && runuser -u "$user" -- env -i PATH=/usr/bin:/bin HOME="$scratch/$user" \
+        configreport-inspect json "$report" -o "$scratch/$user/report.json") ||
+        fail "configreport-inspect did not read $user's report whole"
+    /usr/bin/python3 -c 'import json, sys; json.load(open(sys.argv[1]))' "$scratch/$user/report.json" ||
+        fail "configreport-inspect wrote no JSON"
 done
 for file in morvasoftware_bug_report.htm style.css _tmpApps.txt configreport-batch.log; do
     [ ! -e "/usr/bin/$file" ] || fail "/usr/bin/$file was written"
