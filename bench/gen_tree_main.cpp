@@ -11,12 +11,14 @@ namespace {
 
 const char kUsage[] =
     "usage: cr-gen-tree --size S|M|L [--seed N] [--year YYYY] [--large-mb N]\n"
-    "                   [--manifest FILE] OUT_FOLDER\n"
+    "                   [--manifest FILE] [--listed FILE] OUT_FOLDER\n"
     "Writes a product tree of config, log, data, program and other files under OUT_FOLDER\n"
     "(which must be new or empty). The tree follows from the seed (default 1). --year is the\n"
     "year of the data files the report embeds (default: this year). --large-mb sets the size\n"
     "of the three large files (default 100). --manifest writes one line per file whose text\n"
-    "the report embeds: line cap, size in bytes and path, separated by tabs.\n";
+    "the report embeds: line cap, size in bytes and path, separated by tabs. --listed writes one\n"
+    "line per file the report's file tables list: size, program version (or nothing) and\n"
+    "path, separated by tabs.\n";
 
 struct Options {
     std::string size;
@@ -24,6 +26,7 @@ struct Options {
     int year = 0;
     long long largeMb = -1;
     std::string manifest;
+    std::string listed;
     std::string out;
 };
 
@@ -48,6 +51,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.largeMb = std::stoll(argv[++i]);
         } else if (arg == "--manifest" && hasValue) {
             options.manifest = argv[++i];
+        } else if (arg == "--listed" && hasValue) {
+            options.listed = argv[++i];
         } else if (!arg.empty() && arg[0] != '-' && options.out.empty()) {
             options.out = arg;
         } else {
@@ -57,11 +62,12 @@ bool parse(int argc, char** argv, Options& options) {
     return !options.size.empty() && !options.out.empty();
 }
 
-void writeManifest(const std::string& name, const GeneratedTree& tree) {
+// Writes one line per item, its fields separated by tabs.
+template <typename Item, typename Fields>
+void writeList(const std::string& name, const std::vector<Item>& items, Fields fields) {
     std::ofstream out(name, std::ios::binary);
-    for (const EmbeddedFile& file : tree.embedded) {
-        out << file.lineCap << '\t' << file.size << '\t' << file.path << '\n';
-    }
+    for (const Item& item : items)
+        fields(out, item);
     if (!out.flush())
         throw std::runtime_error("cannot write " + name);
 }
@@ -81,7 +87,14 @@ int main(int argc, char** argv) {
         const int year = options.year > 0 ? options.year : currentYear();
         const GeneratedTree tree = generateTree(options.out, shape, options.seed, year);
         if (!options.manifest.empty())
-            writeManifest(options.manifest, tree);
+            writeList(options.manifest, tree.embedded,
+                      [](std::ostream& out, const EmbeddedFile& f) {
+                          out << f.lineCap << '\t' << f.size << '\t' << f.path << '\n';
+                      });
+        if (!options.listed.empty())
+            writeList(options.listed, tree.listed, [](std::ostream& out, const ListedFile& f) {
+                out << f.size << '\t' << f.version << '\t' << f.path << '\n';
+            });
         std::cout << "folders " << tree.folders << ", files " << tree.files << ", bytes "
                   << tree.bytes << ", embedded " << tree.embedded.size() << "\n";
     } catch (const std::exception& e) {

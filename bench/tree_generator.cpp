@@ -94,25 +94,29 @@ LineEnd pickLineEnd(SeededRandom& random, int crLfChance, int lfChance) {
     return LineEnd::None;
 }
 
-std::string programImage(SeededRandom& random) {
-    const std::array<unsigned, 4> version = {static_cast<unsigned>(random.between(1, 12)),
+// A program with a version resource of random numbers, which `version` receives as text.
+std::string programImage(SeededRandom& random, std::string& version) {
+    const std::array<unsigned, 4> numbers = {static_cast<unsigned>(random.between(1, 12)),
                                              static_cast<unsigned>(random.between(0, 9)),
                                              static_cast<unsigned>(random.between(0, 99)),
                                              static_cast<unsigned>(random.between(0, 9999))};
     std::string text;
-    for (unsigned part : version)
+    for (unsigned part : numbers)
         text += (text.empty() ? "" : ".") + std::to_string(part);
+    version = text;
     // Real programs carry code and data after their headers; the reader must not care.
     return programWithVersion(text,
                               {{"CompanyName", u"Morva Software"},
                                {"FileDescription", u"Morva tool"},
                                {"ProductName", u"Morva"}},
-                              version) +
+                              numbers) +
            binaryContent(random, random.logBetween(1024, 256 * 1024));
 }
 
-// Writes one ordinary-sized file of the given kind; answers its size.
-std::int64_t writeFile(std::ofstream& out, FileKind kind, SeededRandom& random) {
+// Writes one ordinary-sized file of the given kind; answers its size. A program's version goes
+// to `version`.
+std::int64_t writeFile(std::ofstream& out, FileKind kind, SeededRandom& random,
+                       std::string& version) {
     TextShape shape;
     switch (kind) {
         case FileKind::Config:
@@ -128,7 +132,7 @@ std::int64_t writeFile(std::ofstream& out, FileKind kind, SeededRandom& random) 
             shape = {TextKind::Data, random.logBetween(50, 2000), 0, LineEnd::CrLf, true};
             return writeText(out, random, shape);
         case FileKind::Program: {
-            const std::string image = programImage(random);
+            const std::string image = programImage(random, version);
             out << image;
             return static_cast<std::int64_t>(image.size());
         }
@@ -231,14 +235,17 @@ GeneratedTree generateTree(const std::string& root, const TreeShape& shape, std:
         const std::string path = folder.path + "/" + name;
         std::ofstream out(path, std::ios::binary);
         SeededRandom content(seed * 0x100000001B3ull + static_cast<std::uint64_t>(number));
+        std::string version;
         const std::int64_t size = large ? writeLargeFile(out, number, shape.largeFileBytes, content)
-                                        : writeFile(out, kind, content);
+                                        : writeFile(out, kind, content, version);
         out.close();
         if (!out)
             throw std::runtime_error("cannot write " + path);
 
         ++tree.files;
         tree.bytes += size;
+        if (!hidden)
+            tree.listed.push_back({path, size, version});
         if (lineCapOf(kind) > 0 && !hidden && !temporary) {
             tree.embedded.push_back({path, lineCapOf(kind), size});
         }

@@ -23,11 +23,19 @@ struct EmbeddedFile {
     std::int64_t size = 0;
 };
 
+// A file that the report's file table lists: every file but the hidden ones.
+struct ListedFile {
+    std::string path;
+    std::int64_t size = 0;
+    std::string version;  // a program's version; empty for other files
+};
+
 struct GeneratedTree {
     int folders = 0;
     int files = 0;
     std::int64_t bytes = 0;
     std::vector<EmbeddedFile> embedded;  // in generation order
+    std::vector<ListedFile> listed;      // in generation order
 };
 
 // Writes a product tree under `root` (created; it must not hold anything yet). The folders,

@@ -10,10 +10,9 @@
 #include <set>
 #include <sstream>
 
+#include "bench/embedded_text.h"
 #include "inspect/inspect_command.h"
 #include "report/file_classes.h"
-#include "report/read_text_file.h"
-#include "report/report_text.h"
 #include "sysinfo/file_version.h"
 #include "toolkit/format_value.h"
 #include "toolkit/os/file_system.h"
@@ -29,25 +28,6 @@ std::string keptName(const std::string& tag) {
             c = '_';
     }
     return std::string(CR_INSPECT_EXPORTS) + "/" + name + ".json";
-}
-
-// The text of the file as the report embeds it, as the export gives it: its lines, each
-// followed by "\n", and whether the embedding cut it.
-std::string embeddedText(const std::string& path, int cap, bool& cut) {
-    const std::string loaded = ReadTextFile(path, true, false, cap);
-    std::string text;
-    cut = false;
-    for (std::size_t at = 0; at < loaded.size();) {
-        const std::size_t end = loaded.find("\r\n", at);
-        if (end == std::string::npos) {
-            const std::string warning = reporttext::kCutWarning;
-            cut = loaded.compare(at, warning.size(), warning) == 0;
-            break;
-        }
-        text += loaded.substr(at, end - at) + "\n";
-        at = end + 2;
-    }
-    return text;
 }
 
 void expectFilesAgree(const nlohmann::json& folder) {
@@ -82,7 +62,7 @@ void expectEmbeddedAgree(const nlohmann::json& embedded) {
         {"configuration", 400}, {"log", 200}, {"data", 200}};
     const std::string path = embedded["path"];
     bool cut = false;
-    const std::string text = embeddedText(path, caps.at(embedded["kind"]), cut);
+    const std::string text = embeddedTextOf(path, caps.at(embedded["kind"]), cut);
     EXPECT_EQ(embedded["text"], text) << path;
     EXPECT_EQ(embedded["cut"], cut) << path;
     EXPECT_EQ(embedded["complete"], true) << path;

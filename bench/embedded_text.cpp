@@ -1,0 +1,22 @@
+#include "bench/embedded_text.h"
+
+#include "report/read_text_file.h"
+#include "report/report_text.h"
+
+std::string embeddedTextOf(const std::string& path, int cap, bool& cut) {
+    const std::string loaded = ReadTextFile(path, true, false, cap);
+    const std::string warning = reporttext::kCutWarning;
+    std::string text;
+    cut = false;
+    for (std::size_t at = 0; at < loaded.size();) {
+        const std::size_t end = loaded.find("\r\n", at);
+        if (end == std::string::npos) {
+            cut = loaded.compare(at, warning.size(), warning) == 0;
+            break;
+        }
+        text.append(loaded, at, end - at);
+        text += '\n';
+        at = end + 2;
+    }
+    return text;
+}
