@@ -2,9 +2,15 @@
 
 #include "report/read_text_file.h"
 #include "report/report_text.h"
+#include "toolkit/os/file_system.h"
 
 std::string embeddedTextOf(const std::string& path, int cap, bool& cut) {
-    const std::string loaded = ReadTextFile(path, true, false, cap);
+    // An embedded file may be a link (the report embeds what it names); the tool's own files,
+    // which ReadTextFile opens by name, may not.
+    osfs::File file;
+    file.open(path, osfs::OpenMode::Read, osfs::FinalLink::Followed);
+    std::string loaded;
+    ReadTextFileInto(loaded, file, path, true, false, cap);
     const std::string warning = reporttext::kCutWarning;
     std::string text;
     cut = false;
