@@ -32,9 +32,8 @@ struct MemoryStatus {
     std::uint64_t availVirtual = 0;
 };
 
+// What the report shows of a drive: all its free bytes, also those kept from this user.
 struct FreeSpaceCounts {
-    std::uint64_t freeBytesAvailable = 0;  // to the caller
-    std::uint64_t totalBytes = 0;
     std::uint64_t totalFreeBytes = 0;
 };
 

@@ -131,8 +131,6 @@ public:
         FreeSpaceCounts counts;
         if (statvfs(drivePath.c_str(), &facts) != 0)
             return counts;
-        counts.freeBytesAvailable = std::uint64_t{facts.f_bavail} * facts.f_frsize;
-        counts.totalBytes = std::uint64_t{facts.f_blocks} * facts.f_frsize;
         counts.totalFreeBytes = std::uint64_t{facts.f_bfree} * facts.f_frsize;
         return counts;
     }

@@ -157,13 +157,10 @@ public:
 
     FreeSpaceCounts freeSpace(const std::string& drivePath) override {
         const QuietDriveErrors quiet;
-        ULARGE_INTEGER available{}, total{}, free{};
+        ULARGE_INTEGER free{};
         FreeSpaceCounts counts;
-        if (GetDiskFreeSpaceExW(widen(drivePath).c_str(), &available, &total, &free)) {
-            counts.freeBytesAvailable = available.QuadPart;
-            counts.totalBytes = total.QuadPart;
+        if (GetDiskFreeSpaceExW(widen(drivePath).c_str(), nullptr, nullptr, &free))
             counts.totalFreeBytes = free.QuadPart;
-        }
         return counts;
     }
 

@@ -46,7 +46,7 @@ TEST_F(HeadlessWindowTest, RunYieldsFourTimesUnderTheHourglassAndAClickThereStar
 TEST_F(HeadlessWindowTest, DriveAndProcessBlocksListEachFixedDriveAndEachProgram) {
     FakeSysPlatform& fake = installFakeSysPlatform();
     fake.driveList = {{"C:", DriveKind::Fixed}, {"E:", DriveKind::CdRom}, {"D:", DriveKind::Fixed}};
-    fake.space = {0, 0, 1234567890123};
+    fake.space.totalFreeBytes = 1234567890123;
     fake.processes = {{4, true, true, "a.exe"}, {8, true, true, "b.exe"}};
     startWithThreeFolders();
     clickButton(cmdGather());

@@ -28,6 +28,7 @@ const MaskCase kMaskCases[] = {
     {"smtp_pass = \"a value with spaces\"", "smtp_pass = \"********\"", kPassword},
     {"api_key='k-123'", "api_key='********'", kOther},
     {"API Key: abc", "API Key: ********", kOther},
+    {"storage.accessKey=AKIA42", "storage.accessKey=********", kOther},
     {"credentials=abc;def", "credentials=********", kOther},
     {"; password = old one", "; password = ********", kPassword},
     // Inside a line, an unquoted value ends at a space or a separating mark.
@@ -64,6 +65,8 @@ const MaskCase kMaskCases[] = {
      "Masked: 1 authorization header"},
     {"headers Authorization: Basic dXNlcg== from 10.0.0.1",
      "headers Authorization: Basic ******** from 10.0.0.1", "Masked: 1 authorization header"},
+    {"  {\"Authorization\": \"Digest user=bob, response=6629f\"}",
+     "  {\"Authorization\": \"Digest ********\"}", "Masked: 1 authorization header"},
     {"proxy: Authorization=abc", "proxy: Authorization=********", "Masked: 1 authorization header"},
     {"a: password=x token=y https://u:p@h",
      "a: password=******** token=******** https://u:********@h",

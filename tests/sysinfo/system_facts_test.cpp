@@ -39,7 +39,7 @@ TEST_F(SystemFactsTest, FreeSpaceIsTotalFreeBytesInMillionsRoundedHalfToEven) {
         {std::numeric_limits<std::uint64_t>::max(), std::numeric_limits<std::int32_t>::max()},
     };
     for (const auto& [bytes, megabytes] : cases) {
-        fake.space = {1, 2, bytes};
+        fake.space.totalFreeBytes = bytes;
         EXPECT_EQ(getFreeSpaceMB("C:"), megabytes) << bytes;
     }
 }
