@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "report/report_masking.h"
 #include "report/report_text.h"
 
 using namespace reporttext;
@@ -229,6 +230,9 @@ ClassifiedLine LineClassifier::inFrame(std::string_view line) {
         if (line == fixed)
             return {LineRole::Frame, -1, nullptr};
     }
+    // A masked report says so under its mail box.
+    if (isMaskNotice(line))
+        return {LineRole::Frame, -1, nullptr};
     return elsewhere(line, "a line of the mail box or the index");
 }
 

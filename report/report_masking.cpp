@@ -44,6 +44,11 @@ std::string maskNotice(bool names) {
     return notice + ".";
 }
 
+bool isMaskNotice(std::string_view line) {
+    static const std::string notices[] = {maskNotice(false), maskNotice(true)};
+    return line == notices[0] || line == notices[1];
+}
+
 std::string maskNoticeLine() {
     return current() == nullptr ? std::string() : maskNotice(current()->masksNames());
 }

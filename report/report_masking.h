@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "report/secret_mask.h"
 
@@ -30,6 +31,8 @@ SecretMasker* embeddedTextMasker();
 // The line a masked report holds under its mail box, so that its reader knows that "********"
 // is not the real value (and, with `names`, what "[user]" and "[computer]" stand for).
 std::string maskNotice(bool names);
+// Whether `line` is that line, with or without the names.
+bool isMaskNotice(std::string_view line);
 
 // That line while a ReportMasking lives; empty otherwise.
 std::string maskNoticeLine();

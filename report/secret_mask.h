@@ -3,6 +3,9 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
+
+#include "report/secret_filter.h"
 
 // The text that stands for every masked value, whatever the value's length.
 constexpr const char* kMaskedValue = "********";
@@ -45,6 +48,9 @@ public:
     // A new text begins: a private-key block that the last one left open (a file cut short)
     // ends with it.
     void startText() { inPrivateKey_ = false; }
+    // Whether maskLine could change `text`: false lets a caller that copies most lines as they
+    // are skip the masker's copy of them. Inside a private-key block every line may change.
+    bool mayChange(std::string_view text) const { return inPrivateKey_ || mayHoldSecret(text); }
     // What this masker has masked so far.
     const MaskCounts& counts() const { return counts_; }
 
