@@ -1,5 +1,6 @@
 #include "inspect/inspect_command.h"
 
+#include <filesystem>
 #include <memory>
 #include <ostream>
 
@@ -9,9 +10,12 @@
 #include "inspect/output.h"
 #include "inspect/problems.h"
 #include "inspect/report_index.h"
+#include "inspect/report_masking_copy.h"
 #include "inspect/report_reader.h"
+#include "report/secret_mask.h"
 #include "toolkit/log.h"
 #include "toolkit/os/code_page_decode.h"
+#include "toolkit/os/file_system.h"
 #include "toolkit/ui/application.h"
 
 namespace {
@@ -23,6 +27,7 @@ void printUsage(std::ostream& out) {
     const std::string name = programIdentity().EXEName;
     out << "Usage: " << name << " json [--code-page N] [-o FILE] REPORT\n"
         << "       " << name << " compare [--json] [--code-page N] [-o FILE] OLD NEW\n"
+        << "       " << name << " mask [--mask-names] [--code-page N] -o FILE REPORT\n"
         << "       " << name << " --version | --help\n"
         << "\n"
         << "Reads reports that ConfigReport wrote, on Windows or on Linux.\n"
@@ -42,11 +47,27 @@ void printUsage(std::ostream& out) {
         << "           Exit status: 0 when the reports agree (the page says so in one\n"
         << "           line), 1 when they differ, 2 when one of them could not be read.\n"
         << "\n"
-        << "  -o FILE         write to FILE instead of standard output\n"
+        << "  mask     writes a copy of the report with its secrets masked, as\n"
+        << "           configreport-batch --mask writes it: in the text of each embedded\n"
+        << "           file, the value of a key named for a password, secret, token, api\n"
+        << "           key, access key, private key, credential or auth, the password of a\n"
+        << "           URL's user:password@, an Authorization header's credentials and the\n"
+        << "           lines of a PEM private-key block read ********, and a line under the\n"
+        << "           mail box says so. --mask-names also replaces the user's and the\n"
+        << "           computer's names that the report's facts give, wherever they stand,\n"
+        << "           with [user] and [computer]. All else keeps its bytes; masking a\n"
+        << "           masked report changes nothing. Standard error tells how many values\n"
+        << "           were masked, by kind. Masking is a help, not a guarantee: a secret\n"
+        << "           in any other form stays. Read the copy before it leaves. Exit status\n"
+        << "           as for json.\n"
+        << "\n"
+        << "  -o FILE         write to FILE instead of standard output (mask: required, and\n"
+        << "                  not the report itself)\n"
         << "  --code-page N   read the report in Windows code page N (1251, for one); without\n"
         << "                  it a line is read as UTF-8 where it is valid UTF-8, else as\n"
         << "                  Windows-1252\n"
         << "  --json          (compare) write JSON instead of HTML\n"
+        << "  --mask-names    (mask) replace the user's and the computer's names too\n"
         << "  --version       print this program's name and version\n"
         << "  --help          show this text\n";
 }
@@ -60,6 +81,7 @@ struct Options {
     std::string outputFile;
     TextDecoding decoding;
     bool json = false;
+    bool maskNames = false;
 };
 
 // Fills `options`; Action::Wrong, after telling why on `err`, when the arguments are not
@@ -94,7 +116,10 @@ Action parseArguments(const std::vector<std::string>& arguments, Options& option
                 codePage == kUtf8CodePage ? 0 : static_cast<unsigned>(codePage);
         } else if (argument == "--json") {
             options.json = true;
-        } else if (options.command.empty() && (argument == "json" || argument == "compare")) {
+        } else if (argument == "--mask-names") {
+            options.maskNames = true;
+        } else if (options.command.empty() &&
+                   (argument == "json" || argument == "compare" || argument == "mask")) {
             options.command = argument;
         } else if (!options.command.empty() && (argument.empty() || argument[0] != '-')) {
             options.reports.push_back(argument);
@@ -106,7 +131,9 @@ Action parseArguments(const std::vector<std::string>& arguments, Options& option
     }
     const std::size_t reports = options.command == "compare" ? 2 : 1;
     if (options.command.empty() || options.reports.size() != reports ||
-        (options.json && options.command != "compare")) {
+        (options.json && options.command != "compare") ||
+        (options.maskNames && options.command != "mask") ||
+        (options.command == "mask" && options.outputFile.empty())) {
         printUsage(err);
         return Action::Wrong;
     }
@@ -187,6 +214,42 @@ int compare(const Options& options, std::ostream& out, std::ostream& err) {
     return comparison.agree() ? kAgree : 1;
 }
 
+// Whether the two names name one file (the same file through another path or a link).
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(std::filesystem::u8path(a), std::filesystem::u8path(b),
+                                       error);
+}
+
+int maskCopy(const Options& options, std::ostream& out, std::ostream& err) {
+    const std::string& report = options.reports[0];
+    // Writing the copy would empty the report before it is read.
+    if (sameFile(report, options.outputFile)) {
+        err << "The masked copy must go to another file than the report: " << options.outputFile
+            << "\n";
+        return kUnreadable;
+    }
+    std::unique_ptr<Output> output = openOutput(options, out, err);
+    if (!output)
+        return kUnreadable;
+    SecretMasker secrets;
+    Problems problems;
+    const ReadOutcome outcome =
+        maskReport(report, options.decoding, options.maskNames, secrets, *output, problems);
+    tellProblems(report, problems, err);
+    if (!output->finish() || !output->error().empty()) {
+        err << "Cannot write the masked report: " << output->error() << "\n";
+        return kUnreadable;
+    }
+    if (!outcome.usable) {
+        // What is no report gives no copy that could pass for a masked one.
+        osfs::removeFile(options.outputFile);
+        return kUnreadable;
+    }
+    err << describeMaskCounts(secrets.counts()) << "\n";
+    return outcome.whole ? kAgree : 1;
+}
+
 }  // namespace
 
 int runInspect(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -205,6 +268,8 @@ int runInspect(const std::vector<std::string>& arguments, std::ostream& out, std
         case Action::Run:
             break;
     }
+    if (options.command == "mask")
+        return maskCopy(options, out, err);
     return options.command == "compare" ? compare(options, out, err)
                                         : exportJson(options, out, err);
 }
