@@ -2,15 +2,22 @@
 // disk held when the report was made.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/frm_report_configuration.h"
+#include "inspect/inspect_command.h"
+#include "report/secret_mask.h"
 #include "report/tool_files.h"
 #include "sysinfo/process_list.h"
 #include "sysinfo/system_facts.h"
 #include "tests/app/product_tree.h"
+#include "tests/app/secret_tree.h"
 #include "tests/inspect/export_fixture.h"
 #include "tests/report/support/report_fixture.h"
 #include "toolkit/log.h"
@@ -87,6 +94,107 @@ TEST_F(ReportExport, TheExportSaysWhatTheMachineAndTheDiskHeld) {
     ASSERT_EQ(hostile["embedded"].size(), markup.size());
     for (const json& embedded : hostile["embedded"])
         EXPECT_EQ(embedded["activeMarkup"], markup.at(embedded["name"])) << embedded["name"];
+}
+
+// A report that the window made, masked by the reader: no secret of the tree is left, its export
+// is the plain report's but for the masked values, and masking it again changes nothing but the
+// notice where the names go too.
+TEST_F(ReportExport, AMaskedReportHoldsNoSecretAndReadsAsThePlainOneButForTheSecrets) {
+    const std::string user = getUserName();
+    const std::string computer = getComputerName();
+    const std::string plain = makeReport({writeSecretTree(folder, user, computer)});
+    const std::vector<std::string> codePage = writersCodePage();
+    const MaskRun run = maskCopy(plain, folder.file("masked.htm"), codePage);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors, kSecretTreeCounts);
+    const std::string masked = folder.read("masked.htm");
+    std::string expected = exportReport(plain, "plain", codePage).json.dump();
+    for (const char* secret : kSecrets) {
+        EXPECT_EQ(masked.find(secret), std::string::npos) << secret;
+        expected.replace(expected.find(secret), std::strlen(secret), kMaskedValue);
+    }
+    EXPECT_EQ(exportReport(folder.file("masked.htm"), "masked", codePage).json.dump(), expected);
+
+    const std::string notice = "<BR>Secrets in this report are masked: ";
+    const std::string namesNotice = "; [user] and [computer] stand for";
+    struct Again {
+        const char* from;
+        std::vector<std::string> options;
+        const char* errors;
+        std::function<void(const std::string&)> expect;
+    };
+    const Again rows[] = {
+        {"masked.htm",
+         {},
+         "Masked: nothing\n",
+         [&](const std::string& again) { EXPECT_EQ(again, masked); }},
+        {"masked.htm",
+         {"--mask-names"},
+         "Masked: nothing\n",
+         [&](const std::string& again) {
+             EXPECT_EQ(occurrences(again, notice), 1);
+             EXPECT_EQ(occurrences(again, namesNotice), 1);
+             EXPECT_FALSE(holdsName(again, user));
+             EXPECT_FALSE(holdsName(again, computer));
+         }},
+        {"again1.htm",
+         {},
+         "Masked: nothing\n",
+         [&](const std::string& again) { EXPECT_EQ(again, folder.read("again1.htm")); }},
+        {"again1.htm",
+         {"--mask-names"},
+         "Masked: nothing\n",
+         [&](const std::string& again) { EXPECT_EQ(again, folder.read("again1.htm")); }},
+    };
+    for (const Again& row : rows) {
+        const std::string again = "again" + std::to_string(&row - rows) + ".htm";
+        std::vector<std::string> options = row.options;
+        options.insert(options.end(), codePage.begin(), codePage.end());
+        const MaskRun made = maskCopy(folder.file(row.from), folder.file(again), options);
+        EXPECT_EQ(made.status, 0) << again;
+        EXPECT_EQ(made.errors, row.errors) << again;
+        row.expect(folder.read(again));
+    }
+}
+
+// What the reader refuses or cannot read whole, and what it says of it.
+TEST_F(ReportExport, MaskRefusesItsOwnReportAndTellsWhatItCouldNotRead) {
+    const std::string report = makeReport({writeSecretTree(folder, "u", "c")});
+    const std::string whole = folder.read(kReportFileName);
+    const std::string cut = folder.write("cut.htm", whole.substr(0, whole.size() / 2));
+    const std::string notReport = folder.write("notes.txt", "password=x\r\n");
+    folder.makeFolder("sub");
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        const char* told;
+        bool written;
+    } rows[] = {
+        {{"mask", report, "-o", folder.file("sub/../" + std::string(kReportFileName))},
+         2,
+         "The masked copy must go to another file than the report: ",
+         false},
+        {{"mask", cut, "-o", folder.file("out.htm")}, 1, "the report ends after this line", true},
+        {{"mask", notReport, "-o", folder.file("out.htm")},
+         2,
+         "expected the report's first line; the line is masked as a line of text",
+         false},
+        {{"mask", folder.file("missing.htm"), "-o", folder.file("out.htm")},
+         2,
+         "cannot be opened",
+         false},
+        {{"mask", report}, 2, "Usage: ", false},
+        {{"json", "--mask-names", report}, 2, "Usage: ", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments[1]);
+        std::filesystem::remove(std::filesystem::u8path(folder.file("out.htm")));
+        std::ostringstream out, err;
+        EXPECT_EQ(runInspect(row.arguments, out, err), row.status);
+        EXPECT_NE(err.str().find(row.told), std::string::npos) << err.str();
+        EXPECT_EQ(folder.read("out.htm") != "", row.written);
+        EXPECT_EQ(folder.read(kReportFileName), whole);
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "inspect/active_markup.h"
 #include "inspect/report_records.h"
+#include "report/report_masking.h"
 #include "tests/inspect/export_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -150,6 +151,14 @@ TEST_P(ReportReading, AReportThatImitatesItsOwnMarkupOrLostItsCodePageReadsRight
                        "400\n</td></tr></TABLE>\n\n");
              EXPECT_EQ(text["cut"], false);
              EXPECT_EQ(e.json["problemCount"], 14);  // the golden report's masks, as before
+         }},
+        {"the notice of a masked report under the mail box is a line of the page",
+         "</table></center>\r\n",
+         "</table></center>\r\n" + maskNotice(true) + "\r\n",
+         {},
+         [](const Export& e) {
+             EXPECT_EQ(e.json["problemCount"], 14);
+             EXPECT_EQ(e.json["folders"].size(), 12u);
          }},
         {"markup that a browser would run is flagged",
          setupText,
