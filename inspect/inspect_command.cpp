@@ -237,12 +237,12 @@ int maskCopy(const Options& options, std::ostream& out, std::ostream& err) {
     const ReadOutcome outcome =
         maskReport(report, options.decoding, options.maskNames, secrets, *output, problems);
     tellProblems(report, problems, err);
-    if (!output->finish() || !output->error().empty()) {
+    const bool written = output->finish() && output->error().empty();
+    if (!written)
         err << "Cannot write the masked report: " << output->error() << "\n";
-        return kUnreadable;
-    }
-    if (!outcome.usable) {
-        // What is no report gives no copy that could pass for a masked one.
+    if (!written || !outcome.usable) {
+        // No part of a copy, and nothing of what is no report, that could pass for a masked
+        // report.
         osfs::removeFile(options.outputFile);
         return kUnreadable;
     }
