@@ -14,6 +14,7 @@
 #include "inspect/active_markup.h"
 #include "inspect/report_records.h"
 #include "report/report_masking.h"
+#include "tests/app/secret_tree.h"
 #include "tests/inspect/export_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -219,6 +220,20 @@ TEST(ReportCodePage, ACyrillicReportReadsInItsCodePageWhenItIsNamed) {
     EXPECT_EQ(guessed.json["folders"][4]["path"],
               "{TEMP}\\install\\morva\\bin\\logs\\data\\Ïðèâåò");
     EXPECT_EQ(exportReport(report, "unknown", {"--code-page", "99999"}).status, 2);
+
+    // Masked, with the code page named or not, it keeps every byte but the secret's.
+    const std::string plain =
+        replaced(golden("win32"), "Path=C:\\Morva<BR>", privet + " password=" + privet + " ok<BR>");
+    std::string expected = replaced(plain, "password=" + privet, "password=********");
+    expected.insert(expected.find("<HR>\r\n"), maskNotice(false) + "\r\n");
+    for (const std::vector<std::string>& options :
+         {std::vector<std::string>{}, std::vector<std::string>{"--code-page", "1251"}}) {
+        const MaskRun masked =
+            maskCopy(temp.write("secret.htm", plain), temp.file("masked.htm"), options);
+        EXPECT_EQ(masked.status, 1);  // the golden report's masks cannot be read
+        EXPECT_NE(masked.errors.find("\nMasked: 1 password\n"), std::string::npos);
+        EXPECT_EQ(temp.read("masked.htm"), expected);
+    }
 }
 
 TEST(ReportCodePage, WhatIsNoReportGivesStatusTwo) {
