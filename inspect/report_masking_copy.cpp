@@ -17,6 +17,9 @@
 
 namespace {
 
+// The longest stretch of unchanged bytes that waits to be written.
+constexpr std::uint64_t kStretchBytes = 1024 * 1024;
+
 // The copy: the file's bytes go to the output in long stretches, each ended only where a line
 // changes, which is written in its place.
 class MaskingCopy {
@@ -53,6 +56,9 @@ private:
 };
 
 bool MaskingCopy::take(const ReportLine& line, const ClassifiedLine& classified) {
+    // The copy keeps up with the reading, so that its writes overlap with the lines read ahead.
+    if (line.offset - copied_ >= kStretchBytes)
+        copyTo(line.offset);
     // A line longer than any of a report's is held only in part; it stays as it is.
     if (line.cut)
         return ok_;
