@@ -30,6 +30,10 @@ public:
         ++lines;
         JsonExport::embeddedLine(text);
     }
+    void embeddedLines(std::string_view run) override {
+        forEachTextLine(run, [this](std::string_view) { ++lines; });
+        JsonExport::embeddedLines(run);
+    }
     void embeddedEnd(const EmbeddedEnd& end) override {
         fuzzCheck(end.lines == lines, "an embedded file counts the lines it handed out");
         lines = 0;

@@ -82,6 +82,11 @@ void ActiveMarkupScanner::scan(std::string_view line) {
     }
 }
 
+void ActiveMarkupScanner::scanTextLines(std::string_view run) {
+    while (state_ != State::Text && !run.empty())
+        scan(takeTextLine(run));
+}
+
 void ActiveMarkupScanner::step(char c) {
     switch (state_) {
         case State::Text:

@@ -13,6 +13,9 @@ public:
     // Reads one line of the text; the report's "<BR>" and line end follow each line, as the
     // browser sees them.
     void scan(std::string_view line);
+    // Reads a run of plain text lines (ReportSink::embeddedLines). Having no "<", they can
+    // only go on with a tag that a line before left open.
+    void scanTextLines(std::string_view run);
     // The ActiveMarkup bits found since the last reset.
     unsigned found() const { return found_; }
     void reset() { *this = ActiveMarkupScanner(); }

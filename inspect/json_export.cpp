@@ -231,6 +231,10 @@ void JsonExport::embeddedLine(std::string_view text) {
     json_.stringLine(text);
 }
 
+void JsonExport::embeddedLines(std::string_view run) {
+    json_.stringTextLines(run);
+}
+
 void JsonExport::embeddedEnd(const EmbeddedEnd& end) {
     json_.endString();
     json_.key("lines");

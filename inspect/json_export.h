@@ -41,6 +41,7 @@ public:
     void fileTableEnd(const ListEnd& end) override;
     void embeddedStart(const EmbeddedStart& start) override;
     void embeddedLine(std::string_view text) override;
+    void embeddedLines(std::string_view run) override;
     void embeddedEnd(const EmbeddedEnd& end) override;
     void folderEnd() override;
     void end(bool whole) override;

@@ -30,6 +30,9 @@ public:
     void beginString();
     // A line of the text, and a line feed after it.
     void stringLine(std::string_view text);
+    // Lines of the text as a run of plain text lines (ReportSink::embeddedLines), each as
+    // stringLine() writes it.
+    void stringTextLines(std::string_view run);
     void endString();
     // Ends the document's line, after its last value.
     void newline() { put('\n'); }

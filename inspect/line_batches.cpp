@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "inspect/byte_scan.h"
 #include "toolkit/os/file_system.h"
 
 namespace {
@@ -48,8 +49,10 @@ long long LineSplitter::readPiece(LineBatch& batch) {
                                 stopAt_ > readAt_ ? stopAt_ - readAt_ : 0);
     if (wanted == 0)
         return 0;
+    // The room grows once by enough for the start of a line carried over too: each growth
+    // costs a copy, and the pages of new room are slow to touch the first time.
     if (batch.bytes.size() < batch.size + wanted)
-        batch.bytes.resize(batch.size + wanted);
+        batch.bytes.resize(batch.size + wanted + wanted / 16);
     const long long count =
         file_.readAt(static_cast<std::int64_t>(readAt_), batch.bytes.data() + batch.size,
                      static_cast<std::size_t>(wanted));
@@ -80,6 +83,24 @@ void LineSplitter::addLine(LineBatch& batch, std::size_t start, std::size_t leng
         batch.decoded.append(text);
 }
 
+std::size_t LineSplitter::addTextRun(LineBatch& batch, std::size_t start) {
+    std::size_t lines = 0;
+    const std::size_t length =
+        bytescan::plainTextLines(std::string_view(batch.bytes.data() + start, batch.size - start),
+                                 kMaxReportLineBytes, lines);
+    if (lines == 0)
+        return start;
+    if (batch.lines.empty())
+        batch.firstNumber = nextNumber_;
+    nextNumber_ += lines;
+    LineBatch::Line& run = batch.lines.emplace_back();
+    run.start = run.rawStart = static_cast<std::uint32_t>(start);
+    run.length = static_cast<std::uint32_t>(length);
+    run.next = static_cast<std::uint32_t>(start + length);
+    run.runLines = static_cast<std::uint32_t>(lines);
+    return start + length;
+}
+
 bool LineSplitter::fill(LineBatch& batch) {
     if (batch.bytes.size() < carry_.size())
         batch.bytes.resize(carry_.size());
@@ -94,14 +115,14 @@ bool LineSplitter::fill(LineBatch& batch) {
         failed_ = count < 0;
         done_ = count <= 0;
         const std::size_t size = batch.size;
-        std::size_t pos = 0;
-        for (std::size_t end = lineEnd(batch, 0); end != std::string::npos;
+        std::size_t pos = skipping_ ? 0 : addTextRun(batch, 0);
+        for (std::size_t end = lineEnd(batch, pos); end != std::string::npos;
              end = lineEnd(batch, pos)) {
             // The end of a line too long to keep ends its dropping.
             if (!skipping_)
                 addLine(batch, pos, end - pos, end + 2, true);
             skipping_ = false;
-            pos = end + 2;
+            pos = addTextRun(batch, end + 2);
         }
         // A CR at the end may begin the CR LF that ends a line in the next piece.
         const std::size_t keepCr = pos < size && batch.bytes[size - 1] == '\r' ? 1 : 0;

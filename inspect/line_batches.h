@@ -20,7 +20,8 @@ constexpr std::size_t kMaxReportLineBytes = 4 * 1024 * 1024;
 // The whole lines of one piece of a report: the bytes they stand in, and each line's place in
 // them (or, where its bytes needed converting, in `decoded`) with its number and offsets.
 struct LineBatch {
-    // A line's place, kept small: a batch holds tens of thousands of them.
+    // A line's place, kept small: a batch holds tens of thousands of them. Plain text lines
+    // that follow each other (bytescan::plainTextLines), most of a report, are kept as one run.
     struct Line {
         std::uint32_t start = 0;  // in `bytes`, or in `decoded` when converted
         std::uint32_t length = 0;
@@ -29,6 +30,7 @@ struct LineBatch {
         bool converted = false;
         bool ended = true;  // false for a last line that the file cuts off before its CR LF
         bool cut = false;   // longer than kMaxReportLineBytes: only its start is held
+        std::uint32_t runLines = 0;  // a run of so many plain text lines; 0 for a single line
     };
     // The lines' bytes are the first `size` of `bytes`; the rest is room kept for the batch's
     // next use, so that the room is not cleared again for each piece.
@@ -37,8 +39,8 @@ struct LineBatch {
     std::uint64_t offset = 0;       // where `bytes` begins in the file
     std::uint64_t firstNumber = 0;  // the number of the first line
     std::string decoded;
-    std::vector<Line> lines;
-    bool last = false;  // the file has no more lines
+    std::vector<Line> lines;  // single lines and runs of lines, in the file's order
+    bool last = false;        // the file has no more lines
 
     std::string_view text(const Line& line) const {
         return std::string_view((line.converted ? decoded : bytes).data() + line.start,
@@ -70,6 +72,9 @@ private:
     // the next line at `next`.
     void addLine(LineBatch& batch, std::size_t start, std::size_t length, std::size_t next,
                  bool ended);
+    // Adds the run of plain text lines that starts at `start` of the batch's bytes, if one does;
+    // answers where the next line begins.
+    std::size_t addTextRun(LineBatch& batch, std::size_t start);
 
     osfs::File& file_;
     TextDecoding decoding_;

@@ -153,7 +153,7 @@ ClassifiedLine LineClassifier::item(LineRole role, std::string_view line, const 
 ClassifiedLine LineClassifier::classify(std::string_view line) {
     // Most lines of a report are lines of embedded texts: they are told first.
     if (part_ == Part::EmbeddedText && endsWithBreak(line))
-        return {LineRole::EmbeddedText, section_, nullptr};
+        return roleOfTextLines();
     if (pendingEnd_ != nullptr) {
         // A table row cut in its middle by the warning ends there.
         const bool rowCut = pendingRow_ && isCutWarning(line);
@@ -165,6 +165,12 @@ ClassifiedLine LineClassifier::classify(std::string_view line) {
         pendingEnd_ = nullptr;
     }
     return classifyInPart(line);
+}
+
+ClassifiedLine LineClassifier::roleOfTextLines() const {
+    if (part_ == Part::EmbeddedText)
+        return {LineRole::EmbeddedText, section_, nullptr};
+    return {LineRole::Unexpected, -1, nullptr};
 }
 
 ClassifiedLine LineClassifier::classifyInPart(std::string_view line) {

@@ -55,6 +55,11 @@ class LineClassifier {
 public:
     ClassifiedLine classify(std::string_view line);
 
+    // The role that classify() gives each of the next lines that end with "<BR>" without a
+    // change of its state, where it does: EmbeddedText within an embedded file's text, so that
+    // a run of such lines can be taken at once. Elsewhere Unexpected: each line must be told.
+    ClassifiedLine roleOfTextLines() const;
+
     // What the report lacks when it ends after the lines classified so far; null when it ended
     // with its closing line.
     const char* missingAtEnd() const;

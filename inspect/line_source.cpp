@@ -100,6 +100,7 @@ void ReportLineSource::seek(std::uint64_t offset, std::uint64_t number, std::uin
     splitter_.seek(offset, number, end);
     batch_ = nullptr;
     nextLine_ = 0;
+    runTaken_ = runTakenBytes_ = 0;
     ended_ = failed_ = false;
 }
 
@@ -112,24 +113,63 @@ bool ReportLineSource::nextBatch() {
         batch_ = !ended_ && splitter_.fill(ownBatch_) ? &ownBatch_ : nullptr;
     }
     nextLine_ = 0;
+    runTaken_ = runTakenBytes_ = 0;
     if (batch_ == nullptr) {
         ended_ = true;
         failed_ = readAhead_ ? readAhead_->failed() : splitter_.failed();
         return false;
     }
     ended_ = batch_->last;
+    nextNumber_ = batch_->firstNumber;
     return true;
 }
 
+bool ReportLineSource::anyLeft() {
+    return (batch_ != nullptr && nextLine_ < batch_->lines.size()) || nextBatch();
+}
+
 bool ReportLineSource::next(ReportLine& line) {
-    if ((batch_ == nullptr || nextLine_ == batch_->lines.size()) && !nextBatch())
+    if (!anyLeft())
         return false;
     const LineBatch::Line& found = batch_->lines[nextLine_];
-    line.text = batch_->text(found);
-    line.number = batch_->firstNumber + nextLine_++;
-    line.offset = batch_->offset + found.rawStart;
-    line.nextOffset = batch_->offset + found.next;
-    line.ended = found.ended;
-    line.cut = found.cut;
+    line.number = nextNumber_++;
+    if (found.runLines == 0) {
+        ++nextLine_;
+        line.text = batch_->text(found);
+        line.offset = batch_->offset + found.rawStart;
+        line.nextOffset = batch_->offset + found.next;
+        line.ended = found.ended;
+        line.cut = found.cut;
+        return true;
+    }
+    // A run's line: up to its CR, the only one in it.
+    const std::string_view rest(batch_->bytes.data() + found.start + runTakenBytes_,
+                                found.length - runTakenBytes_);
+    const std::size_t end = rest.find('\r');
+    line.text = rest.substr(0, end);
+    line.offset = batch_->offset + found.start + runTakenBytes_;
+    line.nextOffset = line.offset + end + 2;
+    line.ended = true;
+    line.cut = false;
+    runTakenBytes_ += static_cast<std::uint32_t>(end + 2);
+    if (++runTaken_ == found.runLines) {
+        ++nextLine_;
+        runTaken_ = runTakenBytes_ = 0;
+    }
+    return true;
+}
+
+bool ReportLineSource::nextTextRun(TextRun& run) {
+    if (!anyLeft() || batch_->lines[nextLine_].runLines == 0)
+        return false;
+    const LineBatch::Line& found = batch_->lines[nextLine_++];
+    run.bytes = std::string_view(batch_->bytes.data() + found.start + runTakenBytes_,
+                                 found.length - runTakenBytes_);
+    run.firstNumber = nextNumber_;
+    run.lines = found.runLines - runTaken_;
+    run.offset = batch_->offset + found.start + runTakenBytes_;
+    run.nextOffset = batch_->offset + found.next;
+    nextNumber_ += run.lines;
+    runTaken_ = runTakenBytes_ = 0;
     return true;
 }

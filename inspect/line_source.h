@@ -22,6 +22,17 @@ struct ReportLine {
     bool cut = false;              // longer than kMaxReportLineBytes: `text` holds only its start
 };
 
+// A run of plain text lines as the line source hands it out (bytescan::plainTextLines): whole
+// lines of ASCII that need no decoding, each followed by "<BR>" and CR LF, none holding a byte
+// that a JSON string escapes or a "<" that could open markup.
+struct TextRun {
+    std::string_view bytes;  // the lines with their "<BR>" and line ends; valid until the next line
+    std::uint64_t firstNumber = 0;
+    std::uint64_t lines = 0;
+    std::uint64_t offset = 0;      // where the first line begins in the file
+    std::uint64_t nextOffset = 0;  // where the line after the run begins
+};
+
 // Hands out a report's lines one at a time (see LineSplitter for what a line is). Reading a
 // whole report, it can read ahead on a thread of its own: the file's next pieces are read,
 // split and turned into UTF-8 while the lines before are used, on another core.
@@ -34,6 +45,9 @@ public:
 
     // The next line; false at the end of the file or when it cannot be read (failed()).
     bool next(ReportLine& line);
+    // The next lines as one run, where they are a run of plain text lines; false, leaving the
+    // lines to next(), where the next line is none.
+    bool nextTextRun(TextRun& run);
     bool failed() const { return failed_; }
 
     // Goes on reading at `offset`, the start of line `number` as an earlier reading found it,
@@ -44,12 +58,17 @@ private:
     class ReadAhead;
     // Moves on to the next batch of lines; false when there is none.
     bool nextBatch();
+    // Whether the batch has a line or run left, moving on to the next batch where it has not.
+    bool anyLeft();
 
     LineSplitter splitter_;
     std::unique_ptr<ReadAhead> readAhead_;
     LineBatch ownBatch_;          // the batch in use without read-ahead
     LineBatch* batch_ = nullptr;  // the batch whose lines are handed out
-    std::size_t nextLine_ = 0;
+    std::size_t nextLine_ = 0;    // the batch's next line or run
+    std::uint32_t runTaken_ = 0;  // the lines of that run already handed out one by one
+    std::uint32_t runTakenBytes_ = 0;
+    std::uint64_t nextNumber_ = 0;
     bool ended_ = false;
     bool failed_ = false;
 };

@@ -106,6 +106,16 @@ void ReportAssembler::takeText(const ReportLine& line) {
     sink_.embeddedLine(text);
 }
 
+void ReportAssembler::takeTextRun(const TextRun& run) {
+    completePending();
+    if (!embeddedOpen_)
+        return;
+    embedded_.lines += run.lines;
+    embedded_.textEnd = run.nextOffset;
+    markup_.scanTextLines(run.bytes);
+    sink_.embeddedLines(run.bytes);
+}
+
 void ReportAssembler::completePending() {
     if (pending_.role == LineRole::Frame)
         return;

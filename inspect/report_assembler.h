@@ -20,6 +20,8 @@ public:
     ReportAssembler& operator=(const ReportAssembler&) = delete;
 
     void take(const ReportLine& line, const ClassifiedLine& classified);
+    // A run of lines that the classifier gives the role EmbeddedText each, at once.
+    void takeTextRun(const TextRun& run);
     // The report has ended; `whole` when with its closing line.
     void finish(bool whole);
     // Whether any of the report's values came out.

@@ -39,8 +39,18 @@ ReadOutcome readReport(const std::string& fileName, const TextDecoding& decoding
     LineClassifier classifier;
     ReportAssembler assembler(sink, problems);
     ReportLine line;
+    TextRun run;
     std::uint64_t lastLine = 0;
-    while (source.next(line)) {
+    for (;;) {
+        // Within an embedded text its plain lines, most of a report, are taken a run at a time.
+        if (classifier.roleOfTextLines().role == LineRole::EmbeddedText &&
+            source.nextTextRun(run)) {
+            assembler.takeTextRun(run);
+            lastLine = run.firstNumber + run.lines - 1;
+            continue;
+        }
+        if (!source.next(line))
+            break;
         const ClassifiedLine classified = classifier.classify(line.text);
         if (line.cut || !line.ended || classified.expected != nullptr)
             noteClassification(line, classified, problems);

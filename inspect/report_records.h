@@ -89,8 +89,26 @@ struct EmbeddedEnd {
     unsigned activeMarkup = 0;  // ActiveMarkup bits
 };
 
-// Receives a report's records, in the report's order. The text of an embedded file comes one
-// line at a time, between its start and its end, so that no receiver must hold it whole.
+// Takes the first line off a run of plain text lines (ReportSink::embeddedLines) and answers
+// it, without its "<BR>" and line end.
+inline std::string_view takeTextLine(std::string_view& run) {
+    // A CR stands only in the line ends of such a run.
+    const std::size_t end = run.find('\r');
+    const std::string_view line = run.substr(0, end - 4);
+    run.remove_prefix(end + 2);
+    return line;
+}
+
+// Hands `each` the lines of a run of plain text lines, each as takeTextLine() answers it.
+template <typename Each>
+void forEachTextLine(std::string_view run, Each each) {
+    while (!run.empty())
+        each(takeTextLine(run));
+}
+
+// Receives a report's records, in the report's order. The text of an embedded file comes a
+// line or a run of lines at a time, between its start and its end, so that no receiver must
+// hold it whole.
 class ReportSink {
 public:
     virtual ~ReportSink() = default;
@@ -106,6 +124,12 @@ public:
     virtual void embeddedStart(const EmbeddedStart&) {}
     // One line of the text, without the report's "<BR>".
     virtual void embeddedLine(std::string_view) {}
+    // Lines of the text as the report holds them, each followed by "<BR>" and CR LF: plain
+    // ASCII lines, with no control character, quote, backslash or "<" (bytescan::plainTextLines).
+    // Most of a report's text comes so, in runs as long as the piece of the file read at once.
+    virtual void embeddedLines(std::string_view run) {
+        forEachTextLine(run, [this](std::string_view line) { embeddedLine(line); });
+    }
     virtual void embeddedEnd(const EmbeddedEnd&) {}
     virtual void folderEnd() {}
     // The report ended; `whole` when with its closing line.

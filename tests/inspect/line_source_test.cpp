@@ -1,11 +1,13 @@
 // The report's lines as the line source reads them in pieces of 2 MiB, also on a thread of its
-// own: a line end split between two pieces, a line longer than any of a report's.
+// own and in runs of plain text lines: a line end split between two pieces, a line longer than
+// any of a report's.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "inspect/line_source.h"
+#include "inspect/report_records.h"
 #include "tests/support/temp_folder.h"
 #include "toolkit/os/file_system.h"
 
@@ -36,13 +38,14 @@ std::vector<Expected> splitPlainly(const std::string& bytes) {
     return lines;
 }
 
-// Short lines with lone LFs and CRs inside, one whose CR ends a piece and whose LF begins the
-// next, a line of 8 MiB whose CR too ends a piece (after one whole piece of it was dropped),
-// and a last line without its line end.
+// Short lines with lone LFs and CRs inside, some ending with "<BR>", one whose CR ends a piece and
+// whose LF begins the next, a line of 8 MiB whose CR too ends a piece (after one whole piece of it
+// was dropped), and a last line without its line end.
 std::string longReport(const std::string& ending) {
     std::string bytes;
     for (int i = 0; bytes.size() < kPiece - 40; ++i)
-        bytes += "line " + std::to_string(i) + (i % 7 == 0 ? " lone\nLF and\rCR" : "") + "\r\n";
+        bytes += "line " + std::to_string(i) + (i % 7 == 0 ? " lone\nLF and\rCR" : "") +
+                 (i % 5 == 0 ? "<BR>\r\n" : "\r\n");
     bytes += std::string(kPiece - 1 - bytes.size(), 'x') + "\r\n";
     bytes += std::string(5 * kPiece - 1 - bytes.size() - 4, 'y') + "<BR>\r\nafter\r\n";
     for (int i = 0; i < 100000; ++i)
@@ -50,7 +53,9 @@ std::string longReport(const std::string& ending) {
     return bytes + ending;
 }
 
-TEST(ReportLineSource, SplitsAtCrLfAcrossPiecesWithAndWithoutReadingAhead) {
+// Lines taken one by one, or a run of plain text lines at a time where there is one, give the
+// same lines.
+TEST(ReportLineSource, SplitsAtCrLfAcrossPiecesWithAndWithoutReadingAheadOrRuns) {
     TempFolder temp;
     for (const std::string& ending :
          {std::string("last"), std::string("last\r"), std::string(""), std::string("\r\n")}) {
@@ -60,23 +65,46 @@ TEST(ReportLineSource, SplitsAtCrLfAcrossPiecesWithAndWithoutReadingAhead) {
         const std::string name = temp.write("report.htm", bytes);
         const std::vector<Expected> expected = splitPlainly(bytes);
         for (const bool readAhead : {false, true}) {
-            SCOPED_TRACE(testing::PrintToString(ending) + (readAhead ? " ahead" : ""));
-            osfs::File file;
-            ASSERT_TRUE(file.open(name, osfs::OpenMode::Read));
-            ReportLineSource source(file, TextDecoding{}, readAhead);
-            ReportLine line;
-            std::size_t count = 0;
-            while (source.next(line) && count < expected.size()) {
-                const Expected& want = expected[count++];
-                ASSERT_EQ(line.text, want.text) << "line " << count;
-                ASSERT_EQ(line.number, count);
-                ASSERT_EQ(line.offset, want.offset) << "line " << count;
-                ASSERT_EQ(line.ended, want.ended) << "line " << count;
-                ASSERT_EQ(line.cut, want.cut) << "line " << count;
+            for (const bool runs : {false, true}) {
+                SCOPED_TRACE(testing::PrintToString(ending) + (readAhead ? " ahead" : "") +
+                             (runs ? " runs" : ""));
+                osfs::File file;
+                ASSERT_TRUE(file.open(name, osfs::OpenMode::Read));
+                ReportLineSource source(file, TextDecoding{}, readAhead);
+                ReportLine line;
+                TextRun run;
+                std::size_t count = 0, runLines = 0;
+                while (count < expected.size()) {
+                    if (runs && source.nextTextRun(run)) {
+                        ASSERT_EQ(run.firstNumber, count + 1);
+                        std::uint64_t offset = run.offset;
+                        for (std::uint64_t i = 0; i < run.lines; ++i, ++runLines) {
+                            const Expected& want = expected[count++];
+                            const std::string text(takeTextLine(run.bytes));
+                            ASSERT_EQ(text + "<BR>", want.text) << "line " << count;
+                            ASSERT_EQ(offset, want.offset) << "line " << count;
+                            ASSERT_TRUE(want.ended && !want.cut) << "line " << count;
+                            offset += text.size() + 6;
+                        }
+                        ASSERT_TRUE(run.bytes.empty());
+                        ASSERT_EQ(run.nextOffset, offset);
+                        continue;
+                    }
+                    if (!source.next(line))
+                        break;
+                    const Expected& want = expected[count++];
+                    ASSERT_EQ(line.text, want.text) << "line " << count;
+                    ASSERT_EQ(line.number, count);
+                    ASSERT_EQ(line.offset, want.offset) << "line " << count;
+                    ASSERT_EQ(line.ended, want.ended) << "line " << count;
+                    ASSERT_EQ(line.cut, want.cut) << "line " << count;
+                }
+                EXPECT_EQ(count, expected.size());
+                EXPECT_EQ(runLines > 100000, runs);
+                EXPECT_FALSE(source.next(line));
+                EXPECT_FALSE(source.nextTextRun(run));
+                EXPECT_FALSE(source.failed());
             }
-            EXPECT_EQ(count, expected.size());
-            EXPECT_FALSE(source.next(line));
-            EXPECT_FALSE(source.failed());
         }
     }
 }

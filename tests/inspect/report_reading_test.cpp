@@ -180,6 +180,19 @@ TEST_P(ReportReading, AReportThatImitatesItsOwnMarkupOrLostItsCodePageReadsRight
              EXPECT_EQ(folder["embedded"][0]["text"],
                        "[Setup]\nPath=C:\\Morva\nName=<Morva & Co>\n");
          }},
+        {"plain lines around lines that need care: a lone LF or CR, a quote, a tag left open",
+         setupText,
+         "[Setup]<BR>\r\nsplit<BR>\nby LF<BR>\r\nquote \"q\"<BR>\r\nlone\rCR<BR>\r\n<BR>\r\n"
+         "<img src=\"x<BR>\r\nplain, in the value<BR>\r\n\" onerror=alert(1)><BR>\r\nlast<BR>\r\n",
+         {},
+         [](const Export& e) {
+             const json& text = e.json["folders"][0]["embedded"][0];
+             EXPECT_EQ(text["text"],
+                       "[Setup]\nsplit<BR>\nby LF\nquote \"q\"\nlone\rCR\n\n<img src=\"x\nplain, "
+                       "in the value\n\" onerror=alert(1)>\nlast\n");
+             EXPECT_EQ(text["lines"], 9);
+             EXPECT_EQ(text["activeMarkup"], json({"event-handler"}));
+         }},
         {"a line longer than any report's is read up to its bound",
          setupText,
          std::string(5 * 1024 * 1024, 'x') + "<BR>\r\n" + setupText,
