@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <ostream>
+#include <thread>
 
 #include "inspect/comparison_output.h"
 #include "inspect/json_export.h"
@@ -181,23 +182,34 @@ int exportJson(const Options& options, std::ostream& out, std::ostream& err) {
     return outcome.whole ? kAgree : 1;
 }
 
-// Reads a report into `index`; false when nothing of it could be read.
-bool indexReport(const std::string& report, const TextDecoding& decoding, ReportIndex& index,
-                 std::ostream& err) {
-    index.fileName = report;
-    index.decoding = decoding;
+// A report read into an index, with what could not be read of it.
+struct IndexedReport {
+    ReportIndex index;
     Problems problems;
-    IndexBuilder builder(index);
-    const ReadOutcome outcome = readReport(report, decoding, builder, problems);
-    tellProblems(report, problems, err);
-    return outcome.usable;
+    bool usable = false;  // something of it could be read
+};
+
+void indexReport(const std::string& report, const TextDecoding& decoding, IndexedReport& read) {
+    read.index.fileName = report;
+    read.index.decoding = decoding;
+    IndexBuilder builder(read.index);
+    read.usable = readReport(report, decoding, builder, read.problems).usable;
 }
 
 int compare(const Options& options, std::ostream& out, std::ostream& err) {
-    ReportIndex before, after;
-    if (!indexReport(options.reports[0], options.decoding, before, err) ||
-        !indexReport(options.reports[1], options.decoding, after, err))
-        return kUnreadable;
+    // The two reports are read at the same time, the second on a thread of its own; what each
+    // could not read is told after, the first report's first.
+    IndexedReport first, second;
+    std::thread readingSecond([&] { indexReport(options.reports[1], options.decoding, second); });
+    indexReport(options.reports[0], options.decoding, first);
+    readingSecond.join();
+    for (const auto* read : {&first, &second}) {
+        tellProblems(read->index.fileName, read->problems, err);
+        if (!read->usable)
+            return kUnreadable;
+    }
+    const ReportIndex& before = first.index;
+    const ReportIndex& after = second.index;
     const std::unique_ptr<Output> output = openOutput(options, out, err);
     if (!output)
         return kUnreadable;

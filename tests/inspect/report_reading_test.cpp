@@ -8,10 +8,12 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "inspect/active_markup.h"
+#include "inspect/inspect_command.h"
 #include "inspect/report_records.h"
 #include "report/report_masking.h"
 #include "tests/app/secret_tree.h"
@@ -247,6 +249,17 @@ TEST(ReportCodePage, ACyrillicReportReadsInItsCodePageWhenItIsNamed) {
         EXPECT_NE(masked.errors.find("\nMasked: 1 password\n"), std::string::npos);
         EXPECT_EQ(temp.read("masked.htm"), expected);
     }
+    // A comparison reads its two reports at once, each on a thread of its own, both decoding in
+    // the code page: a converter shared between them gave lines without their text, or another
+    // line's.
+    std::string lines;
+    for (int i = 0; i < 20000; ++i)
+        lines += privet + " " + std::to_string(i) + "<BR>\r\n";
+    const std::string longer =
+        temp.write("longer.htm", replaced(golden("win32"), "[Setup]<BR>\r\n", lines));
+    std::ostringstream out, err;
+    EXPECT_EQ(runInspect({"compare", "--code-page", "1257", longer, longer}, out, err), 0)
+        << err.str();
 }
 
 TEST(ReportCodePage, WhatIsNoReportGivesStatusTwo) {

@@ -23,9 +23,10 @@ struct Converter {
 };
 
 // iconv names Windows code pages "CP1251"; a few it knows only as "WINDOWS-1251". Each
-// converter is opened once and kept for the program's run.
+// converter is opened once per thread and kept for the thread's run: a converter holds the state
+// of the conversion under way, so two threads that read reports at once must not share one.
 iconv_t converterFor(unsigned codePage) {
-    static std::map<unsigned, std::unique_ptr<Converter>> converters;
+    thread_local std::map<unsigned, std::unique_ptr<Converter>> converters;
     std::unique_ptr<Converter>& converter = converters[codePage];
     if (!converter) {
         converter = std::make_unique<Converter>();
