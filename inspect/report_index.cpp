@@ -1,14 +1,5 @@
 #include "inspect/report_index.h"
 
-#include <functional>
-
-std::uint64_t addLineToHash(std::uint64_t hash, std::string_view line) {
-    // Each line's own hash, mixed into the text's so that the order of the lines counts.
-    const std::uint64_t lineHash = std::hash<std::string_view>()(line);
-    hash ^= lineHash + 0x9E3779B97F4A7C15ull + (hash << 6) + (hash >> 2);
-    return hash * 0xFF51AFD7ED558CCDull;
-}
-
 void IndexBuilder::addListed(const ListedFolder& folder) {
     IndexedFolder listed;
     listed.folder = folder;
@@ -24,14 +15,20 @@ void IndexBuilder::folder(const FolderRecord& folder) {
 void IndexBuilder::embeddedStart(const EmbeddedStart& start) {
     text_ = IndexedText();
     text_.start = start;
+    hash_.reset();
 }
 
 void IndexBuilder::embeddedLine(std::string_view text) {
-    text_.hash = addLineToHash(text_.hash, text);
+    hash_.addLine(text);
+}
+
+void IndexBuilder::embeddedLines(std::string_view run) {
+    hash_.addTextLines(run);
 }
 
 void IndexBuilder::embeddedEnd(const EmbeddedEnd& end) {
     text_.end = end;
+    text_.hash = hash_.value();
     block().texts.push_back(text_);
 }
 

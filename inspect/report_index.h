@@ -7,6 +7,7 @@
 #include "inspect/listed_folders.h"
 #include "inspect/report_records.h"
 #include "inspect/text_decoding.h"
+#include "inspect/text_hash.h"
 
 // An embedded file as an index keeps it: where its text stands in the report and a hash of
 // the text, not the text itself.
@@ -55,6 +56,7 @@ public:
     void fileTableEnd(const ListEnd& end) override { block().filesCut = end.cut; }
     void embeddedStart(const EmbeddedStart& start) override;
     void embeddedLine(std::string_view text) override;
+    void embeddedLines(std::string_view run) override;
     void embeddedEnd(const EmbeddedEnd& end) override;
     void end(bool whole) override;
 
@@ -65,7 +67,5 @@ private:
     ReportIndex& index_;
     ListedFolders listed_;
     IndexedText text_;
+    TextHash hash_;
 };
-
-// The hash of a text, line by line, as IndexBuilder takes it.
-std::uint64_t addLineToHash(std::uint64_t hash, std::string_view line);
