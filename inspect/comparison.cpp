@@ -1,6 +1,7 @@
 #include "inspect/comparison.h"
 
 #include <map>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
@@ -46,7 +47,8 @@ void compareMachines(const ReportIndex& before, const ReportIndex& after, Compar
 
 // Pairs the items of two lists by key: `pair` gets each item of `after` with its match in
 // `before` (or null), in the order of `after`, then each item of `before` left over with null.
-// Each item is matched once; a key that stands twice pairs in order.
+// Each item is matched once; a key that stands twice pairs in order. Keys are views into the
+// items, so that the lists of a large report are paired without a copy of every name.
 template <typename Item, typename Key, typename Pair>
 void pairByKey(const std::vector<Item>& before, const std::vector<Item>& after, Key key,
                Pair pair) {
@@ -84,14 +86,17 @@ bool sameText(const IndexedText& a, const IndexedText& b) {
 FolderChanges compareBlocks(const IndexedFolder& before, const IndexedFolder& after) {
     FolderChanges changes{after.folder.path, {}, {}};
     pairByKey(
-        before.files, after.files, [](const FileRowRecord& row) { return row.name; },
+        before.files, after.files,
+        [](const FileRowRecord& row) { return std::string_view(row.name); },
         [&](const FileRowRecord* a, const FileRowRecord* b) {
             if (a == nullptr || b == nullptr || !sameRow(*a, *b))
                 changes.files.push_back({a, b});
         });
     pairByKey(
         before.texts, after.texts,
-        [](const IndexedText& text) { return std::make_pair(text.start.section, text.start.path); },
+        [](const IndexedText& text) {
+            return std::make_pair(text.start.section, std::string_view(text.start.path));
+        },
         [&](const IndexedText* a, const IndexedText* b) {
             if (a == nullptr || b == nullptr || !sameText(*a, *b))
                 changes.texts.push_back({a, b});
@@ -101,7 +106,8 @@ FolderChanges compareBlocks(const IndexedFolder& before, const IndexedFolder& af
 
 void compareFolders(const ReportIndex& before, const ReportIndex& after, Comparison& comparison) {
     pairByKey(
-        before.folders, after.folders, [](const IndexedFolder& f) { return f.folder.path; },
+        before.folders, after.folders,
+        [](const IndexedFolder& f) { return std::string_view(f.folder.path); },
         [&](const IndexedFolder* a, const IndexedFolder* b) {
             if (a == nullptr) {
                 comparison.foldersAdded.push_back(b->folder.path);
@@ -124,13 +130,14 @@ Comparison compareReports(const ReportIndex& before, const ReportIndex& after) {
     Comparison comparison;
     compareMachines(before, after, comparison);
     pairByKey(
-        before.drives, after.drives, [](const DriveRecord& d) { return d.drive; },
+        before.drives, after.drives, [](const DriveRecord& d) { return std::string_view(d.drive); },
         [&](const DriveRecord* a, const DriveRecord* b) {
             if (a == nullptr || b == nullptr || a->freeMegabytes != b->freeMegabytes)
                 comparison.drives.push_back({(a != nullptr ? a : b)->drive, a, b});
         });
     pairByKey(
-        before.processes, after.processes, [](const std::string& path) { return path; },
+        before.processes, after.processes,
+        [](const std::string& path) { return std::string_view(path); },
         [&](const std::string* a, const std::string* b) {
             if (a == nullptr)
                 comparison.processesStarted.push_back(*b);
