@@ -87,10 +87,10 @@ unsigned laneBits(Lanes lanes) {
 constexpr std::string_view kTextLineEnd = "<BR>\r\n";
 
 // Whether a byte needs a closer look in a plain text line: a control character (line ends
-// among them), a byte beyond ASCII, a quote or backslash (which JSON escapes), a "<" (which may
-// open markup, or be the "<BR>" at the line's end).
+// among them), a byte beyond ASCII (which may need decoding), a "<" (which may open markup, or be
+// the "<BR>" at the line's end).
 inline bool needsCare(unsigned char byte) {
-    return byte < 0x20 || byte >= 0x80 || byte == '"' || byte == '\\' || byte == '<';
+    return byte < 0x20 || byte >= 0x80 || byte == '<';
 }
 
 // The lanes of `bytes` that needCare().
@@ -98,8 +98,7 @@ inline Bytes16 careLanes(Bytes16 bytes) {
     // Read as signed, the control characters and the bytes beyond ASCII are those below 0x20.
     using SignedBytes16 = signed char __attribute__((vector_size(16)));
     const auto outside = reinterpret_cast<SignedBytes16&>(bytes) < 0x20;
-    return reinterpret_cast<const Bytes16&>(outside) | (bytes == '"') | (bytes == '\\') |
-           (bytes == '<');
+    return reinterpret_cast<const Bytes16&>(outside) | (bytes == '<');
 }
 
 // The position of the first byte from `at` on that needsCare(), or the size of `text`. Most
@@ -125,7 +124,7 @@ inline std::size_t nextCare(std::string_view text, std::size_t at) {
 // The length of the run at the start of `text` of whole plain text lines, each followed by
 // kTextLineEnd and no byte of it before that needsCare(), none longer than `longestLine`
 // (its "<BR>" counted); `lines` receives their count. Their bytes are ASCII, the same as UTF-8
-// and as any code page, and a JSON string takes them as they are.
+// and as any code page.
 inline std::size_t plainTextLines(std::string_view text, std::size_t longestLine,
                                   std::size_t& lines) {
     std::size_t runEnd = 0;

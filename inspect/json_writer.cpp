@@ -117,10 +117,10 @@ void JsonWriter::stringLine(std::string_view text) {
 }
 
 void JsonWriter::stringTextLines(std::string_view run) {
-    // The lines need no escape. They are copied sixteen bytes at a time, the copy going on after
-    // each "<", which in such a run is only the "<BR>" that ends a line, with "\n" in place of
-    // the "<BR>" and its line end. A copy may write up to sixteen bytes beyond the buffer's end,
-    // into room kept for it.
+    // The lines are copied sixteen bytes at a time. The copy stops at each "<", which in such a
+    // run is only the "<BR>" that ends a line, to write "\n" in place of the "<BR>" and its line
+    // end, and at each quote and backslash, to escape it. A copy may write up to sixteen bytes
+    // beyond the buffer's end, into room kept for it.
     const char* from = run.data();
     const char* const end = from + run.size();
     while (end - from >= 16) {
@@ -129,17 +129,22 @@ void JsonWriter::stringTextLines(std::string_view run) {
         bytescan::Bytes16 bytes;
         std::memcpy(&bytes, from, sizeof bytes);
         std::memcpy(buffer_.get() + used_, &bytes, sizeof bytes);
-        const auto lineEnds = bytes == '<';
-        if (!bytescan::any(lineEnds)) {
+        const auto stops = (bytes == '<') | (bytes == '"') | (bytes == '\\');
+        if (!bytescan::any(stops)) {
             from += 16;
             used_ += 16;
             continue;
         }
-        const unsigned at = static_cast<unsigned>(__builtin_ctz(bytescan::laneBits(lineEnds)));
+        const unsigned at = static_cast<unsigned>(__builtin_ctz(bytescan::laneBits(stops)));
         used_ += at;
         buffer_[used_++] = '\\';
-        buffer_[used_++] = 'n';
-        from += at + bytescan::kTextLineEnd.size();
+        if (from[at] == '<') {
+            buffer_[used_++] = 'n';
+            from += at + bytescan::kTextLineEnd.size();
+        } else {
+            buffer_[used_++] = from[at];
+            from += at + 1;
+        }
     }
     // The last bytes, the end of a line and a few short ones.
     forEachTextLine(std::string_view(from, static_cast<std::size_t>(end - from)),

@@ -23,8 +23,8 @@ struct ReportLine {
 };
 
 // A run of plain text lines as the line source hands it out (bytescan::plainTextLines): whole
-// lines of ASCII that need no decoding, each followed by "<BR>" and CR LF, none holding a byte
-// that a JSON string escapes or a "<" that could open markup.
+// lines of ASCII that need no decoding, each followed by "<BR>" and CR LF, none holding a
+// control character or a "<" that could open markup.
 struct TextRun {
     std::string_view bytes;  // the lines with their "<BR>" and line ends; valid until the next line
     std::uint64_t firstNumber = 0;

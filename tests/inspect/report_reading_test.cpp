@@ -184,14 +184,15 @@ TEST_P(ReportReading, AReportThatImitatesItsOwnMarkupOrLostItsCodePageReadsRight
          }},
         {"plain lines around lines that need care: a lone LF or CR, a quote, a tag left open",
          setupText,
-         "[Setup]<BR>\r\nsplit<BR>\nby LF<BR>\r\nquote \"q\"<BR>\r\nlone\rCR<BR>\r\n<BR>\r\n"
+         "[Setup]<BR>\r\nsplit<BR>\nby LF<BR>\r\na \"quoted\" word, a back\\slash<BR>\r\n"
+         "lone\rCR<BR>\r\n<BR>\r\n"
          "<img src=\"x<BR>\r\nplain, in the value<BR>\r\n\" onerror=alert(1)><BR>\r\nlast<BR>\r\n",
          {},
          [](const Export& e) {
              const json& text = e.json["folders"][0]["embedded"][0];
              EXPECT_EQ(text["text"],
-                       "[Setup]\nsplit<BR>\nby LF\nquote \"q\"\nlone\rCR\n\n<img src=\"x\nplain, "
-                       "in the value\n\" onerror=alert(1)>\nlast\n");
+                       "[Setup]\nsplit<BR>\nby LF\na \"quoted\" word, a back\\slash\nlone\rCR\n\n"
+                       "<img src=\"x\nplain, in the value\n\" onerror=alert(1)>\nlast\n");
              EXPECT_EQ(text["lines"], 9);
              EXPECT_EQ(text["activeMarkup"], json({"event-handler"}));
          }},
