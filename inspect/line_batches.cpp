@@ -8,8 +8,11 @@
 
 namespace {
 
-// Large pieces keep the calls to the system few: a report can be hundreds of megabytes.
-constexpr std::size_t kPieceBytes = 2 * 1024 * 1024;
+// Pieces of half a megabyte keep the calls to the system few (a report can be hundreds of
+// megabytes) and the room of the batches small: the first touch of new pages is slow, and a
+// piece read is scanned again while it is still in the processor's cache. On the largest
+// benchmark report they took a tenth less time than pieces of 2 MiB.
+constexpr std::size_t kPieceBytes = 512 * 1024;
 constexpr std::size_t kSmallestPieceBytes = 64 * 1024;
 
 // The position of the CR of the first CR LF in the batch's bytes from `from` on, or npos.

@@ -1,4 +1,5 @@
-// The report's lines as the line source reads them in pieces of 2 MiB, also on a thread of its
+// The report's lines as the line source reads them in pieces (whose ends 2 MiB falls on), also
+// on a thread of its
 // own and in runs of plain text lines: a line end split between two pieces, a line longer than
 // any of a report's.
 #include <gtest/gtest.h>
