@@ -111,8 +111,9 @@ inline std::size_t nextCare(std::string_view text, std::size_t at) {
         std::memcpy(&low, data + at, sizeof low);
         std::memcpy(&high, data + at + 16, sizeof high);
         const Bytes16 lowCare = careLanes(low);
-        if (any(lowCare | careLanes(high))) {
-            const unsigned bits = laneBits(lowCare) | laneBits(careLanes(high)) << 16;
+        const Bytes16 highCare = careLanes(high);
+        if (any(lowCare | highCare)) {
+            const unsigned bits = laneBits(lowCare) | laneBits(highCare) << 16;
             return at + static_cast<std::size_t>(__builtin_ctz(bits));
         }
     }
