@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "report/ascii_text.h"
+#include "report/report_masking.h"
 
 namespace {
 
@@ -13,10 +14,21 @@ bool isNameChar(char c) {
     return isAlnum(c) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
-bool insidePlaceholder(const std::string& text, std::size_t at) {
-    for (const char* placeholder : {kUserPlaceholder, kComputerPlaceholder}) {
-        if (at > 0 && text.compare(at - 1, std::strlen(placeholder), placeholder) == 0)
-            return true;
+// The texts that stand as they are whatever the names: the placeholders, and the masked report's
+// notice, which names "the user's" names and would otherwise change for the user "user".
+const std::vector<std::string>& keptTexts() {
+    static const std::vector<std::string> texts = {kUserPlaceholder, kComputerPlaceholder,
+                                                   maskNotice(false), maskNotice(true)};
+    return texts;
+}
+
+// Whether the name found at `at` stands inside one of the kept texts.
+bool insideKeptText(const std::string& text, std::size_t at) {
+    for (const std::string& kept : keptTexts()) {
+        for (std::size_t back = 0; back <= at && back < kept.size(); ++back) {
+            if (text.compare(at - back, kept.size(), kept) == 0)
+                return true;
+        }
     }
     return false;
 }
@@ -63,7 +75,7 @@ void NameMasker::mask(std::string& text) const {
             const std::size_t end = at + name.text.size();
             from = found + 1;
             if ((at > 0 && isNameChar(text[at - 1])) ||
-                (end < text.size() && isNameChar(text[end])) || insidePlaceholder(text, at))
+                (end < text.size() && isNameChar(text[end])) || insideKeptText(text, at))
                 continue;
             masked.append(text, copied, at - copied);
             masked += name.placeholder;

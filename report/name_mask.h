@@ -11,7 +11,8 @@ constexpr const char* kComputerPlaceholder = "[computer]";
 // Finds a name only where it stands whole: the characters on either side of it are no letter,
 // digit or '_' (a path's separators, spaces, dots, '-', '@' and the like), so that the user
 // "al" is replaced in "/home/al/" and "al.log" but not in "value", and "root" not in "rootfs".
-// The placeholders themselves are never replaced again, so a masked text stays as it is.
+// The placeholders themselves and the masked report's notice are never replaced, so a masked
+// text stays as it is.
 class NameMasker {
 public:
     // User names compare with their case or without it as the platform's do

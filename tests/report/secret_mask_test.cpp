@@ -158,6 +158,12 @@ const NameCase kNameCases[] = {
     {"[user] is user; [computer]", "user", "computer", false, "[user] is [user]; [computer]"},
     {"C:\\Users\\John Smith\\r.htm body=C:\\Users\\John&nbsp;Smith\\r.htm", "John Smith", "", true,
      "C:\\Users\\[user]\\r.htm body=C:\\Users\\[user]\\r.htm"},
+    // The masked report's notice stays as it is, whatever the names.
+    {"<BR>Secrets in this report are masked: ******** is not the real value; [user] and "
+     "[computer] stand for the user's and the computer's names. User at value-pc",
+     "User", "value", true,
+     "<BR>Secrets in this report are masked: ******** is not the real value; [user] and "
+     "[computer] stand for the user's and the computer's names. [user] at [computer]-pc"},
 };
 
 TEST(SecretMaskTest, NamesAreReplacedOnlyWhereTheyStandWhole) {
