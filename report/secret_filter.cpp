@@ -18,7 +18,8 @@ Block loadBlock(const char* at) {
 
 // Whether one of the triggers begins at one of the 16 characters from `at` on (it reads 18):
 // three letters of each secret word ("pas", "pwd", "sec", "tok", "key", "cre", "aut"), the
-// "@" of URL credentials and the "--" of a key block's marker, in any case. Setting bit 0x20
+// password switch "/p:", the "@" of URL credentials and the "--" of a key block's marker, in
+// any case. Setting bit 0x20
 // puts a letter in lower case (and "@" on "`", which only costs a closer look).
 bool blockHoldsTrigger(const char* at) {
     const Block a = loadBlock(at) | 0x20;
@@ -29,7 +30,8 @@ bool blockHoldsTrigger(const char* at) {
         (is(a, 'p') & ((is(b, 'a') & is(c, 's')) | (is(b, 'w') & is(c, 'd')))) |
         (is(a, 's') & is(b, 'e') & is(c, 'c')) | (is(a, 't') & is(b, 'o') & is(c, 'k')) |
         (is(a, 'k') & is(b, 'e') & is(c, 'y')) | (is(a, 'c') & is(b, 'r') & is(c, 'e')) |
-        (is(a, 'a') & is(b, 'u') & is(c, 't')) | is(a, '`') | (is(a, '-') & is(b, '-'));
+        (is(a, 'a') & is(b, 'u') & is(c, 't')) | (is(a, '/') & is(b, 'p') & is(c, ':')) |
+        is(a, '`') | (is(a, '-') & is(b, '-'));
     std::uint64_t halves[2];
     std::memcpy(halves, &found, sizeof halves);
     return (halves[0] | halves[1]) != 0;

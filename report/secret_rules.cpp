@@ -64,6 +64,8 @@ public:
                 at = pairAt(at);
             else if (c == '<')
                 elementAt(at);
+            else if (c == ',')
+                at = argumentAt(at);
             else if (c == '-' && (at == 0 || isSpace(line_[at - 1]) || isQuote(line_[at - 1])))
                 at = optionAt(at);
         }
@@ -254,19 +256,46 @@ private:
         if (key.end == key.begin)
             return at;
         std::optional<SecretKind> kind = kindOf(key);
+        const bool passwordSwitch = !kind && isPasswordSwitch(key, at);
+        if (passwordSwitch)
+            kind = SecretKind::Password;
         if (!kind && !(kind = namedBefore(key, at + separator)))
             return at + separator - 1;
         // "; password=x" opens an ini comment; a connection string has a pair before its ';'.
         const bool connection = markBefore(key.begin) == ';' && firstEquals_ < key.begin;
-        const bool runsToLineEnd = opensLine(key.begin);
+        const bool runsToLineEnd = !passwordSwitch && opensLine(key.begin);
         const std::optional<Value> value = valueAt(at + separator, key, runsToLineEnd, connection);
-        if (!value)
+        // "/p:Name=x" sets a property, whose own name tells whether x is a secret.
+        if (!value ||
+            (passwordSwitch && line_.substr(value->begin, value->end - value->begin).find('=') !=
+                                   std::string_view::npos))
             return at + separator - 1;
         if (connection || (charAt(value->end) == ';' && pairFollows(value->end)))
             kind = SecretKind::ConnectionString;
         const bool quoted = value->resume != value->end;
         add(value->begin, value->end, *kind, runsToLineEnd, quoted);
         return value->resume - 1;
+    }
+
+    // define('DB_PASSWORD', 'x'): a quoted name that opens a call's arguments and names a
+    // secret, its value the quoted argument after it.
+    std::size_t argumentAt(std::size_t at) {
+        Key key = keyBefore(at);
+        if (!key.quoted || markBefore(key.begin) != '(')
+            return at;
+        const std::optional<SecretKind> kind = kindOf(key);
+        const std::optional<Value> value = kind ? valueAt(at + 1, key, false, false) : std::nullopt;
+        if (!value || value->resume == value->end)
+            return at;
+        add(value->begin, value->end, *kind, false, true);
+        return value->resume - 1;
+    }
+
+    // "/p:x", the password switch of Windows command lines, standing as a word of its own.
+    bool isPasswordSwitch(const Key& key, std::size_t at) const {
+        return line_[at] == ':' && !key.quoted && key.end == at && key.end - key.begin == 1 &&
+               lower(line_[key.begin]) == 'p' && key.begin >= 1 && line_[key.begin - 1] == '/' &&
+               (key.begin == 1 || isSpace(line_[key.begin - 2]) || isQuote(line_[key.begin - 2]));
     }
 
     // <add key="DbPassword" value="x"/>, {"name": "token", "value": "x"}: a quoted value of a
@@ -288,8 +317,16 @@ private:
         return std::nullopt;
     }
 
-    // "<password>x</password>": an element named for a secret, with its content on this line.
+    // "<password>x</password>": an element named for a secret, with its content on this line;
+    // and the content of an element whose "key" or "name" attribute names one, up to its
+    // closing tag: <entry key="db.password">x</entry>, <setting name="Password"><value>x</value>.
     void elementAt(std::size_t at) {
+        if (charAt(at + 1) == '/') {
+            if (namedSecret_)
+                addContent(line_.rfind('>', at), at, *namedSecret_);
+            namedSecret_.reset();
+            return;
+        }
         std::size_t nameEnd = at + 1;
         while (nameEnd < line_.size() && (isKeyChar(line_[nameEnd]) || line_[nameEnd] == ':'))
             ++nameEnd;
@@ -300,13 +337,19 @@ private:
         if (!kind || tagEnd == npos || line_[tagEnd] != '>' || line_[tagEnd - 1] == '/')
             return;
         const std::size_t close = line_.find('<', tagEnd + 1);
-        if (close == npos || charAt(close + 1) != '/')
+        if (close != npos && charAt(close + 1) == '/')
+            addContent(tagEnd, close, *kind);
+    }
+
+    // The content between a tag's end `tagEnd` and the closing tag at `close`, spaces trimmed.
+    void addContent(std::size_t tagEnd, std::size_t close, SecretKind kind) {
+        if (tagEnd == npos)
             return;
         std::size_t begin = skipSpaces(tagEnd + 1);
         std::size_t end = close;
         while (end > begin && isSpace(line_[end - 1]))
             --end;
-        add(begin, end, *kind, true, true);
+        add(begin, end, kind, true, true);
     }
 
     // "--password x", "-pwd x": an option named for a secret, its value the next word. The

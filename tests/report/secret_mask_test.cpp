@@ -48,6 +48,13 @@ const MaskCase kMaskCases[] = {
     {"{\"user\": \"bob\", \"password\": \"pw\", \"port\": 5432}",
      "{\"user\": \"bob\", \"password\": \"********\", \"port\": 5432}", kPassword},
     {"'password' => 'secret',", "'password' => '********',", kPassword},
+    {"define( 'DB_PASSWORD', 'p w' );", "define( 'DB_PASSWORD', '********' );", kPassword},
+    {"define('DB_USER', 'bob'); f(\"token\", fallback)",
+     "define('DB_USER', 'bob'); f(\"token\", fallback)", kNothing},
+    {"<entry key=\"db.password\">s3</entry>", "<entry key=\"db.password\">********</entry>",
+     kPassword},
+    {"<setting name=\"ApiToken\"><value>t</value></setting><x>y</x>",
+     "<setting name=\"ApiToken\"><value>********</value></setting><x>y</x>", kOther},
     // Connection strings.
     {"<add connectionString=\"Server=db;User Id=sa;Password=p w;Encrypt=yes\"/>",
      "<add connectionString=\"Server=db;User Id=sa;Password=********;Encrypt=yes\"/>", kConnection},
@@ -58,6 +65,8 @@ const MaskCase kMaskCases[] = {
      kPassword},
     {"deploy /pwd:hunter2 /user:bob", "deploy /pwd:******** /user:bob", kPassword},
     {"msbuild /p:DbPassword=x /t:Build", "msbuild /p:DbPassword=******** /t:Build", kPassword},
+    {"setup.exe /u:admin /P:Sup3r! /S", "setup.exe /u:admin /P:******** /S", kPassword},
+    {"msbuild /p:Configuration=Release", "msbuild /p:Configuration=Release", kNothing},
     // URL credentials and Authorization headers keep everything but the secret.
     {"url=postgres://app:pa;ss@db:5432/main", "url=postgres://app:********@db:5432/main",
      "Masked: 1 URL credential"},
