@@ -58,4 +58,25 @@ TEST(WineLiveTest, OurVersionReaderAgreesWithTheSystems) {
     EXPECT_FALSE(readersAgree(systemFolder + "\\notepad.exe"));
 }
 
+// Every program and library of the system folder, as a product folder may hold any of them.
+TEST(WineLiveTest, OurVersionReaderAgreesWithTheSystemsOnEveryProgramOfTheSystemFolder) {
+    setSysPlatformForTesting(nullptr);
+    wchar_t system[MAX_PATH];
+    const std::wstring systemFolder(system, GetSystemDirectoryW(system, MAX_PATH));
+    int programs = 0;
+    int versioned = 0;
+    for (const wchar_t* pattern : {L"\\*.exe", L"\\*.dll"}) {
+        WIN32_FIND_DATAW found{};
+        const HANDLE search = FindFirstFileW((systemFolder + pattern).c_str(), &found);
+        ASSERT_NE(search, INVALID_HANDLE_VALUE);
+        do {
+            ++programs;
+            versioned += readersAgree(narrow(systemFolder + L"\\" + found.cFileName));
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    EXPECT_GT(programs, 100);
+    EXPECT_GT(versioned, programs / 4);  // Wine gives a third of them a version resource
+}
+
 }  // namespace
