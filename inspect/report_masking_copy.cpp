@@ -9,6 +9,7 @@
 #include "inspect/problems.h"
 #include "inspect/raw_report_bytes.h"
 #include "inspect/report_names.h"
+#include "inspect/report_records.h"
 #include "report/name_mask.h"
 #include "report/report_masking.h"
 #include "report/report_text.h"
@@ -29,6 +30,8 @@ public:
 
     // False once the copy cannot go on: a write failed, or the file no longer reads.
     bool take(const ReportLine& line, const ClassifiedLine& classified);
+    // take() for each line of a run of plain text lines that `classified` tells.
+    bool takeTextRun(const TextRun& run, const ClassifiedLine& classified);
     bool finish();
 
 private:
@@ -85,6 +88,27 @@ bool MaskingCopy::take(const ReportLine& line, const ClassifiedLine& classified)
         names_->mask(scratch_);
     if (scratch_ != bytes)
         replaceTo(line.offset + bytes.size(), scratch_);
+    return ok_;
+}
+
+bool MaskingCopy::takeTextRun(const TextRun& run, const ClassifiedLine& classified) {
+    // No trigger of a secret in the whole run is none in any of its lines: the run stays as it
+    // is, and is copied with the stretch it stands in.
+    if (names_ == nullptr && notice_ != Notice::Due && !secrets_.mayChange(run.bytes)) {
+        if (run.nextOffset - copied_ >= kStretchBytes)
+            copyTo(run.nextOffset);
+        return ok_;
+    }
+    ReportLine line;
+    line.number = run.firstNumber;
+    line.nextOffset = run.offset;
+    for (std::string_view rest = run.bytes; ok_ && !rest.empty(); ++line.number) {
+        const char* start = rest.data();
+        line.text = std::string_view(start, takeTextLine(rest).size() + 4);  // with its "<BR>"
+        line.offset = line.nextOffset;
+        line.nextOffset = line.offset + static_cast<std::uint64_t>(rest.data() - start);
+        take(line, classified);
+    }
     return ok_;
 }
 
@@ -184,7 +208,18 @@ ReadOutcome maskReport(const std::string& fileName, const TextDecoding& decoding
     bool copying = true;
     ReportLine line;
     std::uint64_t lastLine = 0;
-    while (copying && source.next(line)) {
+    TextRun run;
+    while (copying) {
+        // Within an embedded text its plain lines, most of a report, are taken a run at a time.
+        const ClassifiedLine textLines = classifier.roleOfTextLines();
+        if (textLines.role == LineRole::EmbeddedText && source.nextTextRun(run)) {
+            usable = true;
+            copying = copy.takeTextRun(run, textLines);
+            lastLine = run.firstNumber + run.lines - 1;
+            continue;
+        }
+        if (!source.next(line))
+            break;
         const ClassifiedLine classified = classifier.classify(line.text);
         if (line.cut || !line.ended || classified.expected != nullptr)
             noteLine(line, classified, problems);
