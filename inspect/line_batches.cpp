@@ -14,13 +14,10 @@ namespace {
 // benchmark report they took a tenth less time than pieces of 2 MiB.
 constexpr std::size_t kPieceBytes = 512 * 1024;
 constexpr std::size_t kSmallestPieceBytes = 64 * 1024;
-// How much of the mapped file stays mapped behind the lines the splitter is at: more than the
-// few batches that a reader holds at once (each at most a piece and the longest line).
-constexpr std::uint64_t kMappedBehindBytes = 16 * 1024 * 1024;
 
 // The position of the CR of the first CR LF in the batch's bytes from `from` on, or npos.
 std::size_t lineEnd(const LineBatch& batch, std::size_t from) {
-    const char* data = batch.data;
+    const char* data = batch.bytes.data();
     while (from < batch.size) {
         const void* found = std::memchr(data + from, '\n', batch.size - from);
         if (found == nullptr)
@@ -36,11 +33,10 @@ std::size_t lineEnd(const LineBatch& batch, std::size_t from) {
 }  // namespace
 
 LineSplitter::LineSplitter(osfs::File& file, TextDecoding decoding)
-    : file_(file), mapping_(file), decoding_(decoding) {}
+    : file_(file), decoding_(decoding) {}
 
 void LineSplitter::seek(std::uint64_t offset, std::uint64_t number, std::uint64_t end) {
     readAt_ = carryOffset_ = offset;
-    released_ = std::min(released_, offset);
     nextNumber_ = number;
     stopAt_ = end;
     carry_.clear();
@@ -56,19 +52,12 @@ long long LineSplitter::readPiece(LineBatch& batch) {
                                 stopAt_ > readAt_ ? stopAt_ - readAt_ : 0);
     if (wanted == 0)
         return 0;
-    if (mapping_.data() != nullptr) {
-        const std::uint64_t count = std::min(wanted, left);
-        batch.size += static_cast<std::size_t>(count);
-        readAt_ += count;
-        return static_cast<long long>(count);
-    }
     // The room grows once by enough for the start of a line carried over too: each growth
     // costs a copy, and the pages of new room are slow to touch the first time.
-    if (batch.room.size() < batch.size + wanted)
-        batch.room.resize(batch.size + wanted + wanted / 16);
-    batch.data = batch.room.data();
+    if (batch.bytes.size() < batch.size + wanted)
+        batch.bytes.resize(batch.size + wanted + wanted / 16);
     const long long count =
-        file_.readAt(static_cast<std::int64_t>(readAt_), batch.room.data() + batch.size,
+        file_.readAt(static_cast<std::int64_t>(readAt_), batch.bytes.data() + batch.size,
                      static_cast<std::size_t>(wanted));
     if (count > 0) {
         batch.size += static_cast<std::size_t>(count);
@@ -77,20 +66,12 @@ long long LineSplitter::readPiece(LineBatch& batch) {
     return count;
 }
 
-void LineSplitter::releaseBehind() {
-    if (carryOffset_ < released_ + 2 * kMappedBehindBytes)
-        return;
-    const std::uint64_t until = carryOffset_ - kMappedBehindBytes;
-    mapping_.release(static_cast<std::size_t>(released_), static_cast<std::size_t>(until));
-    released_ = until;
-}
-
 void LineSplitter::addLine(LineBatch& batch, std::size_t start, std::size_t length,
                            std::size_t next, bool ended) {
     if (batch.lines.empty())
         batch.firstNumber = nextNumber_;
     ++nextNumber_;
-    const std::string_view bytes(batch.data + start, std::min(length, kMaxReportLineBytes));
+    const std::string_view bytes(batch.bytes.data() + start, std::min(length, kMaxReportLineBytes));
     const std::string_view text = decodeLine(decoding_, bytes, scratch_);
     // Filled where it stands: a line built aside and copied in was a fifth of the reading.
     LineBatch::Line& line = batch.lines.emplace_back();
@@ -107,8 +88,9 @@ void LineSplitter::addLine(LineBatch& batch, std::size_t start, std::size_t leng
 
 std::size_t LineSplitter::addTextRun(LineBatch& batch, std::size_t start) {
     std::size_t lines = 0;
-    const std::size_t length = bytescan::plainTextLines(
-        std::string_view(batch.data + start, batch.size - start), kMaxReportLineBytes, lines);
+    const std::size_t length =
+        bytescan::plainTextLines(std::string_view(batch.bytes.data() + start, batch.size - start),
+                                 kMaxReportLineBytes, lines);
     if (lines == 0)
         return start;
     if (batch.lines.empty())
@@ -123,22 +105,14 @@ std::size_t LineSplitter::addTextRun(LineBatch& batch, std::size_t start) {
 }
 
 bool LineSplitter::fill(LineBatch& batch) {
+    if (batch.bytes.size() < carry_.size())
+        batch.bytes.resize(carry_.size());
+    std::memcpy(batch.bytes.data(), carry_.data(), carry_.size());
+    batch.size = carry_.size();
+    carry_.clear();
     batch.decoded.clear();
     batch.lines.clear();
     batch.offset = carryOffset_;
-    if (mapping_.data() != nullptr) {
-        // The start of a line that the last batch left is still where the file is mapped.
-        releaseBehind();
-        batch.data = mapping_.data() + carryOffset_;
-        batch.size = static_cast<std::size_t>(readAt_ - carryOffset_);
-    } else {
-        if (batch.room.size() < carry_.size())
-            batch.room.resize(carry_.size());
-        std::memcpy(batch.room.data(), carry_.data(), carry_.size());
-        batch.data = batch.room.data();
-        batch.size = carry_.size();
-        carry_.clear();
-    }
     while (batch.lines.empty() && !done_) {
         const long long count = readPiece(batch);
         failed_ = count < 0;
@@ -154,7 +128,7 @@ bool LineSplitter::fill(LineBatch& batch) {
             pos = addTextRun(batch, end + 2);
         }
         // A CR at the end may begin the CR LF that ends a line in the next piece.
-        const std::size_t keepCr = pos < size && batch.data[size - 1] == '\r' ? 1 : 0;
+        const std::size_t keepCr = pos < size && batch.bytes[size - 1] == '\r' ? 1 : 0;
         if (done_) {
             // The last line, which the file cuts off; a CR at its end began the missing CR LF.
             if (pos < size && !skipping_)
@@ -171,15 +145,11 @@ bool LineSplitter::fill(LineBatch& batch) {
         }
         if (batch.lines.empty()) {
             // Nothing whole yet: the start of a line moves to the front, the next piece after it.
-            if (mapping_.data() != nullptr)
-                batch.data += pos;
-            else
-                std::memmove(batch.room.data(), batch.data + pos, size - pos);
+            std::memmove(batch.bytes.data(), batch.bytes.data() + pos, size - pos);
             batch.size = size - pos;
             batch.offset += pos;
         } else {
-            if (mapping_.data() == nullptr)
-                carry_.assign(batch.data + pos, size - pos);
+            carry_.assign(batch.bytes, pos, size - pos);
             carryOffset_ = batch.offset + pos;
         }
     }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "inspect/text_decoding.h"
-#include "toolkit/os/file_mapping.h"
 
 namespace osfs {
 class File;
@@ -19,8 +18,7 @@ class File;
 constexpr std::size_t kMaxReportLineBytes = 4 * 1024 * 1024;
 
 // The whole lines of one piece of a report: the bytes they stand in, and each line's place in
-// them (or, where its bytes needed converting, in `decoded`) with its number and offsets. The
-// bytes are where the file is mapped, or in the batch's own room where it is read.
+// them (or, where its bytes needed converting, in `decoded`) with its number and offsets.
 struct LineBatch {
     // A line's place, kept small: a batch holds tens of thousands of them. Plain text lines
     // that follow each other (bytescan::plainTextLines), most of a report, are kept as one run.
@@ -34,12 +32,10 @@ struct LineBatch {
         bool cut = false;   // longer than kMaxReportLineBytes: only its start is held
         std::uint32_t runLines = 0;  // a run of so many plain text lines; 0 for a single line
     };
-    // The lines' bytes are the first `size` from `data` on: in the file's mapping, or at the
-    // start of `room`. The rest of the room is kept for the batch's next use, so that it is not
-    // cleared again for each piece.
-    const char* data = nullptr;
+    // The lines' bytes are the first `size` of `bytes`; the rest is room kept for the batch's
+    // next use, so that the room is not cleared again for each piece.
+    std::string bytes;
     std::size_t size = 0;
-    std::string room;
     std::uint64_t offset = 0;       // where `bytes` begins in the file
     std::uint64_t firstNumber = 0;  // the number of the first line
     std::string decoded;
@@ -47,14 +43,14 @@ struct LineBatch {
     bool last = false;        // the file has no more lines
 
     std::string_view text(const Line& line) const {
-        return std::string_view((line.converted ? decoded.data() : data) + line.start, line.length);
+        return std::string_view((line.converted ? decoded : bytes).data() + line.start,
+                                line.length);
     }
 };
 
 // Splits a report into lines, piece by piece. A report ends every line with CR LF; a lone LF or
 // CR inside a line is part of it (a Windows report keeps a file's lone LF in its line). Each
-// line is turned into UTF-8 as `decoding` says. The file is mapped where the system can map it,
-// so that its bytes are not copied before they are split; it is read piece by piece where not.
+// line is turned into UTF-8 as `decoding` says.
 class LineSplitter {
 public:
     LineSplitter(osfs::File& file, TextDecoding decoding);
@@ -69,11 +65,9 @@ public:
     void seek(std::uint64_t offset, std::uint64_t number, std::uint64_t end);
 
 private:
-    // Reads the next piece behind the batch's bytes (or, where the file is mapped, takes it into
-    // the batch); the count read, 0 at the end, -1 when the file cannot be read.
+    // Reads the next piece behind the batch's bytes; the count read, 0 at the end, -1 when the
+    // file cannot be read.
     long long readPiece(LineBatch& batch);
-    // Hands the mapped pages well behind the lines in use back to the system.
-    void releaseBehind();
     // Adds the line of `length` bytes at `start` of the batch's bytes (at most the bound), with
     // the next line at `next`.
     void addLine(LineBatch& batch, std::size_t start, std::size_t length, std::size_t next,
@@ -83,15 +77,13 @@ private:
     std::size_t addTextRun(LineBatch& batch, std::size_t start);
 
     osfs::File& file_;
-    osfs::FileMapping mapping_;
-    std::uint64_t released_ = 0;  // the mapped bytes before this are handed back
     TextDecoding decoding_;
     std::uint64_t readAt_ = 0;  // the file offset of the next piece
     std::uint64_t stopAt_ = std::numeric_limits<std::uint64_t>::max();
     std::uint64_t nextNumber_ = 1;
-    std::string carry_;  // the start of a line whose end is in the next piece (read, not mapped)
-    std::uint64_t carryOffset_ = 0;  // where that line begins
-    bool skipping_ = false;          // dropping the rest of a line longer than the bound
+    std::string carry_;  // the start of a line whose end is in the next piece
+    std::uint64_t carryOffset_ = 0;
+    bool skipping_ = false;  // dropping the rest of a line longer than the bound
     bool done_ = false;
     bool failed_ = false;
     std::string scratch_;

@@ -11,32 +11,12 @@ namespace {
 // Room for the longest line a report holds and a large piece after it: few reads, and any line
 // whole.
 constexpr std::size_t kWindowBytes = 2 * kMaxReportLineBytes;
-// How much of a mapped file stays mapped behind the bytes last asked for.
-constexpr std::uint64_t kMappedBehindBytes = 16 * 1024 * 1024;
 
 }  // namespace
 
-RawReportBytes::RawReportBytes(osfs::File& file) : file_(file), mapping_(file) {
-    if (mapping_.data() == nullptr)
-        window_.resize(kWindowBytes);
-}
-
-std::string_view RawReportBytes::mapped(std::uint64_t begin, std::uint64_t end,
-                                        std::uint64_t most) {
-    if (begin >= released_ + 2 * kMappedBehindBytes) {
-        mapping_.release(static_cast<std::size_t>(released_),
-                         static_cast<std::size_t>(begin - kMappedBehindBytes));
-        released_ = begin - kMappedBehindBytes;
-    }
-    if (begin >= mapping_.size())
-        return {};
-    end = std::min<std::uint64_t>({end, mapping_.size(), begin + most});
-    return {mapping_.data() + begin, static_cast<std::size_t>(end - begin)};
-}
+RawReportBytes::RawReportBytes(osfs::File& file) : file_(file), window_(kWindowBytes, '\0') {}
 
 std::string_view RawReportBytes::span(std::uint64_t begin, std::uint64_t end) {
-    if (mapping_.data() != nullptr)
-        return mapped(begin, end, kWindowBytes);
     const std::uint64_t wanted = std::min<std::uint64_t>(end - begin, kWindowBytes);
     if (begin < start_ || begin + wanted > start_ + size_)
         refill(begin);
@@ -44,8 +24,6 @@ std::string_view RawReportBytes::span(std::uint64_t begin, std::uint64_t end) {
 }
 
 std::string_view RawReportBytes::piece(std::uint64_t begin, std::uint64_t end) {
-    if (mapping_.data() != nullptr)
-        return mapped(begin, end, end - begin);
     if (begin < start_ || begin >= start_ + size_)
         refill(begin);
     return held(begin, end);

@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/os/file_mapping.h"
-
 namespace osfs {
 class File;
 }
@@ -13,7 +11,6 @@ class File;
 // A report's bytes exactly as the file holds them, read in order a large piece at a time. The
 // line source hands lines out as UTF-8; a copy of the report that must keep the bytes of a
 // report in a Windows code page takes them from here, by the offsets the line source gives.
-// Where the file is mapped, the bytes are where the mapping holds them, and none are copied.
 class RawReportBytes {
 public:
     explicit RawReportBytes(osfs::File& file);
@@ -32,12 +29,8 @@ private:
     std::string_view held(std::uint64_t begin, std::uint64_t end) const;
     // Reads from `begin` on, keeping what the window already holds of it.
     void refill(std::uint64_t begin);
-    // The mapped bytes from `begin` on, at most `end` and `most`.
-    std::string_view mapped(std::uint64_t begin, std::uint64_t end, std::uint64_t most);
 
     osfs::File& file_;
-    osfs::FileMapping mapping_;
-    std::uint64_t released_ = 0;  // the mapped bytes before this are handed back
     std::string window_;
     std::uint64_t start_ = 0;  // where the window's bytes begin in the file
     std::size_t size_ = 0;     // how many it holds

@@ -203,7 +203,6 @@ private:
     bool flushWhenFull();
     // Keeps the handle of an open, or the failure of one that did not open.
     bool opened(std::intptr_t handle);
-    friend class FileMapping;  // maps the open file's bytes by its handle
     std::intptr_t handle_;
     std::int64_t size_ = -1;
     std::string pending_;
