@@ -3,8 +3,7 @@
 #include <limits>
 #include <optional>
 
-#include "inspect/line_classifier.h"
-#include "inspect/line_source.h"
+#include "inspect/classified_lines.h"
 #include "inspect/output.h"
 #include "inspect/problems.h"
 #include "inspect/raw_report_bytes.h"
@@ -173,19 +172,8 @@ bool MaskingCopy::finish() {
     return ok_ && !raw_.failed();
 }
 
-void noteLine(const ReportLine& line, const ClassifiedLine& classified, Problems& problems) {
-    if (line.cut)
-        problems.note(line.number,
-                      "the line is longer than any line of a report; it is copied unmasked");
-    if (!line.ended && classified.role != LineRole::PageEnd)
-        problems.note(line.number, "the report ends in the middle of this line");
-    if (classified.expected == nullptr)
-        return;
-    problems.note(line.number, std::string("expected ") + classified.expected +
-                                   (classified.role == LineRole::Unexpected
-                                        ? "; the line is masked as a line of text"
-                                        : "; the reading goes on from this line"));
-}
+constexpr LineProblemWords kMaskingWords = {"it is copied unmasked",
+                                            "; the line is masked as a line of text"};
 
 }  // namespace
 
@@ -205,28 +193,18 @@ ReadOutcome maskReport(const std::string& fileName, const TextDecoding& decoding
     LineClassifier classifier;
     MaskingCopy copy(file, output, secrets, nameMasker ? &*nameMasker : nullptr);
     bool usable = false;
-    bool copying = true;
-    ReportLine line;
-    std::uint64_t lastLine = 0;
-    TextRun run;
-    while (copying) {
-        // Within an embedded text its plain lines, most of a report, are taken a run at a time.
-        const ClassifiedLine textLines = classifier.roleOfTextLines();
-        if (textLines.role == LineRole::EmbeddedText && source.nextTextRun(run)) {
+    const std::uint64_t lastLine = walkClassifiedLines(
+        source, classifier,
+        [&](const TextRun& run, const ClassifiedLine& role) {
             usable = true;
-            copying = copy.takeTextRun(run, textLines);
-            lastLine = run.firstNumber + run.lines - 1;
-            continue;
-        }
-        if (!source.next(line))
-            break;
-        const ClassifiedLine classified = classifier.classify(line.text);
-        if (line.cut || !line.ended || classified.expected != nullptr)
-            noteLine(line, classified, problems);
-        usable = usable || classified.role != LineRole::Unexpected;
-        copying = copy.take(line, classified);
-        lastLine = line.number;
-    }
+            return copy.takeTextRun(run, role);
+        },
+        [&](const ReportLine& line, const ClassifiedLine& classified) {
+            if (line.cut || !line.ended || classified.expected != nullptr)
+                noteLineProblems(line, classified, kMaskingWords, problems);
+            usable = usable || classified.role != LineRole::Unexpected;
+            return copy.take(line, classified);
+        });
     const bool copied = copy.finish();
     if (!output.error().empty())
         return {usable, false};

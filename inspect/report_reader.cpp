@@ -1,30 +1,13 @@
 #include "inspect/report_reader.h"
 
-#include "inspect/line_classifier.h"
-#include "inspect/line_source.h"
+#include "inspect/classified_lines.h"
 #include "inspect/problems.h"
 #include "inspect/report_assembler.h"
 #include "toolkit/os/file_system.h"
 
 namespace {
 
-void noteClassification(const ReportLine& line, const ClassifiedLine& classified,
-                        Problems& problems) {
-    if (line.cut)
-        problems.note(line.number,
-                      "the line is longer than any line of a report; only its "
-                      "start is read");
-    if (!line.ended && classified.role != LineRole::PageEnd)
-        problems.note(line.number, "the report ends in the middle of this line");
-    if (classified.expected == nullptr)
-        return;
-    if (classified.role == LineRole::Unexpected)
-        problems.note(line.number,
-                      std::string("expected ") + classified.expected + "; the line is left out");
-    else
-        problems.note(line.number, std::string("expected ") + classified.expected +
-                                       "; the reading goes on from this line");
-}
+constexpr LineProblemWords kReadingWords = {"only its start is read", "; the line is left out"};
 
 }  // namespace
 
@@ -38,25 +21,18 @@ ReadOutcome readReport(const std::string& fileName, const TextDecoding& decoding
     ReportLineSource source(file, decoding, true);
     LineClassifier classifier;
     ReportAssembler assembler(sink, problems);
-    ReportLine line;
-    TextRun run;
-    std::uint64_t lastLine = 0;
-    for (;;) {
-        // Within an embedded text its plain lines, most of a report, are taken a run at a time.
-        if (classifier.roleOfTextLines().role == LineRole::EmbeddedText &&
-            source.nextTextRun(run)) {
+    const std::uint64_t lastLine = walkClassifiedLines(
+        source, classifier,
+        [&](const TextRun& run, const ClassifiedLine&) {
             assembler.takeTextRun(run);
-            lastLine = run.firstNumber + run.lines - 1;
-            continue;
-        }
-        if (!source.next(line))
-            break;
-        const ClassifiedLine classified = classifier.classify(line.text);
-        if (line.cut || !line.ended || classified.expected != nullptr)
-            noteClassification(line, classified, problems);
-        assembler.take(line, classified);
-        lastLine = line.number;
-    }
+            return true;
+        },
+        [&](const ReportLine& line, const ClassifiedLine& classified) {
+            if (line.cut || !line.ended || classified.expected != nullptr)
+                noteLineProblems(line, classified, kReadingWords, problems);
+            assembler.take(line, classified);
+            return true;
+        });
     if (source.failed())
         problems.note(lastLine,
                       "the file cannot be read after this line: " + file.errorDescription());
