@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "inspect/inspect_command.h"
+#include "inspect/reader_commands.h"
 #include "tests/support/temp_folder.h"
 
 // Files of a product folder, each holding secrets of one form or another, each secret a word of
@@ -85,6 +85,6 @@ inline MaskRun maskCopy(const std::string& report, const std::string& out,
     std::vector<std::string> arguments = {"mask", report, "-o", out};
     arguments.insert(arguments.end(), options.begin(), options.end());
     std::ostringstream output, errors;
-    const int status = runInspect(arguments, output, errors);
+    const int status = runReportReader(arguments, output, errors);
     return {status, errors.str()};
 }

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "bench/embedded_text.h"
-#include "inspect/inspect_command.h"
+#include "inspect/reader_commands.h"
 #include "report/file_classes.h"
 #include "sysinfo/file_version.h"
 #include "toolkit/format_value.h"
@@ -78,7 +78,7 @@ Export exportReport(const std::string& report, const std::string& tag,
     arguments.push_back(report);
     std::ostringstream out, err;
     Export made;
-    made.status = runInspect(arguments, out, err);
+    made.status = runReportReader(arguments, out, err);
     made.errors = err.str();
     made.json = nlohmann::json::parse(out.str(), nullptr, false);
     std::filesystem::create_directories(std::filesystem::u8path(CR_INSPECT_EXPORTS));

@@ -10,7 +10,7 @@
 
 #include "app/frm_report_configuration.h"
 #include "bench/pe_image.h"
-#include "inspect/inspect_command.h"
+#include "inspect/reader_commands.h"
 #include "report/tool_files.h"
 #include "tests/inspect/export_fixture.h"
 #include "tests/report/support/report_fixture.h"
@@ -77,7 +77,7 @@ protected:
         arguments.insert(arguments.end(), options.begin(), options.end());
         arguments.insert(arguments.end(), {before, after});
         std::ostringstream out, err;
-        const int status = runInspect(arguments, out, err);
+        const int status = runReportReader(arguments, out, err);
         output = out.str();
         std::ofstream(std::filesystem::u8path(std::string(CR_INSPECT_EXCHANGE) + "/" + keptAs),
                       std::ios::binary)

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/frm_report_configuration.h"
-#include "inspect/inspect_command.h"
+#include "inspect/reader_commands.h"
 #include "report/secret_mask.h"
 #include "report/tool_files.h"
 #include "sysinfo/process_list.h"
@@ -190,7 +190,7 @@ TEST_F(ReportExport, MaskRefusesItsOwnReportAndTellsWhatItCouldNotRead) {
         SCOPED_TRACE(row.arguments[1]);
         std::filesystem::remove(std::filesystem::u8path(folder.file("out.htm")));
         std::ostringstream out, err;
-        EXPECT_EQ(runInspect(row.arguments, out, err), row.status);
+        EXPECT_EQ(runReportReader(row.arguments, out, err), row.status);
         EXPECT_NE(err.str().find(row.told), std::string::npos) << err.str();
         EXPECT_EQ(folder.read("out.htm") != "", row.written);
         EXPECT_EQ(folder.read(kReportFileName), whole);

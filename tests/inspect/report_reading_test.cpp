@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "inspect/active_markup.h"
-#include "inspect/inspect_command.h"
+#include "inspect/reader_commands.h"
 #include "inspect/report_records.h"
 #include "report/report_masking.h"
 #include "tests/app/secret_tree.h"
@@ -259,7 +259,7 @@ TEST(ReportCodePage, ACyrillicReportReadsInItsCodePageWhenItIsNamed) {
     const std::string longer =
         temp.write("longer.htm", replaced(golden("win32"), "[Setup]<BR>\r\n", lines));
     std::ostringstream out, err;
-    EXPECT_EQ(runInspect({"compare", "--code-page", "1257", longer, longer}, out, err), 0)
+    EXPECT_EQ(runReportReader({"compare", "--code-page", "1257", longer, longer}, out, err), 0)
         << err.str();
 }
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-// configreport-inspect: reads reports that the tool wrote and turns them into data. The
+// The report reader program: reads reports that the tool wrote and turns them into data. The
 // commands, options and exit statuses are those its usage (--help) explains. Writes to `out`
 // unless "-o" names a file; problems go to `err`. Answers the exit status.
-int runInspect(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int runReportReader(const std::vector<std::string>& arguments, std::ostream& out,
+                    std::ostream& err);

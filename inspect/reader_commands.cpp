@@ -1,4 +1,4 @@
-#include "inspect/inspect_command.h"
+#include "inspect/reader_commands.h"
 
 #include <filesystem>
 #include <memory>
@@ -264,7 +264,8 @@ int maskCopy(const Options& options, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int runInspect(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int runReportReader(const std::vector<std::string>& arguments, std::ostream& out,
+                    std::ostream& err) {
     Options options;
     switch (parseArguments(arguments, options, err)) {
         case Action::Help:
