@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "inspect/line_batches.h"
+#include "inspect/line_source.h"
 #include "toolkit/os/file_system.h"
 
 namespace {
@@ -54,4 +55,11 @@ void RawReportBytes::refill(std::uint64_t begin) {
         }
         size_ += static_cast<std::size_t>(count);
     }
+}
+
+std::string_view RawReportBytes::line(const ReportLine& line) {
+    std::string_view bytes = span(line.offset, line.ended ? line.nextOffset - 2 : line.nextOffset);
+    if (!line.ended && !bytes.empty() && bytes.back() == '\r')
+        bytes.remove_suffix(1);
+    return bytes;
 }

@@ -7,6 +7,7 @@
 namespace osfs {
 class File;
 }
+struct ReportLine;
 
 // A report's bytes exactly as the file holds them, read in order a large piece at a time. The
 // line source hands lines out as UTF-8; a copy of the report that must keep the bytes of a
@@ -19,6 +20,9 @@ public:
     // no more than a few mebibytes (any line of a report). Empty where the file ends at `begin`
     // or cannot be read (failed()). Valid until the next call.
     std::string_view span(std::uint64_t begin, std::uint64_t end);
+    // The bytes of a line the line source gave, without its line end (nor the CR that began the
+    // line end of a last line the file cuts off there). Valid until the next call.
+    std::string_view line(const ReportLine& line);
     // The bytes from `begin` up to `end` that the window holds, read anew only where it holds
     // none: for a copy of a long stretch, which takes them piece by piece.
     std::string_view piece(std::uint64_t begin, std::uint64_t end);

@@ -113,12 +113,7 @@ bool MaskingCopy::takeTextRun(const TextRun& run, const ClassifiedLine& classifi
 
 std::string_view MaskingCopy::bytesOf(const ReportLine& line) {
     copyTo(line.offset);
-    std::string_view bytes =
-        raw_.span(line.offset, line.ended ? line.nextOffset - 2 : line.nextOffset);
-    // A last line that the file cuts off keeps a CR that began its line end as the line end.
-    if (!line.ended && !bytes.empty() && bytes.back() == '\r')
-        bytes.remove_suffix(1);
-    return bytes;
+    return raw_.line(line);
 }
 
 bool MaskingCopy::copyTo(std::uint64_t offset) {

@@ -40,8 +40,7 @@ ReportNames readReportNames(osfs::File& file, const TextDecoding& decoding) {
         if (role != LineRole::User && role != LineRole::Computer &&
             role != LineRole::WindowsFolder && role != LineRole::Title)
             continue;
-        const std::string_view bytes =
-            raw.span(line.offset, line.ended ? line.nextOffset - 2 : line.nextOffset);
+        const std::string_view bytes = raw.line(line);
         if (role == LineRole::User)
             names.user = factValue(bytes, kUserLabel);
         else if (role == LineRole::Computer)
