@@ -339,6 +339,14 @@ private:
         const std::size_t close = line_.find('<', tagEnd + 1);
         if (close != npos && charAt(close + 1) == '/')
             addContent(tagEnd, close, *kind);
+        else if (close != npos && isValueElement(close))
+            namedSecret_ = kind;  // <Password><Value>x</Value>: the value element's content
+    }
+
+    // Whether a "<Value>" or "<value ...>" element opens at `at`.
+    bool isValueElement(std::size_t at) const {
+        const std::string_view name = line_.substr(at + 1, 5);
+        return equalsNoCase(name, "value") && !isKeyChar(charAt(at + 6));
     }
 
     // The content between a tag's end `tagEnd` and the closing tag at `close`, spaces trimmed.
