@@ -1,5 +1,7 @@
 #include "report/file_table.h"
 
+#include <vector>
+
 #include "report/control_lookup.h"
 #include "report/failure_styles.h"
 #include "report/file_classes.h"
@@ -32,7 +34,8 @@ std::string fileRow(const std::string& fileName, const osfs::FileFacts& facts) {
 void WriteFileTable(const std::string& folder, Window& mainWindow, osfs::HeldFolder& held) {
     ListBox& lstFiles = controlNamed<ListBox>(mainWindow, "lstFiles");
     lstFiles.Clear();
-    ListFiles(folder, kFirstListedDay, kLastListedDay, "*.*", lstFiles);
+    std::vector<osfs::FileFacts> listed;
+    ListFiles(folder, kFirstListedDay, kLastListedDay, "*.*", lstFiles, &listed);
 
     cFileIO table;
     table.init(inventoryFileForWriting());
@@ -42,9 +45,9 @@ void WriteFileTable(const std::string& folder, Window& mainWindow, osfs::HeldFol
     for (int index = 0; index < lstFiles.ListCount(); ++index) {
         const std::string fileName = lstFiles.List(index);
         // A file that vanished, is hidden, or whose facts cannot be read gets no row. One
-        // look-up serves both the check and the row.
+        // look-up, the listing's own where it serves, gives both the check and the row.
         osfs::FileFacts facts;
-        if (held.lookUp(GetFileNameFromPath(fileName), facts) &&
+        if (held.listedFacts(GetFileNameFromPath(fileName), listed[index], facts) &&
             osfs::isOrdinaryFile(facts.attributes))
             skipOnFailure([&] { table.appendLine(fileRow(fileName, facts)); });
     }

@@ -122,7 +122,8 @@ std::int64_t GetFileLength(const std::string& fileName) {
 }
 
 void ListFiles(const std::string& folder, const DateTime& startDate, const DateTime& endDate,
-               const std::string& pattern, ListBox& listBox) {
+               const std::string& pattern, ListBox& listBox,
+               std::vector<osfs::FileFacts>* listedFacts) {
     const std::string base = endsWithSeparator(folder) ? folder : folder + os::kPathSeparator;
     osfs::DirectorySearch search(base + pattern);
     osfs::FileFacts entry;
@@ -133,8 +134,11 @@ void ListFiles(const std::string& folder, const DateTime& startDate, const DateT
             continue;
         // The listing already holds the file's date: asking for it again would double the
         // file-system calls of every inventory.
-        if (dayInRange(entry.lastWrite, startDate, endDate))
+        if (dayInRange(entry.lastWrite, startDate, endDate)) {
             listBox.AddItem(CombinePath(base, entry.name));
+            if (listedFacts != nullptr)
+                listedFacts->push_back(entry);
+        }
     }
     if (!foundAny)
         requireReadableVolume(base);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "toolkit/date_time.h"
 
@@ -32,9 +33,12 @@ std::string CombinePath(const std::string& folder, const std::string& name);
 // The file's length in bytes; -1 when it cannot be read.
 std::int64_t GetFileLength(const std::string& fileName);
 // Appends the full name of every file of `folder` matching `pattern` whose last-change day lies
-// in the range. Throws std::runtime_error when the folder's drive cannot be read at all.
+// in the range; `listedFacts`, where given, receives each appended file's facts as the listing
+// found them, in the same order. Throws std::runtime_error when the folder's drive cannot be read
+// at all.
 void ListFiles(const std::string& folder, const DateTime& startDate, const DateTime& endDate,
-               const std::string& pattern, ListBox& listBox);
+               const std::string& pattern, ListBox& listBox,
+               std::vector<osfs::FileFacts>* listedFacts = nullptr);
 bool FileDateInRange(const std::string& fileName, const DateTime& startDate,
                      const DateTime& endDate);
 // name + separator + size + separator + date ("yyyy/mm/dd hh:mm:ss") + separator. Throws

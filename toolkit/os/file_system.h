@@ -139,6 +139,11 @@ public:
     // The facts of the folder's entry `name`, as lookUp gives them for its full path. The folder
     // remembers what it found, for the open of the same name (File::openOrdinary).
     bool lookUp(const std::string& name, FileFacts& facts);
+    // The facts of the folder's entry `name`, given `listed`, what a listing of this folder
+    // found for it a moment ago: the listing's own where it asked what lookUp asks (Linux: one
+    // look-up relative to the folder), else looked up again (Windows: a folder's listing can
+    // hold an old size of a file being written). Remembered as lookUp remembers them.
+    bool listedFacts(const std::string& name, const FileFacts& listed, FileFacts& facts);
 
     struct Impl;  // each platform's own
     const Impl& impl() const { return *impl_; }

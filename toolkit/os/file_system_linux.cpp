@@ -170,14 +170,31 @@ HeldFolder::~HeldFolder() {
         ::close(impl_->descriptor);
 }
 
+namespace {
+
+// Keeps whether the latest look-up of `name` found an ordinary file, for its open.
+void rememberLookUp(HeldFolder::Impl& folder, const std::string& name, bool found,
+                    const FileFacts& facts) {
+    if (found && isOrdinaryHere(facts.attributes)) {
+        folder.ordinaryNames.insert(name);
+    } else {
+        folder.ordinaryNames.erase(name);
+    }
+}
+
+}  // namespace
+
 bool HeldFolder::lookUp(const std::string& name, FileFacts& facts) {
     const bool found = statEntry(impl_->descriptor, impl_->path, name, facts);
-    if (found && isOrdinaryHere(facts.attributes)) {
-        impl_->ordinaryNames.insert(name);
-    } else {
-        impl_->ordinaryNames.erase(name);
-    }
+    rememberLookUp(*impl_, name, found, facts);
     return found;
+}
+
+// The listing looked the entry up relative to the same folder, as lookUp would now.
+bool HeldFolder::listedFacts(const std::string& name, const FileFacts& listed, FileFacts& facts) {
+    facts = listed;
+    rememberLookUp(*impl_, name, true, facts);
+    return true;
 }
 
 namespace {

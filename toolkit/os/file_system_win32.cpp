@@ -350,6 +350,12 @@ bool HeldFolder::lookUp(const std::string& name, FileFacts& facts) {
     return osfs::lookUp(impl_->pathOf(name), facts);
 }
 
+// A folder's entry, which the listing reads, may hold an old size of a file being written;
+// the file's own facts are current.
+bool HeldFolder::listedFacts(const std::string& name, const FileFacts&, FileFacts& facts) {
+    return lookUp(name, facts);
+}
+
 bool folderFullPath(const std::string& path, std::string& fullPath) {
     QuietDriveErrors quiet;
     const std::wstring wide = widen(path);
