@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "report/secret_mask.h"
 #include "report/report_text.h"
+#include "report/secret_mask.h"
 #include "toolkit/format_value.h"
 #include "toolkit/line_reader.h"
 #include "toolkit/log.h"

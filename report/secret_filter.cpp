@@ -5,55 +5,96 @@
 
 namespace {
 
-// Sixteen characters at once, in the compiler's vector extension: one instruction compares them
-// all where the processor has vector registers (SSE2 on both targets), and the same code runs
-// character by character where it has none.
-using Block = unsigned char __attribute__((vector_size(16)));
+// Characters compared at once, in the compiler's vector extension: one instruction compares a
+// block where the processor has vector registers of its width (SSE2 for 16 on both targets,
+// AVX2 for 32), and the same code runs character by character where it has none.
+template <std::size_t Width>
+struct Vectors;
+template <>
+struct Vectors<16> {
+    using Block = unsigned char __attribute__((vector_size(16)));
+    using Lanes = signed char __attribute__((vector_size(16)));  // what a comparison gives
+};
+template <>
+struct Vectors<32> {
+    using Block = unsigned char __attribute__((vector_size(32)));
+    using Lanes = signed char __attribute__((vector_size(32)));
+};
+template <std::size_t Width>
+using Block = typename Vectors<Width>::Block;
+template <std::size_t Width>
+using Lanes = typename Vectors<Width>::Lanes;
 
-Block loadBlock(const char* at) {
-    Block block;
-    std::memcpy(&block, at, sizeof block);
-    return block;
-}
-
-// Whether one of the triggers begins at one of the 16 characters from `at` on (it reads 18):
-// three letters of each secret word ("pas", "pwd", "sec", "tok", "key", "cre", "aut"), the
-// password switch "/p:", the "@" of URL credentials and the "--" of a key block's marker, in
-// any case. Setting bit 0x20
+// Whether one of the triggers begins at one of the Width characters from `at` on (it reads
+// Width + 2): three letters of each secret word ("pas", "pwd", "sec", "tok", "key", "cre",
+// "aut"), the password switch "/p:", the "@" of URL credentials and the "--" of a key block's
+// marker, in any case; and a line feed, which makes one text several lines. Setting bit 0x20
 // puts a letter in lower case (and "@" on "`", which only costs a closer look).
-bool blockHoldsTrigger(const char* at) {
-    const Block a = loadBlock(at) | 0x20;
-    const Block b = loadBlock(at + 1) | 0x20;
-    const Block c = loadBlock(at + 2) | 0x20;
-    const auto is = [](Block block, char letter) { return block == letter; };
-    const auto found =
-        (is(a, 'p') & ((is(b, 'a') & is(c, 's')) | (is(b, 'w') & is(c, 'd')))) |
-        (is(a, 's') & is(b, 'e') & is(c, 'c')) | (is(a, 't') & is(b, 'o') & is(c, 'k')) |
-        (is(a, 'k') & is(b, 'e') & is(c, 'y')) | (is(a, 'c') & is(b, 'r') & is(c, 'e')) |
-        (is(a, 'a') & is(b, 'u') & is(c, 't')) | (is(a, '/') & is(b, 'p') & is(c, ':')) |
-        is(a, '`') | (is(a, '-') & is(b, '-'));
-    std::uint64_t halves[2];
-    std::memcpy(halves, &found, sizeof halves);
-    return (halves[0] | halves[1]) != 0;
+template <std::size_t Width>
+[[gnu::always_inline]] inline bool blockHoldsTrigger(const char* at) {
+    Block<Width> raw, b, c;
+    std::memcpy(&raw, at, sizeof raw);
+    std::memcpy(&b, at + 1, sizeof b);
+    std::memcpy(&c, at + 2, sizeof c);
+    const Block<Width> a = raw | 0x20;
+    b |= 0x20;
+    c |= 0x20;
+    const Lanes<Width> found =
+        ((a == 'p') & (((b == 'a') & (c == 's')) | ((b == 'w') & (c == 'd')))) |
+        ((a == 's') & (b == 'e') & (c == 'c')) | ((a == 't') & (b == 'o') & (c == 'k')) |
+        ((a == 'k') & (b == 'e') & (c == 'y')) | ((a == 'c') & (b == 'r') & (c == 'e')) |
+        ((a == 'a') & (b == 'u') & (c == 't')) | ((a == '/') & (b == 'p') & (c == ':')) |
+        (a == '`') | ((a == '-') & (b == '-')) | (raw == '\n');
+    std::uint64_t parts[Width / 8];
+    std::memcpy(parts, &found, sizeof parts);
+    std::uint64_t any = 0;
+    for (const std::uint64_t part : parts)
+        any |= part;
+    return any != 0;
 }
 
-}  // namespace
-
-bool mayHoldSecret(std::string_view line) {
-    constexpr std::size_t kReach = sizeof(Block) + 2;  // the characters one block reads
+template <std::size_t Width>
+[[gnu::always_inline]] inline bool holdsTrigger(std::string_view line) {
+    constexpr std::size_t kReach = Width + 2;  // the characters one block reads
     if (line.size() < kReach) {
-        char padded[kReach + sizeof(Block)] = {};
+        char padded[kReach + Width] = {};
         line.copy(padded, line.size());
-        return blockHoldsTrigger(padded) || blockHoldsTrigger(padded + sizeof(Block));
+        return blockHoldsTrigger<Width>(padded) || blockHoldsTrigger<Width>(padded + Width);
     }
-    for (std::size_t at = 0; at + kReach < line.size(); at += sizeof(Block)) {
-        if (blockHoldsTrigger(line.data() + at))
+    for (std::size_t at = 0; at + kReach < line.size(); at += Width) {
+        if (blockHoldsTrigger<Width>(line.data() + at))
             return true;
     }
     // The last block ends with the line, overlapping the one before; it looks for triggers
     // beginning up to two characters before the end, so the triggers shorter than three
     // characters are looked for in those two as well.
     const std::string_view lastTwo = line.substr(line.size() - 2);
-    return blockHoldsTrigger(line.data() + line.size() - kReach) || lastTwo == "--" ||
-           lastTwo.find('@') != std::string_view::npos;
+    return blockHoldsTrigger<Width>(line.data() + line.size() - kReach) || lastTwo == "--" ||
+           lastTwo.find_first_of("@\n") != std::string_view::npos;
+}
+
+// The look runs over every embedded byte of a masked report: where the processor has AVX2, it
+// takes 32 characters at once, which halves its cost.
+const bool kWideBlocks = (__builtin_cpu_init(), __builtin_cpu_supports("avx2") != 0);
+
+}  // namespace
+
+namespace secretfilter {
+
+bool holdsTrigger16(std::string_view line) {
+    return holdsTrigger<16>(line);
+}
+
+__attribute__((target("avx2"))) bool holdsTrigger32(std::string_view line) {
+    return holdsTrigger<32>(line);
+}
+
+bool wideBlocksAvailable() {
+    return kWideBlocks;
+}
+
+}  // namespace secretfilter
+
+bool mayHoldSecret(std::string_view line) {
+    return kWideBlocks ? secretfilter::holdsTrigger32(line) : secretfilter::holdsTrigger16(line);
 }

@@ -63,6 +63,9 @@ std::string describeMaskCounts(const MaskCounts& counts) {
 }
 
 void SecretMasker::maskLine(std::string& text, std::size_t lineStart) {
+    // Most lines hold nothing to mask and no line feed: one look rules them out.
+    if (!mayChange(std::string_view(text).substr(lineStart)))
+        return;
     for (std::size_t begin = lineStart;;) {
         const std::size_t lineFeed = text.find('\n', begin);
         const std::size_t end = maskOneLine(text, begin, lineFeed == npos ? text.size() : lineFeed);

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "report/name_mask.h"
+#include "report/secret_filter.h"
 #include "report/secret_mask.h"
 
 namespace {
@@ -157,6 +160,31 @@ TEST(SecretMaskTest, PrivateKeyBlockIsMaskedWholeAcrossLinesAndEndsWithItsText) 
     masker.maskLine(text);
     EXPECT_EQ(text, "MHcC");
     EXPECT_EQ(describeMaskCounts(masker.counts()), "Masked: 1 password, 3 private key blocks");
+}
+
+TEST(SecretMaskTest, TheFilterFindsEachTriggerAtEveryPlaceOfEveryLengthOfLine) {
+    using Filter = bool (*)(std::string_view);
+    std::vector<Filter> filters = {secretfilter::holdsTrigger16};
+    if (secretfilter::wideBlocksAvailable())
+        filters.push_back(secretfilter::holdsTrigger32);
+    // Each piece on a line of 'x' at every place; true where the piece is a trigger.
+    const std::pair<std::string, bool> pieces[] = {
+        {"PAS", true},  {"pwd", true},  {"Sec", true},  {"tok", true},
+        {"KEY", true},  {"cre", true},  {"aut", true},  {"/p:", true},
+        {"@", true},    {"--", true},   {"\n", true},   {"pa", false},
+        {"pwx", false}, {"-x-", false}, {"/p;", false}, {"ke y", false}};
+    for (const Filter filter : filters) {
+        for (std::size_t length = 0; length <= 80; ++length) {
+            const std::string plain(length, 'x');
+            EXPECT_FALSE(filter(plain)) << length;
+            for (const auto& [piece, trigger] : pieces) {
+                for (std::size_t at = 0; at + piece.size() <= length; ++at) {
+                    const std::string line = std::string(plain).replace(at, piece.size(), piece);
+                    EXPECT_EQ(filter(line), trigger) << line;
+                }
+            }
+        }
+    }
 }
 
 struct NameCase {
