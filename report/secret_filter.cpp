@@ -28,15 +28,15 @@ using Lanes = typename Vectors<Width>::Lanes;
 // Whether one of the triggers begins at one of the Width characters from `at` on (it reads
 // Width + 2): three letters of each secret word ("pas", "pwd", "sec", "tok", "key", "cre",
 // "aut"), the password switch "/p:", the "@" of URL credentials and the "--" of a key block's
-// marker, in any case; and a line feed, which makes one text several lines. Setting bit 0x20
-// puts a letter in lower case (and "@" on "`", which only costs a closer look).
+// marker, in any case. Setting bit 0x20 puts a letter in lower case (and "@" on "`", which only
+// costs a closer look).
 template <std::size_t Width>
 [[gnu::always_inline]] inline bool blockHoldsTrigger(const char* at) {
-    Block<Width> raw, b, c;
-    std::memcpy(&raw, at, sizeof raw);
+    Block<Width> a, b, c;
+    std::memcpy(&a, at, sizeof a);
     std::memcpy(&b, at + 1, sizeof b);
     std::memcpy(&c, at + 2, sizeof c);
-    const Block<Width> a = raw | 0x20;
+    a |= 0x20;
     b |= 0x20;
     c |= 0x20;
     const Lanes<Width> found =
@@ -44,7 +44,7 @@ template <std::size_t Width>
         ((a == 's') & (b == 'e') & (c == 'c')) | ((a == 't') & (b == 'o') & (c == 'k')) |
         ((a == 'k') & (b == 'e') & (c == 'y')) | ((a == 'c') & (b == 'r') & (c == 'e')) |
         ((a == 'a') & (b == 'u') & (c == 't')) | ((a == '/') & (b == 'p') & (c == ':')) |
-        (a == '`') | ((a == '-') & (b == '-')) | (raw == '\n');
+        (a == '`') | ((a == '-') & (b == '-'));
     std::uint64_t parts[Width / 8];
     std::memcpy(parts, &found, sizeof parts);
     std::uint64_t any = 0;
@@ -70,7 +70,7 @@ template <std::size_t Width>
     // characters are looked for in those two as well.
     const std::string_view lastTwo = line.substr(line.size() - 2);
     return blockHoldsTrigger<Width>(line.data() + line.size() - kReach) || lastTwo == "--" ||
-           lastTwo.find_first_of("@\n") != std::string_view::npos;
+           lastTwo.find('@') != std::string_view::npos;
 }
 
 // The look runs over every embedded byte of a masked report: where the processor has AVX2, it

@@ -63,7 +63,7 @@ std::string describeMaskCounts(const MaskCounts& counts) {
 }
 
 void SecretMasker::maskLine(std::string& text, std::size_t lineStart) {
-    // Most lines hold nothing to mask and no line feed: one look rules them out.
+    // Most lines hold nothing to mask: one look rules them out, with any line feeds in them.
     if (!mayChange(std::string_view(text).substr(lineStart)))
         return;
     for (std::size_t begin = lineStart;;) {
