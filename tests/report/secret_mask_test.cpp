@@ -38,6 +38,9 @@ const MaskCase kMaskCases[] = {
      "<machineKey validationKey=\"********\" decryptionKey=\"********\" validation=\"SHA1\"/>",
      "Masked: 2 other secrets"},
     {"ssl_passphrase=hunter2", "ssl_passphrase=********", kPassword},
+    {"a: EncryptionKey=a1 jwt.signingKey=b2 MasterKey=c3",
+     "a: EncryptionKey=******** jwt.signingKey=******** MasterKey=********",
+     "Masked: 3 other secrets"},
     {"; password = old one", "; password = ********", kPassword},
     // Inside a line, an unquoted value ends at a space or a separating mark.
     {"login ok user=bob password=hunter2 host=h1", "login ok user=bob password=******** host=h1",
@@ -96,8 +99,11 @@ const MaskCase kMaskCases[] = {
     {"PasswordLength=8", "PasswordLength=8", kNothing},
     {"password_policy=strict", "password_policy=strict", kNothing},
     {"TokenLifetime=3600", "TokenLifetime=3600", kNothing},
-    {"HotKey=Ctrl+K RegistryKey=HKLM\\Software <Password><MinLength>8</MinLength>",
-     "HotKey=Ctrl+K RegistryKey=HKLM\\Software <Password><MinLength>8</MinLength>", kNothing},
+    {"HotKey=Ctrl+K RegistryKey=HKLM\\Software <Password><MinLength>8</MinLength>"
+     " <Password><Values>8</Values>",
+     "HotKey=Ctrl+K RegistryKey=HKLM\\Software <Password><MinLength>8</MinLength>"
+     " <Password><Values>8</Values>",
+     kNothing},
     {"RequirePassword=true", "RequirePassword=true", kNothing},
     {"bypass=proxy.local", "bypass=proxy.local", kNothing},
     {"password=", "password=", kNothing},
