@@ -128,6 +128,8 @@ TEST_F(MainWindowTest, RunOpensTheReportResetRestoresAndASecondRunListsEachDrive
     toggleCheckBox(lvFolders(), 2);
     clickButton(cmdGather());
     EXPECT_EQ(view(), kReportView);
+    // The "Please Wait..." of the run is cleared, not only hidden.
+    EXPECT_EQ(control<RichTextBox>("txtInfo").Text(), "");
     const std::string report = folder.file("morvasoftware_bug_report.htm");
     EXPECT_TRUE(isCompleteReport(report));
     EXPECT_EQ(launched, std::vector<std::string>{report});

@@ -38,8 +38,8 @@ const MaskCase kMaskCases[] = {
      "<machineKey validationKey=\"********\" decryptionKey=\"********\" validation=\"SHA1\"/>",
      "Masked: 2 other secrets"},
     {"ssl_passphrase=hunter2", "ssl_passphrase=********", kPassword},
-    {"a: EncryptionKey=a1 jwt.signingKey=b2 MasterKey=c3",
-     "a: EncryptionKey=******** jwt.signingKey=******** MasterKey=********",
+    {"a: appencryptionkey=a1 jwtsigningkey=b2 dbmasterkey=c3",
+     "a: appencryptionkey=******** jwtsigningkey=******** dbmasterkey=********",
      "Masked: 3 other secrets"},
     {"; password = old one", "; password = ********", kPassword},
     // Inside a line, an unquoted value ends at a space or a separating mark.
