@@ -60,6 +60,8 @@ const MaskCase kMaskCases[] = {
      "{\"user\": \"bob\", \"password\": \"********\", \"port\": 5432}", kPassword},
     {"'password' => 'secret',", "'password' => '********',", kPassword},
     {"define( 'DB_PASSWORD', 'p w' );", "define( 'DB_PASSWORD', '********' );", kPassword},
+    {"define('AUTHORIZATION', 'Bearer a b');", "define('AUTHORIZATION', 'Bearer ********');",
+     "Masked: 1 authorization header"},
     {"define('DB_USER', 'bob'); f(\"token\", fallback)",
      "define('DB_USER', 'bob'); f(\"token\", fallback)", kNothing},
     {"<entry key=\"db.password\">s3</entry>", "<entry key=\"db.password\">********</entry>",

@@ -75,6 +75,22 @@ TEST(FileSystemTest, FailuresSayWhyInTheSameWordsEverywhere) {
     EXPECT_EQ(file.errorDescription(), "Bad file name or number");
 }
 
+// Small writes wait in the buffer, large ones go to the disk at once: the file keeps the order.
+TEST(FileSystemTest, WritesOfEverySizeReachTheFileInTheirOrder) {
+    TempFolder folder;
+    osfs::File file;
+    ASSERT_TRUE(file.open(folder.file("pieces.bin"), osfs::OpenMode::Write));
+    std::string expected;
+    char fill = 'a';
+    for (const std::size_t size : {3, 70000, 5, 65536, 65535, 1, 200000}) {
+        const std::string piece(size, fill++);
+        EXPECT_TRUE(file.write(piece.data(), piece.size())) << size;
+        expected += piece;
+    }
+    ASSERT_TRUE(file.close());
+    EXPECT_EQ(folder.read("pieces.bin"), expected);
+}
+
 // A held folder answers as the full paths do; one that cannot be held finds nothing.
 TEST(FileSystemTest, LookUpsSearchesAndReadsFindWhatIsThereAndSayWhyNot) {
     TempFolder folder;

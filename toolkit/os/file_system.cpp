@@ -202,6 +202,10 @@ long long File::counted(long long count) {
 bool File::write(const char* data, std::size_t size) {
     if (!writable())
         return false;
+    // A piece of a whole buffer or more goes to the disk as it is, after what waits: copying
+    // it into the buffer first would only add a copy of every byte.
+    if (size >= kWriteBufferBytes)
+        return flush() && writeThrough(data, size);
     pending_.append(data, size);
     return flushWhenFull();
 }
@@ -245,9 +249,14 @@ bool File::close() {
 bool File::flush() {
     if (pending_.empty())
         return true;
-    const bool written = detail::writeHandle(handle_, pending_.data(), pending_.size());
+    const bool written = writeThrough(pending_.data(), pending_.size());
     // What could not be written is dropped: writing it again later would put it out of order.
     pending_.clear();
+    return written;
+}
+
+bool File::writeThrough(const char* data, std::size_t size) {
+    const bool written = detail::writeHandle(handle_, data, size);
     if (!written)
         error_ = lastErrorDescription();
     return written;

@@ -206,6 +206,8 @@ private:
     bool writable();
     // Hands the buffer to the disk once it has grown to a whole piece.
     bool flushWhenFull();
+    // Hands `size` bytes at `data` to the disk at once, keeping the failure.
+    bool writeThrough(const char* data, std::size_t size);
     // Keeps the handle of an open, or the failure of one that did not open.
     bool opened(std::intptr_t handle);
     std::intptr_t handle_;
