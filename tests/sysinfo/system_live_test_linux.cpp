@@ -3,12 +3,15 @@
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 #include "sysinfo/file_properties.h"
 #include "sysinfo/sys_platform.h"
@@ -63,6 +66,29 @@ TEST(LinuxLiveTest, FilePropertiesComeFromTheFile) {
     props.FindFileInfo(folder.path(), false);
     ASSERT_EQ(headless.shown.size(), 1u);
     EXPECT_EQ(headless.shown[0].text, "Can't open the file");
+}
+
+// A process whose program the system does not show, as a kernel thread's or an exited child's
+// not yet waited for, is left out of the process list, not listed with an empty name.
+TEST(LinuxLiveTest, AProcessWhoseProgramCannotBeReadIsLeftOut) {
+    setSysPlatformForTesting(nullptr);
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    ASSERT_GT(child, 0);
+    // Exited and not waited for, the child stays as a zombie, whose program link reads nothing.
+    const std::string stat = "/proc/" + std::to_string(child) + "/stat";
+    std::string state;
+    for (int tries = 0; tries < 5000 && state != "Z"; ++tries) {
+        std::ifstream in(stat);
+        std::string pid, name;
+        in >> pid >> name >> state;
+        if (state != "Z")
+            usleep(1000);
+    }
+    EXPECT_EQ(state, "Z");
+    EXPECT_EQ(sysPlatform().openProcess(static_cast<std::uint32_t>(child)), nullptr);
+    waitpid(child, nullptr, 0);
 }
 
 }  // namespace
