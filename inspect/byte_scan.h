@@ -125,9 +125,10 @@ inline std::size_t nextCare(std::string_view text, std::size_t at) {
 // The length of the run at the start of `text` of whole plain text lines, each followed by
 // kTextLineEnd and no byte of it before that needsCare(), none longer than `longestLine`
 // (its "<BR>" counted); `lines` receives their count. Their bytes are ASCII, the same as UTF-8
-// and as any code page.
-inline std::size_t plainTextLines(std::string_view text, std::size_t longestLine,
-                                  std::size_t& lines) {
+// and as any code page. It looks a line at a time: textblocks::plainTextLines gives the same
+// answer faster on long runs, and ends with this.
+inline std::size_t plainTextLinesByLine(std::string_view text, std::size_t longestLine,
+                                        std::size_t& lines) {
     std::size_t runEnd = 0;
     lines = 0;
     for (;;) {

@@ -5,17 +5,16 @@
 #include "inspect/byte_scan.h"
 #include "inspect/output.h"
 #include "inspect/report_records.h"
+#include "inspect/text_line_blocks.h"
 
 namespace {
 
 constexpr std::size_t kBufferBytes = 1024 * 1024;
-// Room after the buffer for the copy of plain text lines, which writes sixteen bytes at a time.
-constexpr std::size_t kCopyRoom = 16;
 
 }  // namespace
 
 JsonWriter::JsonWriter(Output& output)
-    : output_(output), buffer_(std::make_unique<char[]>(kBufferBytes + kCopyRoom)) {}
+    : output_(output), buffer_(std::make_unique<char[]>(kBufferBytes)) {}
 
 void JsonWriter::put(std::string_view text) {
     if (used_ + text.size() > kBufferBytes) {
@@ -117,38 +116,16 @@ void JsonWriter::stringLine(std::string_view text) {
 }
 
 void JsonWriter::stringTextLines(std::string_view run) {
-    // The lines are copied sixteen bytes at a time. The copy stops at each "<", which in such a
-    // run is only the "<BR>" that ends a line, to write "\n" in place of the "<BR>" and its line
-    // end, and at each quote and backslash, to escape it. A copy may write up to sixteen bytes
-    // beyond the buffer's end, into room kept for it.
-    const char* from = run.data();
-    const char* const end = from + run.size();
-    while (end - from >= 16) {
-        if (used_ > kBufferBytes - 16)
+    while (run.size() >= textblocks::kCopyRoom) {
+        if (kBufferBytes - used_ < textblocks::kCopyRoom)
             flush();
-        bytescan::Bytes16 bytes;
-        std::memcpy(&bytes, from, sizeof bytes);
-        std::memcpy(buffer_.get() + used_, &bytes, sizeof bytes);
-        const auto stops = (bytes == '<') | (bytes == '"') | (bytes == '\\');
-        if (!bytescan::any(stops)) {
-            from += 16;
-            used_ += 16;
-            continue;
-        }
-        const unsigned at = static_cast<unsigned>(__builtin_ctz(bytescan::laneBits(stops)));
-        used_ += at;
-        buffer_[used_++] = '\\';
-        if (from[at] == '<') {
-            buffer_[used_++] = 'n';
-            from += at + bytescan::kTextLineEnd.size();
-        } else {
-            buffer_[used_++] = from[at];
-            from += at + 1;
-        }
+        std::size_t written = 0;
+        run.remove_prefix(
+            textblocks::copyAsJson(run, buffer_.get() + used_, kBufferBytes - used_, written));
+        used_ += written;
     }
-    // The last bytes, the end of a line and a few short ones.
-    forEachTextLine(std::string_view(from, static_cast<std::size_t>(end - from)),
-                    [this](std::string_view line) { stringLine(line); });
+    // The last bytes: the end of a line, perhaps a few short ones.
+    forEachTextLine(run, [this](std::string_view line) { stringLine(line); });
 }
 
 void JsonWriter::endString() {

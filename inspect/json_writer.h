@@ -10,7 +10,7 @@ class Output;
 
 // Writes JSON as it goes, compact, into an Output. Texts must be UTF-8. A text may be written
 // line by line (beginString, stringLine..., endString), so that a long one is never held whole.
-// Escaping runs over every byte of a report's embedded texts, so it looks at eight bytes at a
+// Escaping runs over every byte of a report's embedded texts, so it looks at many bytes at a
 // time; a general JSON library wrote such texts many times slower (see docs/decisions.md).
 class JsonWriter {
 public:

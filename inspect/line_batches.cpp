@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "inspect/byte_scan.h"
+#include "inspect/text_line_blocks.h"
 #include "toolkit/os/file_system.h"
 
 namespace {
@@ -89,8 +89,8 @@ void LineSplitter::addLine(LineBatch& batch, std::size_t start, std::size_t leng
 std::size_t LineSplitter::addTextRun(LineBatch& batch, std::size_t start) {
     std::size_t lines = 0;
     const std::size_t length =
-        bytescan::plainTextLines(std::string_view(batch.bytes.data() + start, batch.size - start),
-                                 kMaxReportLineBytes, lines);
+        textblocks::plainTextLines(std::string_view(batch.bytes.data() + start, batch.size - start),
+                                   kMaxReportLineBytes, lines);
     if (lines == 0)
         return start;
     if (batch.lines.empty())

@@ -22,7 +22,7 @@ struct ReportLine {
     bool cut = false;              // longer than kMaxReportLineBytes: `text` holds only its start
 };
 
-// A run of plain text lines as the line source hands it out (bytescan::plainTextLines): whole
+// A run of plain text lines as the line source hands it out (bytescan::plainTextLinesByLine): whole
 // lines of ASCII that need no decoding, each followed by "<BR>" and CR LF, none holding a
 // control character or a "<" that could open markup.
 struct TextRun {

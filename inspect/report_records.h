@@ -125,7 +125,7 @@ public:
     // One line of the text, without the report's "<BR>".
     virtual void embeddedLine(std::string_view) {}
     // Lines of the text as the report holds them, each followed by "<BR>" and CR LF: plain
-    // ASCII lines, with no control character or "<" (bytescan::plainTextLines).
+    // ASCII lines, with no control character or "<" (bytescan::plainTextLinesByLine).
     // Most of a report's text comes so, in runs as long as the piece of the file read at once.
     virtual void embeddedLines(std::string_view run) {
         forEachTextLine(run, [this](std::string_view line) { embeddedLine(line); });

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "toolkit/processor.h"
+
 namespace {
 
 // Characters compared at once, in the compiler's vector extension: one instruction compares a
@@ -75,7 +77,7 @@ template <std::size_t Width>
 
 // The look runs over every embedded byte of a masked report: where the processor has AVX2, it
 // takes 32 characters at once, which halves its cost.
-const bool kWideBlocks = (__builtin_cpu_init(), __builtin_cpu_supports("avx2") != 0);
+const bool kWideBlocks = processorHasAvx2();
 
 }  // namespace
 

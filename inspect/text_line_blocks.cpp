@@ -1,0 +1,178 @@
+#include "inspect/text_line_blocks.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "inspect/byte_scan.h"
+#include "toolkit/processor.h"
+
+namespace {
+
+constexpr std::size_t kBlock = 64;
+
+// Width bytes in the compiler's vector extension, read as signed: the control characters and
+// the bytes beyond ASCII are those below 0x20. Unaligned reads them wherever they stand.
+template <std::size_t Width>
+struct Vectors;
+template <>
+struct Vectors<16> {
+    using Bytes = signed char __attribute__((vector_size(16)));
+    using Unaligned = signed char __attribute__((vector_size(16), aligned(1), may_alias));
+};
+template <>
+struct Vectors<32> {
+    using Bytes = signed char __attribute__((vector_size(32)));
+    using Unaligned = signed char __attribute__((vector_size(32), aligned(1), may_alias));
+};
+template <std::size_t Width>
+using Bytes = typename Vectors<Width>::Bytes;
+
+// The Width bytes at `at`, wherever they stand.
+template <std::size_t Width>
+[[gnu::always_inline]] inline const typename Vectors<Width>::Unaligned& bytesAt(const char* at) {
+    return *reinterpret_cast<const typename Vectors<Width>::Unaligned*>(at);
+}
+
+// One bit a lane of a comparison's result, lane i at bit i (the processor's movemask, which
+// takes plain chars).
+using Chars16 = char __attribute__((vector_size(16)));
+using Chars32 = char __attribute__((vector_size(32)));
+[[gnu::always_inline]] inline std::uint64_t laneBits(Bytes<16> lanes) {
+    return static_cast<std::uint16_t>(
+        __builtin_ia32_pmovmskb128(__builtin_bit_cast(Chars16, lanes)));
+}
+[[gnu::target("avx2")]] inline std::uint64_t laneBits(Bytes<32> lanes) {
+    return static_cast<std::uint32_t>(
+        __builtin_ia32_pmovmskb256(__builtin_bit_cast(Chars32, lanes)));
+}
+
+// A block's bytes that bytescan::needsCare, and the starts of the text line ends in it.
+struct BlockMasks {
+    std::uint64_t care = 0;
+    std::uint64_t lineEnds = 0;
+};
+
+// The masks of the kBlock bytes at `at`; reads the five bytes after them too, where a line
+// end that begins in the block ends.
+template <std::size_t Width>
+[[gnu::always_inline]] inline BlockMasks blockMasks(const char* at) {
+    BlockMasks masks;
+    for (std::size_t part = 0; part < kBlock / Width; ++part) {
+        // A line end that begins at a byte has its "BR>" and CR LF one to five bytes on.
+        const char* bytes = at + part * Width;
+        const Bytes<Width> first = bytesAt<Width>(bytes);
+        const auto opens = first == '<';
+        const auto care = (first < 0x20) | opens;
+        const auto ends = opens & (bytesAt<Width>(bytes + 1) == 'B') &
+                          (bytesAt<Width>(bytes + 2) == 'R') & (bytesAt<Width>(bytes + 3) == '>') &
+                          (bytesAt<Width>(bytes + 4) == '\r') & (bytesAt<Width>(bytes + 5) == '\n');
+        masks.care |= laneBits(care) << (part * Width);
+        masks.lineEnds |= laneBits(ends) << (part * Width);
+    }
+    return masks;
+}
+
+// A block belongs to the run when the only bytes in it that need care are those of whole line
+// ends: each "<" begins one, and the CR and LF of each are where it puts them, the block's
+// first two perhaps for a line end that began in the block before. The count of lines is
+// that of line ends; where a block does not belong, or a line could be longer than
+// `longestLine`, the rest is scanned a line at a time, which finds exactly where the run ends.
+template <std::size_t Width>
+[[gnu::always_inline]] inline std::size_t plainTextLines(std::string_view text,
+                                                         std::size_t longestLine,
+                                                         std::size_t& lines) {
+    const char* data = text.data();
+    std::size_t runEnd = 0;
+    std::size_t count = 0;
+    std::uint64_t endsFromBefore = 0;  // the CR and LF of line ends begun in the block before
+    for (std::size_t at = 0;
+         at + kBlock + 5 <= text.size() && at + kBlock + 4 - runEnd <= longestLine; at += kBlock) {
+        const BlockMasks masks = blockMasks<Width>(data + at);
+        const std::uint64_t lineEnds = masks.lineEnds;
+        if (masks.care != (lineEnds | lineEnds << 4 | lineEnds << 5 | endsFromBefore))
+            break;
+        endsFromBefore = lineEnds >> 60 | lineEnds >> 59;
+        if (lineEnds != 0) {
+            count += static_cast<std::size_t>(__builtin_popcountll(lineEnds));
+            runEnd = at + 63 - static_cast<std::size_t>(__builtin_clzll(lineEnds)) +
+                     bytescan::kTextLineEnd.size();
+        }
+    }
+    std::size_t rest = 0;
+    runEnd += bytescan::plainTextLinesByLine(text.substr(runEnd), longestLine, rest);
+    lines = count + rest;
+    return runEnd;
+}
+
+// Each block is copied whole; where it holds a byte that stops the copy ("<", quote, backslash),
+// the copy goes on behind it, with the block that begins there.
+template <std::size_t Width>
+[[gnu::always_inline]] inline std::size_t copyAsJson(std::string_view run, char* out,
+                                                     std::size_t room, std::size_t& written) {
+    const char* const start = run.data();
+    const char* from = start;
+    const char* const end = start + run.size();
+    std::size_t used = 0;
+    while (end - from >= static_cast<std::ptrdiff_t>(kBlock) &&
+           room - used >= textblocks::kCopyRoom) {
+        std::uint64_t stops = 0;
+        for (std::size_t part = 0; part < kBlock / Width; ++part) {
+            const Bytes<Width> bytes = bytesAt<Width>(from + part * Width);
+            std::memcpy(out + used + part * Width, &bytes, sizeof bytes);
+            stops |= laneBits((bytes == '<') | (bytes == '"') | (bytes == '\\')) << (part * Width);
+        }
+        if (stops == 0) {
+            from += kBlock;
+            used += kBlock;
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(__builtin_ctzll(stops));
+        used += at;
+        out[used++] = '\\';
+        if (from[at] == '<') {
+            out[used++] = 'n';
+            from += at + bytescan::kTextLineEnd.size();
+        } else {
+            out[used++] = from[at];
+            from += at + 1;
+        }
+    }
+    written = used;
+    return static_cast<std::size_t>(from - start);
+}
+
+const bool kWide = processorHasAvx2();
+
+}  // namespace
+
+namespace textblocks {
+
+std::size_t plainTextLines16(std::string_view text, std::size_t longestLine, std::size_t& lines) {
+    return ::plainTextLines<16>(text, longestLine, lines);
+}
+
+__attribute__((target("avx2"))) std::size_t plainTextLines32(std::string_view text,
+                                                             std::size_t longestLine,
+                                                             std::size_t& lines) {
+    return ::plainTextLines<32>(text, longestLine, lines);
+}
+
+std::size_t copyAsJson16(std::string_view run, char* out, std::size_t room, std::size_t& written) {
+    return ::copyAsJson<16>(run, out, room, written);
+}
+
+__attribute__((target("avx2"))) std::size_t copyAsJson32(std::string_view run, char* out,
+                                                         std::size_t room, std::size_t& written) {
+    return ::copyAsJson<32>(run, out, room, written);
+}
+
+std::size_t plainTextLines(std::string_view text, std::size_t longestLine, std::size_t& lines) {
+    return kWide ? plainTextLines32(text, longestLine, lines)
+                 : plainTextLines16(text, longestLine, lines);
+}
+
+std::size_t copyAsJson(std::string_view run, char* out, std::size_t room, std::size_t& written) {
+    return kWide ? copyAsJson32(run, out, room, written) : copyAsJson16(run, out, room, written);
+}
+
+}  // namespace textblocks
