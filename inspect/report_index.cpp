@@ -1,12 +1,23 @@
 #include "inspect/report_index.h"
 
+#include <iterator>
+
 void IndexBuilder::addListed(const ListedFolder& folder) {
     IndexedFolder listed;
     listed.folder = folder;
     index_.folders.push_back(std::move(listed));
 }
 
+void IndexBuilder::keepRows() {
+    if (rows_.empty())
+        return;
+    block().files.assign(std::make_move_iterator(rows_.begin()),
+                         std::make_move_iterator(rows_.end()));
+    rows_.clear();
+}
+
 void IndexBuilder::folder(const FolderRecord& folder) {
+    keepRows();
     listed_.takeUpTo(folder.number, [this](const ListedFolder& before) { addListed(before); });
     addListed(ListedFolder{folder.number, folder.path, true});
     block().hasBlock = true;
@@ -33,6 +44,7 @@ void IndexBuilder::embeddedEnd(const EmbeddedEnd& end) {
 }
 
 void IndexBuilder::end(bool whole) {
+    keepRows();
     listed_.takeRest([this](const ListedFolder& folder) { addListed(folder); });
     index_.whole = whole;
 }
