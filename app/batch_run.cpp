@@ -39,14 +39,14 @@ void printUsage(std::ostream& out) {
         << "  --help        show this text\n"
         << "\n"
         << "Masking replaces with ******** the value of a key whose name ends in password,\n"
-        << "passwd, pwd, pass, passphrase, secret, token, api key, access key, private key,\n"
-        << "secret key, account key, encryption key, signing key, master key, credential\n"
-        << "or auth (key=value, key: value, quoted, XML attributes and elements, JSON,\n"
-        << "connection strings, --option value, /option:value), the password of a URL's\n"
-        << "user:password@, an Authorization header's credentials and the lines of a PEM\n"
-        << "private-key block; the report says so under its mail box. Masking is a help,\n"
-        << "not a guarantee: a secret in any other form stays. Read the report before it\n"
-        << "leaves.\n";
+        << "passwd, pwd, pw, pass, passphrase, secret, token, api key, access key, private\n"
+        << "key, secret key, account key, encryption key, signing key, master key,\n"
+        << "credential or auth (key=value, key: value, quoted, XML attributes and elements,\n"
+        << "JSON, connection strings, --option value, /option:value), the password of a\n"
+        << "URL's user:password@, an Authorization header's credentials and the lines of a\n"
+        << "PEM private-key block; the report says so under its mail box. Masking is a\n"
+        << "help, not a guarantee: a secret in any other form stays. Read the report before\n"
+        << "it leaves.\n";
 }
 
 // Message texts break lines with CR LF; a terminal wants LF alone.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "report/ascii_text.h"
 #include "toolkit/processor.h"
 
 namespace {
@@ -28,10 +29,10 @@ template <std::size_t Width>
 using Lanes = typename Vectors<Width>::Lanes;
 
 // Whether one of the triggers begins at one of the Width characters from `at` on (it reads
-// Width + 2): three letters of each secret word ("pas", "pwd", "sec", "tok", "key", "cre",
-// "aut"), the password switch "/p:", the "@" of URL credentials and the "--" of a key block's
-// marker, in any case. Setting bit 0x20 puts a letter in lower case (and "@" on "`", which only
-// costs a closer look).
+// Width + 2): three letters of each secret word ("pas", "sec", "tok", "key", "cre", "aut"), the
+// "pw" of "pw", "pwd" and "passwd"'s short forms, the password switch "/p:", the "@" of URL
+// credentials and the "--" of a key block's marker, in any case. Setting bit 0x20 puts a letter in
+// lower case (and "@" on "`", which only costs a closer look).
 template <std::size_t Width>
 [[gnu::always_inline]] inline bool blockHoldsTrigger(const char* at) {
     Block<Width> a, b, c;
@@ -42,7 +43,7 @@ template <std::size_t Width>
     b |= 0x20;
     c |= 0x20;
     const Lanes<Width> found =
-        ((a == 'p') & (((b == 'a') & (c == 's')) | ((b == 'w') & (c == 'd')))) |
+        ((a == 'p') & (((b == 'a') & (c == 's')) | (b == 'w'))) |
         ((a == 's') & (b == 'e') & (c == 'c')) | ((a == 't') & (b == 'o') & (c == 'k')) |
         ((a == 'k') & (b == 'e') & (c == 'y')) | ((a == 'c') & (b == 'r') & (c == 'e')) |
         ((a == 'a') & (b == 'u') & (c == 't')) | ((a == '/') & (b == 'p') & (c == ':')) |
@@ -72,7 +73,7 @@ template <std::size_t Width>
     // characters are looked for in those two as well.
     const std::string_view lastTwo = line.substr(line.size() - 2);
     return blockHoldsTrigger<Width>(line.data() + line.size() - kReach) || lastTwo == "--" ||
-           lastTwo.find('@') != std::string_view::npos;
+           equalsNoCase(lastTwo, "pw") || lastTwo.find('@') != std::string_view::npos;
 }
 
 // The look runs over every embedded byte of a masked report: where the processor has AVX2, it

@@ -12,7 +12,8 @@ constexpr const char* kMaskedValue = "********";
 
 // The kinds of secret a masker tells apart, for the count the reader is given.
 enum class SecretKind {
-    Password,             // the value of a key named for a password (password, passwd, pwd, pass)
+    Password,             // the value of a key named for a password (password, passwd, pwd, pw,
+                          // pass, passphrase)
     OtherSecret,          // the value of a key named for another secret (secret, token, api key,
                           // access key, private key, credential, auth)
     ConnectionString,     // such a value inside a connection string ("...;Password=x;...")

@@ -17,6 +17,7 @@ constexpr SecretWord kSecretWords[] = {
     {"password", SecretKind::Password, false},
     {"passwd", SecretKind::Password, false},
     {"pwd", SecretKind::Password, false},
+    {"pw", SecretKind::Password, false},  // "db_pw", "ldap_bind_pw", "rootpw"
     {"pass", SecretKind::Password, true},
     {"passphrase", SecretKind::Password, false},
     {"secret", SecretKind::OtherSecret, false},

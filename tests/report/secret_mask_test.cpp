@@ -38,6 +38,8 @@ const MaskCase kMaskCases[] = {
      "<machineKey validationKey=\"********\" decryptionKey=\"********\" validation=\"SHA1\"/>",
      "Masked: 2 other secrets"},
     {"ssl_passphrase=hunter2", "ssl_passphrase=********", kPassword},
+    {"a: ldap_bind_pw=s1 rootpw=s2 bindPw: s3",
+     "a: ldap_bind_pw=******** rootpw=******** bindPw: ********", "Masked: 3 passwords"},
     {"a: appencryptionkey=a1 jwtsigningkey=b2 dbmasterkey=c3",
      "a: appencryptionkey=******** jwtsigningkey=******** dbmasterkey=********",
      "Masked: 3 other secrets"},
@@ -108,6 +110,7 @@ const MaskCase kMaskCases[] = {
      kNothing},
     {"RequirePassword=true", "RequirePassword=true", kNothing},
     {"bypass=proxy.local", "bypass=proxy.local", kNothing},
+    {"pw_min_length=8 PwHistory=5", "pw_min_length=8 PwHistory=5", kNothing},
     {"password=", "password=", kNothing},
     {"password = \"\"", "password = \"\"", kNothing},
     {"<password></password><token/>", "<password></password><token/>", kNothing},
@@ -177,9 +180,10 @@ TEST(SecretMaskTest, TheFilterFindsEachTriggerAtEveryPlaceOfEveryLengthOfLine) {
         filters.push_back(secretfilter::holdsTrigger32);
     // Each piece on a line of 'x' at every place; true where the piece is a trigger.
     const std::pair<std::string, bool> pieces[] = {
-        {"PAS", true}, {"pwd", true},  {"Sec", true},  {"tok", true},  {"KEY", true},
-        {"cre", true}, {"aut", true},  {"/p:", true},  {"@", true},    {"--", true},
-        {"pa", false}, {"pwx", false}, {"-x-", false}, {"/p;", false}, {"ke y", false}};
+        {"PAS", true},  {"pwd", true},  {"Sec", true},  {"tok", true},
+        {"KEY", true},  {"cre", true},  {"aut", true},  {"/p:", true},
+        {"@", true},    {"--", true},   {"PW", true},   {"pa", false},
+        {"p-w", false}, {"-x-", false}, {"/p;", false}, {"ke y", false}};
     for (const Filter filter : filters) {
         for (std::size_t length = 0; length <= 80; ++length) {
             const std::string plain(length, 'x');
