@@ -14,16 +14,13 @@
 
 namespace {
 
-// A number as the log writes it: one leading space where a minus sign would stand.
-std::string signedText(int number) {
-    return (number < 0 ? "" : " ") + std::to_string(number);
-}
-
 void reportSaveFailure(const std::string& fileName, const std::string& description) {
     const int number = FileErrorNumber(description);
     MsgBox("An Error occurred in SaveListboxToFile: " + std::to_string(number) + " = " +
            description + " while saving '" + fileName + "'");
-    gLog().log("ErrorSaveListboxToFile: " + signedText(number) + " = " + description, 0);
+    // The log writes the number with a space before it where a minus sign would stand; the file
+    // error numbers are all positive.
+    gLog().log("ErrorSaveListboxToFile:  " + std::to_string(number) + " = " + description, 0);
 }
 
 bool endsWithSeparator(const std::string& path) {
