@@ -116,6 +116,8 @@ void JsonWriter::stringLine(std::string_view text) {
 }
 
 void JsonWriter::stringTextLines(std::string_view run) {
+    // Copied a block at a time straight into the buffer, emptied whenever it lacks the room
+    // for a block.
     while (run.size() >= textblocks::kCopyRoom) {
         if (kBufferBytes - used_ < textblocks::kCopyRoom)
             flush();
