@@ -164,6 +164,56 @@ TEST_F(QtWindowTest, TheReportViewIsOnTheScreenWhenTheLongWorkBegins) {
     EXPECT_TRUE(painted.convertToFormat(asNow.format()) == asNow);
 }
 
+// What the window's backing store, the picture the screen shows, holds now: null where the
+// platform paints elsewhere.
+QImage paintedPicture(QWidget& form) {
+    const QPaintDevice* device = form.backingStore()->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return QImage();
+    return static_cast<const QImage*>(device)->copy(form.grab().toImage().rect());
+}
+
+// Between two yields on a still clock only a change of what the window shows has the second one
+// redraw: each such change marks the window changed, or it would stay off the screen until the
+// pacer's interval had passed.
+TEST_F(QtWindowTest, EachChangeOfWhatTheWindowShowsIsOnTheScreenAfterTheNextYield) {
+    start();
+    QWidget& form = widgetOf(window());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    // The labels and lists of the report's view are hidden until they are shown.
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"hidden", [this] { lvFolders().setVisible(false); }},
+        {"shown",
+         [this] {
+             for (const char* name : {"Label1(0)", "Label1(1)", "lstApps"})
+                 window().find(name)->setVisible(true);
+         }},
+        {"button caption", [this] { cmdGather().setCaption("Another caption"); }},
+        {"label caption", [this] { control<Label>("Label1(1)").setCaption("Another label"); }},
+        {"text", [this] { control<RichTextBox>("txtInfo").setText("Another text"); }},
+        {"disabled", [this] { cmdGather().setEnabled(false); }},
+        {"moved",
+         [this] {
+             lstApps().setBounds({180, 3330, 3000, 1035});
+         }},
+        {"colour",
+         [this] {
+             control<Label>("Label1(0)").setBackColor({255, 0, 0});
+         }},
+    };
+    for (const auto& [what, change] : changes) {
+        ui().DoEvents();
+        change();
+        ui().DoEvents();
+        const QImage painted = paintedPicture(form);
+        if (painted.isNull())
+            GTEST_SKIP() << "the platform paints the window elsewhere";
+        EXPECT_TRUE(painted.convertToFormat(QImage::Format_RGB32) ==
+                    form.grab().toImage().convertToFormat(QImage::Format_RGB32))
+            << what;
+    }
+}
+
 // Regression: Esc on "Error reading from File" answered Abort and ended the program, and Esc on
 // the tick question answered No. Only a box with OK alone may be answered by Esc or its close
 // box; any other box stays open until a button is pressed.
