@@ -189,7 +189,7 @@ private:
 
     // The value after a separator or an option's name, from `from` on. `runsToLineEnd` for a key
     // that opens a line; `connection` for one inside a connection string. A value that opens a
-    // structure ("{" with more than a scalar in it, "[") is none.
+    // structure ("{" with more than a scalar in it, "[") or an expression ("(") is none.
     std::optional<Value> valueAt(std::size_t from, const Key& key, bool runsToLineEnd,
                                  bool connection) const {
         const std::size_t begin = skipSpaces(from);
@@ -210,7 +210,7 @@ private:
                 return std::nullopt;
             return Value{begin + 1, close, close + 1};
         }
-        if (first == '[')
+        if (first == '[' || first == '(')
             return std::nullopt;
         const std::size_t end =
             runsToLineEnd && !key.quoted ? lineValueEnd(begin) : wordValueEnd(begin, connection);

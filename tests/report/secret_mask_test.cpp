@@ -86,6 +86,8 @@ const MaskCase kMaskCases[] = {
     {"msbuild /p:DbPassword=x /t:Build", "msbuild /p:DbPassword=******** /t:Build", kPassword},
     {"setup.exe /u:admin /P:Sup3r! /S", "setup.exe /u:admin /P:******** /S", kPassword},
     {"msbuild /p:Configuration=Release", "msbuild /p:Configuration=Release", kNothing},
+    {"New-LocalUser -Password (Read-Host -AsSecureString) -Name bob",
+     "New-LocalUser -Password (Read-Host -AsSecureString) -Name bob", kNothing},
     // URL credentials and Authorization headers keep everything but the secret.
     {"url=postgres://app:pa;ss@db:5432/main", "url=postgres://app:********@db:5432/main",
      "Masked: 1 URL credential"},
