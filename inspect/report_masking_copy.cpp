@@ -195,8 +195,7 @@ ReadOutcome maskReport(const std::string& fileName, const TextDecoding& decoding
             return copy.takeTextRun(run, role);
         },
         [&](const ReportLine& line, const ClassifiedLine& classified) {
-            if (line.cut || !line.ended || classified.expected != nullptr)
-                noteLineProblems(line, classified, kMaskingWords, problems);
+            noteLineProblems(line, classified, kMaskingWords, problems);
             usable = usable || classified.role != LineRole::Unexpected;
             return copy.take(line, classified);
         });

@@ -28,8 +28,7 @@ ReadOutcome readReport(const std::string& fileName, const TextDecoding& decoding
             return true;
         },
         [&](const ReportLine& line, const ClassifiedLine& classified) {
-            if (line.cut || !line.ended || classified.expected != nullptr)
-                noteLineProblems(line, classified, kReadingWords, problems);
+            noteLineProblems(line, classified, kReadingWords, problems);
             assembler.take(line, classified);
             return true;
         });
