@@ -4,44 +4,22 @@
 #include <cstring>
 
 #include "inspect/byte_scan.h"
+#include "toolkit/byte_vectors.h"
 #include "toolkit/processor.h"
 
 namespace {
 
 constexpr std::size_t kBlock = 64;
 
-// Width bytes in the compiler's vector extension, read as signed: the control characters and
-// the bytes beyond ASCII are those below 0x20. Unaligned reads them wherever they stand.
-template <std::size_t Width>
-struct Vectors;
-template <>
-struct Vectors<16> {
-    using Bytes = signed char __attribute__((vector_size(16)));
-    using Unaligned = signed char __attribute__((vector_size(16), aligned(1), may_alias));
-};
-template <>
-struct Vectors<32> {
-    using Bytes = signed char __attribute__((vector_size(32)));
-    using Unaligned = signed char __attribute__((vector_size(32), aligned(1), may_alias));
-};
-template <std::size_t Width>
-using Bytes = typename Vectors<Width>::Bytes;
-
-// The Width bytes at `at`, wherever they stand.
-template <std::size_t Width>
-[[gnu::always_inline]] inline const typename Vectors<Width>::Unaligned& bytesAt(const char* at) {
-    return *reinterpret_cast<const typename Vectors<Width>::Unaligned*>(at);
-}
-
 // One bit a lane of a comparison's result, lane i at bit i (the processor's movemask, which
 // takes plain chars).
 using Chars16 = char __attribute__((vector_size(16)));
 using Chars32 = char __attribute__((vector_size(32)));
-[[gnu::always_inline]] inline std::uint64_t laneBits(Bytes<16> lanes) {
+[[gnu::always_inline]] inline std::uint64_t laneBits(ByteVector<16> lanes) {
     return static_cast<std::uint16_t>(
         __builtin_ia32_pmovmskb128(__builtin_bit_cast(Chars16, lanes)));
 }
-[[gnu::target("avx2")]] inline std::uint64_t laneBits(Bytes<32> lanes) {
+[[gnu::target("avx2")]] inline std::uint64_t laneBits(ByteVector<32> lanes) {
     return static_cast<std::uint32_t>(
         __builtin_ia32_pmovmskb256(__builtin_bit_cast(Chars32, lanes)));
 }
@@ -60,7 +38,7 @@ template <std::size_t Width>
     for (std::size_t part = 0; part < kBlock / Width; ++part) {
         // A line end that begins at a byte has its "BR>" and CR LF one to five bytes on.
         const char* bytes = at + part * Width;
-        const Bytes<Width> first = bytesAt<Width>(bytes);
+        const ByteVector<Width> first = bytesAt<Width>(bytes);
         const auto opens = first == '<';
         const auto care = (first < 0x20) | opens;
         const auto ends = opens & (bytesAt<Width>(bytes + 1) == 'B') &
@@ -117,7 +95,7 @@ template <std::size_t Width>
            room - used >= textblocks::kCopyRoom) {
         std::uint64_t stops = 0;
         for (std::size_t part = 0; part < kBlock / Width; ++part) {
-            const Bytes<Width> bytes = bytesAt<Width>(from + part * Width);
+            const ByteVector<Width> bytes = bytesAt<Width>(from + part * Width);
             std::memcpy(out + used + part * Width, &bytes, sizeof bytes);
             stops |= laneBits((bytes == '<') | (bytes == '"') | (bytes == '\\')) << (part * Width);
         }

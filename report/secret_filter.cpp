@@ -4,45 +4,22 @@
 #include <cstring>
 
 #include "report/ascii_text.h"
+#include "toolkit/byte_vectors.h"
 #include "toolkit/processor.h"
 
 namespace {
 
-// Characters compared at once, in the compiler's vector extension: one instruction compares a
-// block where the processor has vector registers of its width (SSE2 for 16 on both targets,
-// AVX2 for 32), and the same code runs character by character where it has none.
-template <std::size_t Width>
-struct Vectors;
-template <>
-struct Vectors<16> {
-    using Block = unsigned char __attribute__((vector_size(16)));
-    using Lanes = signed char __attribute__((vector_size(16)));  // what a comparison gives
-};
-template <>
-struct Vectors<32> {
-    using Block = unsigned char __attribute__((vector_size(32)));
-    using Lanes = signed char __attribute__((vector_size(32)));
-};
-template <std::size_t Width>
-using Block = typename Vectors<Width>::Block;
-template <std::size_t Width>
-using Lanes = typename Vectors<Width>::Lanes;
-
 // Whether one of the triggers begins at one of the Width characters from `at` on (it reads
 // Width + 2): three letters of each secret word ("pas", "sec", "tok", "key", "cre", "aut"), the
-// "pw" of "pw", "pwd" and "passwd"'s short forms, the password switch "/p:", the "@" of URL
+// "pw" of "pw" and "pwd", the password switch "/p:", the "@" of URL
 // credentials and the "--" of a key block's marker, in any case. Setting bit 0x20 puts a letter in
 // lower case (and "@" on "`", which only costs a closer look).
 template <std::size_t Width>
 [[gnu::always_inline]] inline bool blockHoldsTrigger(const char* at) {
-    Block<Width> a, b, c;
-    std::memcpy(&a, at, sizeof a);
-    std::memcpy(&b, at + 1, sizeof b);
-    std::memcpy(&c, at + 2, sizeof c);
-    a |= 0x20;
-    b |= 0x20;
-    c |= 0x20;
-    const Lanes<Width> found =
+    const ByteVector<Width> a = bytesAt<Width>(at) | 0x20;
+    const ByteVector<Width> b = bytesAt<Width>(at + 1) | 0x20;
+    const ByteVector<Width> c = bytesAt<Width>(at + 2) | 0x20;
+    const ByteVector<Width> found =
         ((a == 'p') & (((b == 'a') & (c == 's')) | (b == 'w'))) |
         ((a == 's') & (b == 'e') & (c == 'c')) | ((a == 't') & (b == 'o') & (c == 'k')) |
         ((a == 'k') & (b == 'e') & (c == 'y')) | ((a == 'c') & (b == 'r') & (c == 'e')) |
