@@ -66,6 +66,8 @@ public:
                 elementAt(at);
             else if (c == ',')
                 at = argumentAt(at);
+            else if (isQuote(c) && at > 0 && isSpace(line_[at - 1]))
+                at = spacedPasswordAt(at);
             else if (c == '-' && (at == 0 || isSpace(line_[at - 1]) || isQuote(line_[at - 1])))
                 at = optionAt(at);
         }
@@ -289,6 +291,20 @@ private:
             return at;
         add(value->begin, value->end, *kind, false, true);
         return value->resume - 1;
+    }
+
+    // storePassword 'x' (Gradle), WITH PASSWORD 'x' (SQL), "login failed for password 'x'":
+    // a quoted value apart by spaces only from a word that names a password. Only a password:
+    // "Unexpected token '<'" is a parser's message, not a secret.
+    std::size_t spacedPasswordAt(std::size_t at) {
+        Key key = keyBefore(at);
+        if (key.quoted || key.end == key.begin || kindOf(key) != SecretKind::Password)
+            return at;
+        const std::size_t close = closingQuote(at, false);
+        if (close == npos)
+            return at;
+        add(at + 1, close, SecretKind::Password, false, true);
+        return close;
     }
 
     // "/p:x", the password switch of Windows command lines, standing as a word of its own.

@@ -72,6 +72,14 @@ const MaskCase kMaskCases[] = {
      "<setting name=\"ApiToken\"><value>********</value></setting><x>y</x>", kOther},
     {"<Password><Value>cA==</Value><PlainText>false</PlainText></Password>",
      "<Password><Value>********</Value><PlainText>false</PlainText></Password>", kPassword},
+    // A quoted value apart by spaces from a word that names a password: Gradle, SQL, logs.
+    {"    storePassword 'a b'", "    storePassword '********'", kPassword},
+    {"ALTER USER bob WITH PASSWORD 'x';", "ALTER USER bob WITH PASSWORD '********';", kPassword},
+    {"login failed for password \"x\"", "login failed for password \"********\"", kPassword},
+    {"SyntaxError: Unexpected token '<' in JSON", "SyntaxError: Unexpected token '<' in JSON",
+     kNothing},
+    {"\"password\" \"x\", Passwords 'must' match, password 'open",
+     "\"password\" \"x\", Passwords 'must' match, password 'open", kNothing},
     // Connection strings.
     {"<add connectionString=\"Server=db;User Id=sa;Password=p w;Encrypt=yes\"/>",
      "<add connectionString=\"Server=db;User Id=sa;Password=********;Encrypt=yes\"/>", kConnection},
