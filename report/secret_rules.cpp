@@ -215,7 +215,7 @@ private:
         if (first == '[' || first == '(')
             return std::nullopt;
         const std::size_t end =
-            runsToLineEnd && !key.quoted ? lineValueEnd(begin) : wordValueEnd(begin, connection);
+            runsToLineEnd ? lineValueEnd(begin) : wordValueEnd(begin, connection);
         return Value{begin, end, end};
     }
 
@@ -265,7 +265,10 @@ private:
             return at + separator - 1;
         // "; password=x" opens an ini comment; a connection string has a pair before its ';'.
         const bool connection = markBefore(key.begin) == ';' && firstEquals_ < key.begin;
-        const bool runsToLineEnd = !passwordSwitch && opensLine(key.begin);
+        // A quoted key's value runs to the line's end only after '=', as a registry export
+        // writes it ("DbPassword"=hex:01,02); after ':' it is a JSON member's.
+        const bool runsToLineEnd =
+            !passwordSwitch && opensLine(key.begin) && (!key.quoted || line_[at] == '=');
         const std::optional<Value> value = valueAt(at + separator, key, runsToLineEnd, connection);
         // "/p:Name=x" sets a property, whose own name tells whether x is a secret.
         if (!value ||

@@ -57,6 +57,7 @@ const MaskCase kMaskCases[] = {
      kPassword},
     {"<add key=\"ApiToken\" value=\"t-42\" />", "<add key=\"ApiToken\" value=\"********\" />",
      kOther},
+    {"\"DbPassword\"=hex:01,02 ", "\"DbPassword\"=******** ", kPassword},
     {"  \"clientSecret\": \"a\\\"b\",", "  \"clientSecret\": \"********\",", kOther},
     {"{\"user\": \"bob\", \"password\": \"pw\", \"port\": 5432}",
      "{\"user\": \"bob\", \"password\": \"********\", \"port\": 5432}", kPassword},
