@@ -73,8 +73,11 @@ std::optional<SecretKind> keyKind(std::string_view name) {
 }
 
 bool isPlainSetting(std::string_view value) {
-    return equalsNoCase(value, "true") || equalsNoCase(value, "false") ||
-           equalsNoCase(value, "null");
+    for (std::string_view setting : {"true", "false", "yes", "no", "on", "off", "null"}) {
+        if (equalsNoCase(value, setting))
+            return true;
+    }
+    return false;
 }
 
 bool isAuthorizationScheme(std::string_view word) {

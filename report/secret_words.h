@@ -12,7 +12,8 @@
 // ("Db_Password2", "x-api-key", "API Key").
 std::optional<SecretKind> keyKind(std::string_view name);
 
-// Values that say whether there is a secret rather than being one ("RequirePassword=true").
+// Values that say whether there is a secret rather than being one ("RequirePassword=true",
+// MySQL's "Access denied ... (using password: YES)").
 bool isPlainSetting(std::string_view value);
 
 // The schemes an Authorization header names before its credentials ("Basic", "Bearer").

@@ -120,6 +120,8 @@ const MaskCase kMaskCases[] = {
      " <Password><Values>8</Values>",
      kNothing},
     {"RequirePassword=true", "RequirePassword=true", kNothing},
+    {"Access denied for user 'bob'@'db' (using password: YES) auth: off",
+     "Access denied for user 'bob'@'db' (using password: YES) auth: off", kNothing},
     {"bypass=proxy.local", "bypass=proxy.local", kNothing},
     {"pw_min_length=8 PwHistory=5", "pw_min_length=8 PwHistory=5", kNothing},
     {"password=", "password=", kNothing},
