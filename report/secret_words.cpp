@@ -19,6 +19,20 @@ constexpr SecretWord kSecretWords[] = {
     {"pwd", SecretKind::Password, false},
     {"pw", SecretKind::Password, false},  // "db_pw", "ldap_bind_pw", "rootpw"
     {"pass", SecretKind::Password, true},
+    // "pass" fused to a word that says whose or what for: PHP's $dbpass, keytool's -storepass.
+    // No general rule: "bypass", "lowpass" and "twopass" end in it too.
+    {"dbpass", SecretKind::Password, false},
+    {"sqlpass", SecretKind::Password, false},
+    {"userpass", SecretKind::Password, false},
+    {"rootpass", SecretKind::Password, false},
+    {"adminpass", SecretKind::Password, false},
+    {"loginpass", SecretKind::Password, false},
+    {"smtppass", SecretKind::Password, false},
+    {"mailpass", SecretKind::Password, false},
+    {"ftppass", SecretKind::Password, false},
+    {"bindpass", SecretKind::Password, false},
+    {"keypass", SecretKind::Password, false},
+    {"storepass", SecretKind::Password, false},
     {"passphrase", SecretKind::Password, false},
     {"secret", SecretKind::OtherSecret, false},
     {"token", SecretKind::OtherSecret, false},
