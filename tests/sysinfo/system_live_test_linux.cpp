@@ -15,6 +15,7 @@
 
 #include "sysinfo/file_properties.h"
 #include "sysinfo/sys_platform.h"
+#include "sysinfo/system_facts.h"
 #include "tests/support/closed_standard_input_linux.h"
 #include "tests/support/temp_folder.h"
 #include "tests/sysinfo/live_machine.h"
@@ -89,6 +90,30 @@ TEST(LinuxLiveTest, AProcessWhoseProgramCannotBeReadIsLeftOut) {
     EXPECT_EQ(state, "Z");
     EXPECT_EQ(sysPlatform().openProcess(static_cast<std::uint32_t>(child)), nullptr);
     waitpid(child, nullptr, 0);
+}
+
+// Without HOME, as in a service's environment, the home is the account's own from the password
+// database, and the documents folder is found under it.
+TEST(LinuxLiveTest, WithoutHomeTheAccountsOwnHomeHoldsTheDocuments) {
+    setSysPlatformForTesting(nullptr);
+    const passwd* user = getpwuid(geteuid());
+    if (user == nullptr || user->pw_dir == nullptr || user->pw_dir == std::string("/"))
+        GTEST_SKIP() << "the account has no home of its own";
+    const std::string accountHome = user->pw_dir;
+    TempFolder config;
+    config.write("user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n");
+    const std::string oldHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    const char* oldConfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string savedConfig = oldConfig != nullptr ? oldConfig : "";
+    setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    unsetenv("HOME");
+    const std::string documents = getMyDocumentsFolder();
+    setenv("HOME", oldHome.c_str(), 1);
+    if (oldConfig != nullptr)
+        setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(documents, accountHome + "/Docs");
 }
 
 }  // namespace
