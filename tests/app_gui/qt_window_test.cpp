@@ -180,6 +180,11 @@ TEST_F(QtWindowTest, EachChangeOfWhatTheWindowShowsIsOnTheScreenAfterTheNextYiel
     start();
     QWidget& form = widgetOf(window());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString(folder.file("red.png"))));
+    PictureBox& pictureBox = window().addPictureBox("picRed", {0, 0, 600, 600});
+    pictureBox.setVisible(true);
     // The labels and lists of the report's view are hidden until they are shown.
     const std::pair<const char*, std::function<void()>> changes[] = {
         {"hidden", [this] { lvFolders().setVisible(false); }},
@@ -200,6 +205,9 @@ TEST_F(QtWindowTest, EachChangeOfWhatTheWindowShowsIsOnTheScreenAfterTheNextYiel
          [this] {
              control<Label>("Label1(0)").setBackColor({255, 0, 0});
          }},
+        {"picture painted",
+         [&] { pictureBox.PaintPicture(ui().LoadPicture(folder.file("red.png")), 0, 0, 20, 20); }},
+        {"picture set", [&] { pictureBox.setPicture(ui().LoadPicture(folder.file("red.png"))); }},
     };
     for (const auto& [what, change] : changes) {
         ui().DoEvents();
