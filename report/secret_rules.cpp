@@ -9,6 +9,8 @@
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
+constexpr std::string_view kCdataOpen = "<![CDATA[";
+constexpr std::string_view kCdataClose = "]]>";
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t';
@@ -348,7 +350,7 @@ private:
     void elementAt(std::size_t at) {
         if (charAt(at + 1) == '/') {
             if (namedSecret_)
-                addContent(line_.rfind('>', at), at, *namedSecret_);
+                addContent(contentStart(at), at, *namedSecret_);
             namedSecret_.reset();
             return;
         }
@@ -361,7 +363,11 @@ private:
         const std::size_t tagEnd = line_.find_first_of("<>", nameEnd);
         if (!kind || tagEnd == npos || line_[tagEnd] != '>' || line_[tagEnd - 1] == '/')
             return;
-        const std::size_t close = line_.find('<', tagEnd + 1);
+        std::size_t close = line_.find('<', tagEnd + 1);
+        if (close != npos && line_.compare(close, kCdataOpen.size(), kCdataOpen) == 0) {
+            const std::size_t dataEnd = line_.find(kCdataClose, close);
+            close = dataEnd == npos ? npos : line_.find('<', dataEnd);
+        }
         if (close != npos && charAt(close + 1) == '/')
             addContent(tagEnd, close, *kind);
         else if (close != npos && isValueElement(close))
@@ -374,7 +380,21 @@ private:
         return equalsNoCase(name, "value") && !isKeyChar(charAt(at + 6));
     }
 
-    // The content between a tag's end `tagEnd` and the closing tag at `close`, spaces trimmed.
+    // The end of the tag whose content ends at the closing tag at `close`: the '>' before a
+    // CDATA section that ends there, else the last one.
+    std::size_t contentStart(std::size_t close) const {
+        std::size_t end = close;
+        while (end > 0 && isSpace(line_[end - 1]))
+            --end;
+        const std::size_t data = line_.rfind(kCdataOpen, close);
+        const bool cdata =
+            data != npos && end >= kCdataClose.size() &&
+            line_.compare(end - kCdataClose.size(), kCdataClose.size(), kCdataClose) == 0;
+        return line_.rfind('>', cdata ? data : close);
+    }
+
+    // The content between a tag's end `tagEnd` and the closing tag at `close`, spaces trimmed;
+    // of a CDATA section, its character data.
     void addContent(std::size_t tagEnd, std::size_t close, SecretKind kind) {
         if (tagEnd == npos)
             return;
@@ -382,6 +402,12 @@ private:
         std::size_t end = close;
         while (end > begin && isSpace(line_[end - 1]))
             --end;
+        if (line_.compare(begin, kCdataOpen.size(), kCdataOpen) == 0 &&
+            end >= begin + kCdataOpen.size() + kCdataClose.size() &&
+            line_.compare(end - kCdataClose.size(), kCdataClose.size(), kCdataClose) == 0) {
+            begin += kCdataOpen.size();
+            end -= kCdataClose.size();
+        }
         add(begin, end, kind, true, true);
     }
 

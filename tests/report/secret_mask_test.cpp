@@ -75,6 +75,10 @@ const MaskCase kMaskCases[] = {
      "define('DB_USER', 'bob'); f(\"token\", fallback)", kNothing},
     {"<entry key=\"db.password\">s3</entry>", "<entry key=\"db.password\">********</entry>",
      kPassword},
+    {"<password><![CDATA[a<b]]></password><entry key=\"db.password\"> <![CDATA[c]]> </entry>",
+     "<password><![CDATA[********]]></password><entry key=\"db.password\"> <![CDATA[********]]> "
+     "</entry>",
+     "Masked: 2 passwords"},
     {"<setting name=\"ApiToken\"><value>t</value></setting><x>y</x>",
      "<setting name=\"ApiToken\"><value>********</value></setting><x>y</x>", kOther},
     {"<Password><Value>cA==</Value><PlainText>false</PlainText></Password>",
