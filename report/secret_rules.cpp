@@ -325,8 +325,9 @@ private:
                (key.begin == 1 || isSpace(line_[key.begin - 2]) || isQuote(line_[key.begin - 2]));
     }
 
-    // <add key="DbPassword" value="x"/>, {"name": "token", "value": "x"}: a quoted value of a
-    // key "key" or "name" names the secret that the next "value" of the line holds. Answers the
+    // <add key="DbPassword" value="x"/>, {"name": "token", "value": "x"}, WiX's <Property
+    // Id="DB_PASSWORD" Value="x"/>: a quoted value of a key "key", "name" or "id" names the
+    // secret that the next "value" of the line holds. Answers the
     // kind of secret `key`, whose value begins at `from`, holds that way.
     std::optional<SecretKind> namedBefore(const Key& key, std::size_t from) {
         const std::string_view name = nameOf(key);
@@ -336,7 +337,9 @@ private:
             return named;
         }
         const std::size_t open = skipSpaces(from);
-        if (!(equalsNoCase(name, "key") || equalsNoCase(name, "name")) || !isQuote(charAt(open)))
+        if (!(equalsNoCase(name, "key") || equalsNoCase(name, "name") ||
+              equalsNoCase(name, "id")) ||
+            !isQuote(charAt(open)))
             return std::nullopt;
         const std::size_t close = closingQuote(open, key.quoted);
         if (close != npos)
@@ -361,8 +364,13 @@ private:
         name = name.substr(name.rfind(':') == npos ? 0 : name.rfind(':') + 1);  // ns:Password
         const std::optional<SecretKind> kind = name.empty() ? std::nullopt : keyKind(name);
         const std::size_t tagEnd = line_.find_first_of("<>", nameEnd);
-        if (!kind || tagEnd == npos || line_[tagEnd] != '>' || line_[tagEnd - 1] == '/')
+        if (!kind || tagEnd == npos || line_[tagEnd] != '>')
             return;
+        if (line_[tagEnd - 1] == '/') {
+            if (holdsValueAttribute(nameEnd, tagEnd))
+                namedSecret_ = kind;  // <password value="x"/>
+            return;
+        }
         std::size_t close = line_.find('<', tagEnd + 1);
         if (close != npos && line_.compare(close, kCdataOpen.size(), kCdataOpen) == 0) {
             const std::size_t dataEnd = line_.find(kCdataClose, close);
@@ -372,6 +380,15 @@ private:
             addContent(tagEnd, close, *kind);
         else if (close != npos && isValueElement(close))
             namedSecret_ = kind;  // <Password><Value>x</Value>: the value element's content
+    }
+
+    // Whether the tag between `from` and `tagEnd` holds a "value" attribute.
+    bool holdsValueAttribute(std::size_t from, std::size_t tagEnd) const {
+        for (std::size_t at = line_.find('=', from); at < tagEnd; at = line_.find('=', at + 1)) {
+            if (equalsNoCase(nameOf(keyBefore(at)), "value"))
+                return true;
+        }
+        return false;
     }
 
     // Whether a "<Value>" or "<value ...>" element opens at `at`.
