@@ -83,7 +83,9 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglass
     PictureBox& pictureBox = box.window().addPictureBox("picPair", {0, 0, 900, 900});
     pictureBox.setAppearance(kAppearance3D);
     pictureBox.PaintPicture(ui().LoadPicture(folder.file("pair.png")), 0, 0, 36, 36);
-    const QImage painted = form.findChild<QWidget*>("picPair")->grab().toImage();
+    QWidget* pairBox = form.findChild<QWidget*>("picPair");
+    EXPECT_EQ(pictureBox.ScaleWidth(), pairBox->width() - 4);
+    const QImage painted = pairBox->grab().toImage();
     std::vector<int> reds;
     for (const int x : {3, 20, 36})
         reds.push_back(painted.pixelColor(QPoint(x, 20) * painted.devicePixelRatio()).red());

@@ -57,6 +57,13 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
         {200, 100, [](clsPicture& p, const PictureBox&) { p.resizeByPercent(50); }, 100, 50},
         {98, 1, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 100, 1},
         {1, 1, [](clsPicture& p, const PictureBox&) { p.resizeAbsolute(30, 70); }, 30, 70},
+        {400, 200,
+         [](clsPicture& p, const PictureBox&) {
+             static HeadlessPictureBox flat;  // a container one pixel high
+             flat.setBounds({0, 0, 100 * kTwipsPerPixel, kTwipsPerPixel});
+             p.resizeToFitContainer(flat);
+         },
+         2, 1},
     };
     HeadlessPictureBox container;
     container.setBounds({0, 0, 100 * kTwipsPerPixel, 100 * kTwipsPerPixel});
