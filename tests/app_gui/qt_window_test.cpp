@@ -91,6 +91,11 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglass
         reds.push_back(painted.pixelColor(QPoint(x, 20) * painted.devicePixelRatio()).red());
     EXPECT_TRUE(reds[0] < 60 && reds[1] > 60 && reds[1] < 195 && reds[2] > 195)
         << testing::PrintToString(reds);
+    // The picture begins inside the border: its last row is the box's 38th, not the border's.
+    const auto at = [&](int x, int y) {
+        return painted.pixelColor(QPoint(x, y) * painted.devicePixelRatio());
+    };
+    EXPECT_EQ(at(20, 37), at(20, 20));
     ui().setMousePointer(kPointerHourglass);  // asked for twice, taken back once
     ui().setMousePointer(kPointerHourglass);
     EXPECT_NE(QApplication::overrideCursor(), nullptr);
