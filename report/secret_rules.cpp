@@ -343,7 +343,7 @@ private:
             return std::nullopt;
         const std::size_t close = closingQuote(open, key.quoted);
         if (close != npos)
-            namedSecret_ = keyKind(line_.substr(open + 1, close - open - 1));
+            nameSecret(keyKind(line_.substr(open + 1, close - open - 1)), close);
         return std::nullopt;
     }
 
@@ -368,23 +368,24 @@ private:
             return;
         if (line_[tagEnd - 1] == '/') {
             if (holdsValueAttribute(nameEnd, tagEnd))
-                namedSecret_ = kind;  // <password value="x"/>
+                nameSecret(kind, nameEnd);  // <password value="x"/>
             return;
         }
         std::size_t close = line_.find('<', tagEnd + 1);
         if (close != npos && line_.compare(close, kCdataOpen.size(), kCdataOpen) == 0) {
-            const std::size_t dataEnd = line_.find(kCdataClose, close);
+            const std::size_t dataEnd = cdataCloseFrom(close);
             close = dataEnd == npos ? npos : line_.find('<', dataEnd);
         }
         if (close != npos && charAt(close + 1) == '/')
             addContent(tagEnd, close, *kind);
         else if (close != npos && isValueElement(close))
-            namedSecret_ = kind;  // <Password><Value>x</Value>: the value element's content
+            nameSecret(kind, close);  // <Password><Value>x</Value>: the value element's content
     }
 
     // Whether the tag between `from` and `tagEnd` holds a "value" attribute.
     bool holdsValueAttribute(std::size_t from, std::size_t tagEnd) const {
-        for (std::size_t at = line_.find('=', from); at < tagEnd; at = line_.find('=', at + 1)) {
+        const std::string_view tag = line_.substr(0, tagEnd);
+        for (std::size_t at = tag.find('=', from); at != npos; at = tag.find('=', at + 1)) {
             if (equalsNoCase(nameOf(keyBefore(at)), "value"))
                 return true;
         }
@@ -397,17 +398,38 @@ private:
         return equalsNoCase(name, "value") && !isKeyChar(charAt(at + 6));
     }
 
-    // The end of the tag whose content ends at the closing tag at `close`: the '>' before a
-    // CDATA section that ends there, else the last one.
+    // Where the content before the closing tag at `close` begins, less one: at a CDATA section
+    // after the secret was named that ends there, else after the last '>'. Both looks stay
+    // within the element, so that a line full of elements takes one pass.
     std::size_t contentStart(std::size_t close) const {
         std::size_t end = close;
         while (end > 0 && isSpace(line_[end - 1]))
             --end;
-        const std::size_t data = line_.rfind(kCdataOpen, close);
-        const bool cdata =
-            data != npos && end >= kCdataClose.size() &&
-            line_.compare(end - kCdataClose.size(), kCdataClose.size(), kCdataClose) == 0;
-        return line_.rfind('>', cdata ? data : close);
+        if (end >= kCdataClose.size() &&
+            line_.compare(end - kCdataClose.size(), kCdataClose.size(), kCdataClose) == 0) {
+            const std::size_t data = line_.substr(0, close).find(kCdataOpen, namedFrom_);
+            if (data != npos)
+                return data - 1;
+        }
+        return line_.rfind('>', close);
+    }
+
+    // The first "]]>" from `from` on. The answer is kept: the scan asks from left to right, so
+    // that a line full of CDATA sections is searched once.
+    std::size_t cdataCloseFrom(std::size_t from) {
+        if (cdataSearchedFrom_ == npos || from < cdataSearchedFrom_ ||
+            (cdataClose_ != npos && from > cdataClose_)) {
+            cdataSearchedFrom_ = from;
+            cdataClose_ = line_.find(kCdataClose, from);
+        }
+        return cdataClose_;
+    }
+
+    // The secret that the next "value" of the line, or the content up to the next closing tag,
+    // holds; named at `from`.
+    void nameSecret(std::optional<SecretKind> kind, std::size_t from) {
+        namedSecret_ = kind;
+        namedFrom_ = from;
     }
 
     // The content between a tag's end `tagEnd` and the closing tag at `close`, spaces trimmed;
@@ -468,6 +490,9 @@ private:
     std::size_t firstEquals_;
     std::vector<SecretSpan> found_;
     std::optional<SecretKind> namedSecret_;
+    std::size_t namedFrom_ = 0;
+    std::size_t cdataSearchedFrom_ = npos;  // where the last search for "]]>" began
+    std::size_t cdataClose_ = npos;         // what it found
 };
 
 }  // namespace
