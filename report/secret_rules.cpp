@@ -18,6 +18,12 @@ bool isSpace(char c) {
 bool isQuote(char c) {
     return c == '"' || c == '\'';
 }
+// The prefix of a string literal: T-SQL's N'x', PostgreSQL's E'x', Python's b'x', u'x', r'x', f'x'.
+bool isStringPrefix(char c) {
+    const char small = lower(c);
+    return small == 'n' || small == 'e' || small == 'b' || small == 'u' || small == 'r' ||
+           small == 'f';
+}
 
 // The characters of a key's name: letters, digits and the marks that join its words.
 bool isKeyChar(char c) {
@@ -70,6 +76,8 @@ public:
                 at = argumentAt(at);
             else if (isQuote(c) && at > 0 && isSpace(line_[at - 1]))
                 at = spacedPasswordAt(at);
+            else if (c == 'R' && at > 0 && isSpace(line_[at - 1]))
+                at = registryValueAt(at);
             else if (c == '-' && (at == 0 || isSpace(line_[at - 1]) || isQuote(line_[at - 1])))
                 at = optionAt(at);
         }
@@ -206,11 +214,13 @@ private:
         if (begin == line_.size())
             return std::nullopt;
         const char first = line_[begin];
-        if (isQuote(first)) {
-            const std::size_t close = closingQuote(begin, key.quoted);
+        const std::size_t open =
+            isStringPrefix(first) && isQuote(charAt(begin + 1)) ? begin + 1 : begin;
+        if (isQuote(line_[open])) {
+            const std::size_t close = closingQuote(open, key.quoted);
             if (close == npos)
-                return Value{begin + 1, line_.size(), line_.size()};
-            return Value{begin + 1, close, close + 1};
+                return Value{open + 1, line_.size(), line_.size()};
+            return Value{open + 1, close, close + 1};
         }
         if (first == '{') {
             // ODBC writes a value with special characters in braces: PWD={a;b}. Braces with
@@ -246,7 +256,7 @@ private:
         if (begin >= end)
             return;
         const std::string_view value = line_.substr(begin, end - begin);
-        if (value == kMaskedValue || isPlainSetting(value))
+        if (value == kMaskedValue || isPlainSetting(value) || (!quoted && isRegistryNumber(value)))
             return;
         found_.push_back(SecretSpan{begin, end, kind});
     }
@@ -309,13 +319,48 @@ private:
     // "Unexpected token '<'" is a parser's message, not a secret.
     std::size_t spacedPasswordAt(std::size_t at) {
         Key key = keyBefore(at);
-        if (key.quoted || key.end == key.begin || kindOf(key) != SecretKind::Password)
+        if (key.quoted || key.end == key.begin ||
+            (kindOf(key) != SecretKind::Password && !isIdentifiedBy(key)))
             return at;
         const std::size_t close = closingQuote(at, false);
         if (close == npos)
             return at;
         add(at + 1, close, SecretKind::Password, false, true);
         return close;
+    }
+
+    // SQL's CREATE USER bob IDENTIFIED BY 'x': `key` is the "BY".
+    bool isIdentifiedBy(const Key& key) const {
+        if (!equalsNoCase(nameOf(key), "by") || key.begin == 0 || !isSpace(line_[key.begin - 1]))
+            return false;
+        std::size_t end = key.begin;
+        while (end > 0 && isSpace(line_[end - 1]))
+            --end;
+        std::size_t begin = end;
+        while (begin > 0 && isKeyChar(line_[begin - 1]))
+            --begin;
+        return equalsNoCase(line_.substr(begin, end - begin), "identified");
+    }
+
+    // reg query's output, "    DbPassword    REG_SZ    x": the data of a value named for a
+    // secret, after a type that holds text or bytes, to the line's end.
+    std::size_t registryValueAt(std::size_t at) {
+        std::size_t typeEnd = at;
+        while (typeEnd < line_.size() && isKeyChar(line_[typeEnd]))
+            ++typeEnd;
+        const std::string_view type = line_.substr(at, typeEnd - at);
+        if (typeEnd == line_.size() || !isSpace(line_[typeEnd]) ||
+            !(type == "REG_SZ" || type == "REG_EXPAND_SZ" || type == "REG_MULTI_SZ" ||
+              type == "REG_BINARY"))
+            return at;
+        Key key = keyBefore(at);
+        const std::optional<SecretKind> kind =
+            key.quoted || key.end == key.begin ? std::nullopt : kindOf(key);
+        if (!kind)
+            return at;
+        const std::size_t end = lineValueEnd(skipSpaces(typeEnd));
+        add(skipSpaces(typeEnd), end, *kind, true, false);
+        return std::max(end, typeEnd) - 1;
     }
 
     // "/p:x", the password switch of Windows command lines, standing as a word of its own.

@@ -94,6 +94,14 @@ bool isPlainSetting(std::string_view value) {
     return false;
 }
 
+bool isRegistryNumber(std::string_view value) {
+    for (std::string_view number : {"dword:", "hex(b):"}) {
+        if (value.size() > number.size() && equalsNoCase(value.substr(0, number.size()), number))
+            return true;
+    }
+    return false;
+}
+
 bool isAuthorizationScheme(std::string_view word) {
     for (std::string_view scheme : {"basic", "bearer", "digest", "negotiate", "ntlm"}) {
         if (equalsNoCase(word, scheme))

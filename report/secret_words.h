@@ -16,5 +16,8 @@ std::optional<SecretKind> keyKind(std::string_view name);
 // MySQL's "Access denied ... (using password: YES)").
 bool isPlainSetting(std::string_view value);
 
+// A registry export's number, unquoted: "RequirePassword"=dword:00000001, a qword as hex(b):..
+bool isRegistryNumber(std::string_view value);
+
 // The schemes an Authorization header names before its credentials ("Basic", "Bearer").
 bool isAuthorizationScheme(std::string_view word);

@@ -89,6 +89,15 @@ const MaskCase kMaskCases[] = {
     // A quoted value apart by spaces from a word that names a password: Gradle, SQL, logs.
     {"    storePassword 'a b'", "    storePassword '********'", kPassword},
     {"ALTER USER bob WITH PASSWORD 'x';", "ALTER USER bob WITH PASSWORD '********';", kPassword},
+    {"CREATE USER bob IDENTIFIED BY 'x'; SET @pwd = N'y' -- ordered by 'name'",
+     "CREATE USER bob IDENTIFIED BY '********'; SET @pwd = N'********' -- ordered by 'name'",
+     "Masked: 2 passwords"},
+    {"token = b'z'", "token = b'********'", kOther},
+    // reg query's output: the data of a value named for a secret, after a type of text or bytes.
+    {"    DbPassword    REG_SZ    a b  ", "    DbPassword    REG_SZ    ********  ", kPassword},
+    {"HKCU\\App\\ApiToken REG_BINARY 01AB", "HKCU\\App\\ApiToken REG_BINARY ********", kOther},
+    {"    RequirePassword    REG_DWORD    0x1", "    RequirePassword    REG_DWORD    0x1",
+     kNothing},
     {"login failed for password \"x\"", "login failed for password \"********\"", kPassword},
     {"SyntaxError: Unexpected token '<' in JSON", "SyntaxError: Unexpected token '<' in JSON",
      kNothing},
@@ -133,6 +142,7 @@ const MaskCase kMaskCases[] = {
      " <Password><Values>8</Values>",
      kNothing},
     {"RequirePassword=true", "RequirePassword=true", kNothing},
+    {"\"RequirePassword\"=dword:00000001", "\"RequirePassword\"=dword:00000001", kNothing},
     {"Access denied for user 'bob'@'db' (using password: YES) auth: off",
      "Access denied for user 'bob'@'db' (using password: YES) auth: off", kNothing},
     {"bypass=proxy.local lowpass=3000 twopass=1", "bypass=proxy.local lowpass=3000 twopass=1",
