@@ -93,6 +93,19 @@ private:
         return at;
     }
 
+    // Where the spaces that end just before `at` begin, no further back than `floor`.
+    std::size_t spacesBefore(std::size_t at, std::size_t floor) const {
+        while (at > floor && isSpace(line_[at - 1]))
+            --at;
+        return at;
+    }
+
+    // Whether a CDATA section's "]]>" ends just before `end`.
+    bool closesCdataAt(std::size_t end) const {
+        return end >= kCdataClose.size() &&
+               line_.compare(end - kCdataClose.size(), kCdataClose.size(), kCdataClose) == 0;
+    }
+
     // Nothing but spaces, list marks ("- ", "* ") and comment marks ("# ", "; ", "// ") stands
     // before `at`: the key opens the line, as in configuration files, where its value runs to
     // the line's end.
@@ -100,8 +113,7 @@ private:
 
     // The character before `at`, spaces skipped; '\0' at the line's start.
     char markBefore(std::size_t at) const {
-        while (at > 0 && isSpace(line_[at - 1]))
-            --at;
+        at = spacesBefore(at, 0);
         return at > 0 ? line_[at - 1] : '\0';
     }
 
@@ -123,9 +135,7 @@ private:
     // The key that ends just before `at`, spaces skipped: a quoted name, or a run of key
     // characters. An empty key when there is none.
     Key keyBefore(std::size_t at) const {
-        std::size_t end = at;
-        while (end > 0 && isSpace(line_[end - 1]))
-            --end;
+        const std::size_t end = spacesBefore(at, 0);
         if (end >= 2 && isQuote(line_[end - 1])) {
             const std::size_t open = line_.rfind(line_[end - 1], end - 2);
             return open == npos ? Key{} : Key{open, end, true};
@@ -190,9 +200,7 @@ private:
         std::size_t end = from;
         while (end < line_.size() && !(line_[end] == ';' && pairFollows(end)))
             ++end;
-        while (end > from && isSpace(line_[end - 1]))
-            --end;
-        return end;
+        return spacesBefore(end, from);
     }
 
     // The end of an unquoted value inside a line. In a connection string (`connection`) only
@@ -333,13 +341,8 @@ private:
     bool isIdentifiedBy(const Key& key) const {
         if (!equalsNoCase(nameOf(key), "by") || key.begin == 0 || !isSpace(line_[key.begin - 1]))
             return false;
-        std::size_t end = key.begin;
-        while (end > 0 && isSpace(line_[end - 1]))
-            --end;
-        std::size_t begin = end;
-        while (begin > 0 && isKeyChar(line_[begin - 1]))
-            --begin;
-        return equalsNoCase(line_.substr(begin, end - begin), "identified");
+        const Key before = keyBefore(key.begin);
+        return !before.quoted && equalsNoCase(nameOf(before), "identified");
     }
 
     // reg query's output, "    DbPassword    REG_SZ    x": the data of a value named for a
@@ -358,9 +361,10 @@ private:
             key.quoted || key.end == key.begin ? std::nullopt : kindOf(key);
         if (!kind)
             return at;
-        const std::size_t end = lineValueEnd(skipSpaces(typeEnd));
-        add(skipSpaces(typeEnd), end, *kind, true, false);
-        return std::max(end, typeEnd) - 1;
+        const std::size_t begin = skipSpaces(typeEnd);
+        const std::size_t end = lineValueEnd(begin);
+        add(begin, end, *kind, true, false);
+        return end - 1;
     }
 
     // "/p:x", the password switch of Windows command lines, standing as a word of its own.
@@ -372,8 +376,8 @@ private:
 
     // <add key="DbPassword" value="x"/>, {"name": "token", "value": "x"}, WiX's <Property
     // Id="DB_PASSWORD" Value="x"/>: a quoted value of a key "key", "name" or "id" names the
-    // secret that the next "value" of the line holds. Answers the
-    // kind of secret `key`, whose value begins at `from`, holds that way.
+    // secret that the next "value" of the line holds. Answers the kind of secret `key`, whose
+    // value begins at `from`, holds that way.
     std::optional<SecretKind> namedBefore(const Key& key, std::size_t from) {
         const std::string_view name = nameOf(key);
         if (equalsNoCase(name, "value")) {
@@ -447,11 +451,7 @@ private:
     // after the secret was named that ends there, else after the last '>'. Both looks stay
     // within the element, so that a line full of elements takes one pass.
     std::size_t contentStart(std::size_t close) const {
-        std::size_t end = close;
-        while (end > 0 && isSpace(line_[end - 1]))
-            --end;
-        if (end >= kCdataClose.size() &&
-            line_.compare(end - kCdataClose.size(), kCdataClose.size(), kCdataClose) == 0) {
+        if (closesCdataAt(spacesBefore(close, 0))) {
             const std::size_t data = line_.substr(0, close).find(kCdataOpen, namedFrom_);
             if (data != npos)
                 return data - 1;
@@ -483,12 +483,9 @@ private:
         if (tagEnd == npos)
             return;
         std::size_t begin = skipSpaces(tagEnd + 1);
-        std::size_t end = close;
-        while (end > begin && isSpace(line_[end - 1]))
-            --end;
+        std::size_t end = spacesBefore(close, begin);
         if (line_.compare(begin, kCdataOpen.size(), kCdataOpen) == 0 &&
-            end >= begin + kCdataOpen.size() + kCdataClose.size() &&
-            line_.compare(end - kCdataClose.size(), kCdataClose.size(), kCdataClose) == 0) {
+            end >= begin + kCdataOpen.size() + kCdataClose.size() && closesCdataAt(end)) {
             begin += kCdataOpen.size();
             end -= kCdataClose.size();
         }
