@@ -41,6 +41,19 @@ bool endsUrlAuthority(char c) {
     return isSpace(c) || c == '/' || c == '?' || c == '#' || isQuote(c) || c == '<' || c == '>';
 }
 
+// A Windows Installer log's "PROPERTY CHANGE: Adding DB_PASSWORD property. Its value is 'x'."
+// (or "Modifying ... Its current value is 'x'. Its new value: 'y'."): the kind of secret the
+// property's name names, whose values on the line are secrets.
+std::optional<SecretKind> installerPropertyKind(std::string_view line) {
+    constexpr std::string_view kChange = "PROPERTY CHANGE: ";
+    const std::size_t change = line.find(kChange);
+    const std::size_t name = change == npos ? npos : line.find(' ', change + kChange.size());
+    const std::size_t nameEnd = name == npos ? npos : line.find(' ', name + 1);
+    if (nameEnd == npos || line.compare(nameEnd, 10, " property.") != 0)
+        return std::nullopt;
+    return keyKind(line.substr(name + 1, nameEnd - name - 1));
+}
+
 struct Key {
     std::size_t begin = 0;  // the opening quote of a quoted name
     std::size_t end = 0;
@@ -63,7 +76,8 @@ public:
     explicit LineScanner(std::string_view line)
         : line_(line),
           firstContent_(std::min(line.find_first_not_of(" \t-*#;/"), line.size())),
-          firstEquals_(std::min(line.find('='), line.size())) {}
+          firstEquals_(std::min(line.find('='), line.size())),
+          installerProperty_(installerPropertyKind(line)) {}
 
     std::vector<SecretSpan> scan() {
         for (std::size_t at = 0; at < line_.size(); ++at) {
@@ -289,6 +303,10 @@ private:
             kind = SecretKind::Password;
         if (!kind && !(kind = namedBefore(key, at + separator)))
             return at + separator - 1;
+        // A script's variable ($password = ...) gets its value from a literal; an unquoted
+        // word there is a command or an expression ($password = ConvertTo-SecureString "x"),
+        // whose quoted arguments are looked at on their own.
+        const bool scriptVariable = key.begin > 0 && line_[key.begin - 1] == '$';
         // "; password=x" opens an ini comment; a connection string has a pair before its ';'.
         const bool connection = markBefore(key.begin) == ';' && firstEquals_ < key.begin;
         // A quoted key's value runs to the line's end only after '=', as a registry export
@@ -299,7 +317,8 @@ private:
         // "/p:Name=x" sets a property, whose own name tells whether x is a secret.
         if (!value ||
             (passwordSwitch && line_.substr(value->begin, value->end - value->begin).find('=') !=
-                                   std::string_view::npos))
+                                   std::string_view::npos) ||
+            (scriptVariable && !isQuote(line_[value->begin - 1])))
             return at + separator - 1;
         if (connection || (charAt(value->end) == ';' && pairFollows(value->end)))
             kind = SecretKind::ConnectionString;
@@ -327,14 +346,28 @@ private:
     // "Unexpected token '<'" is a parser's message, not a secret.
     std::size_t spacedPasswordAt(std::size_t at) {
         Key key = keyBefore(at);
-        if (key.quoted || key.end == key.begin ||
-            (kindOf(key) != SecretKind::Password && !isIdentifiedBy(key)))
-            return at;
-        const std::size_t close = closingQuote(at, false);
+        const std::optional<SecretKind> kind =
+            key.quoted || key.end == key.begin ? std::nullopt : spacedValueKind(key);
+        const std::size_t close = kind ? closingQuote(at, false) : npos;
         if (close == npos)
             return at;
-        add(at + 1, close, SecretKind::Password, false, true);
+        add(at + 1, close, *kind, false, true);
         return close;
+    }
+
+    // The kind of secret that a quoted value is after `key`, a word apart from it by spaces.
+    std::optional<SecretKind> spacedValueKind(Key& key) const {
+        if (kindOf(key) == SecretKind::Password || isIdentifiedBy(key) ||
+            convertsToSecureString(key))
+            return SecretKind::Password;
+        Key before = keyBefore(key.begin);
+        // Tomcat's "Setting property 'keystorePass' to 'x'": a secret's quoted name set to it.
+        if (equalsNoCase(nameOf(key), "to") && before.quoted)
+            return kindOf(before);
+        // An installer's property named for a secret: "Its value is 'x'".
+        if (equalsNoCase(nameOf(key), "is") && equalsNoCase(nameOf(before), "value"))
+            return installerProperty_;
+        return std::nullopt;
     }
 
     // SQL's CREATE USER bob IDENTIFIED BY 'x': `key` is the "BY".
@@ -343,6 +376,16 @@ private:
             return false;
         const Key before = keyBefore(key.begin);
         return !before.quoted && equalsNoCase(nameOf(before), "identified");
+    }
+
+    // PowerShell's ConvertTo-SecureString "x" -AsPlainText, or its -String "x": the text made
+    // a secure string is a password in plain text. `key` is the word before the quote.
+    bool convertsToSecureString(const Key& key) const {
+        constexpr std::string_view kCommand = "convertto-securestring";  // as equalsNoCase takes it
+        if (equalsNoCase(nameOf(key), kCommand))
+            return true;
+        return equalsNoCase(nameOf(key), "-string") &&
+               equalsNoCase(nameOf(keyBefore(key.begin)), kCommand);
     }
 
     // reg query's output, "    DbPassword    REG_SZ    x": the data of a value named for a
@@ -380,6 +423,8 @@ private:
     // value begins at `from`, holds that way.
     std::optional<SecretKind> namedBefore(const Key& key, std::size_t from) {
         const std::string_view name = nameOf(key);
+        if (equalsNoCase(name, "value") && installerProperty_)
+            return installerProperty_;  // "Its new value: 'x'."
         if (equalsNoCase(name, "value")) {
             std::optional<SecretKind> named = namedSecret_;
             namedSecret_.reset();
@@ -530,6 +575,7 @@ private:
     std::string_view line_;
     std::size_t firstContent_;  // where the first character other than a space or mark stands
     std::size_t firstEquals_;
+    std::optional<SecretKind> installerProperty_;  // installerPropertyKind of the line
     std::vector<SecretSpan> found_;
     std::optional<SecretKind> namedSecret_;
     std::size_t namedFrom_ = 0;

@@ -99,6 +99,16 @@ const MaskCase kMaskCases[] = {
     {"    RequirePassword    REG_DWORD    0x1", "    RequirePassword    REG_DWORD    0x1",
      kNothing},
     {"login failed for password \"x\"", "login failed for password \"********\"", kPassword},
+    // A secret's quoted name set to a quoted value (Tomcat), an installer's property changes.
+    {"Setting property 'keystorePass' to 'x y' and 'port' to '80'",
+     "Setting property 'keystorePass' to '********' and 'port' to '80'", kPassword},
+    {"MSI (s) (A0:B4) [10:00:00:000]: PROPERTY CHANGE: Modifying DB_PASSWORD property. Its "
+     "current value is 'a'. Its new value: 'b c'.",
+     "MSI (s) (A0:B4) [10:00:00:000]: PROPERTY CHANGE: Modifying DB_PASSWORD property. Its "
+     "current value is '********'. Its new value: '********'.",
+     "Masked: 2 passwords"},
+    {"PROPERTY CHANGE: Adding INSTALLDIR property. Its value is 'C:\\App\\'.",
+     "PROPERTY CHANGE: Adding INSTALLDIR property. Its value is 'C:\\App\\'.", kNothing},
     {"SyntaxError: Unexpected token '<' in JSON", "SyntaxError: Unexpected token '<' in JSON",
      kNothing},
     {"\"password\" \"x\", Passwords 'must' match, password 'open",
@@ -119,6 +129,13 @@ const MaskCase kMaskCases[] = {
     {"msbuild /p:Configuration=Release", "msbuild /p:Configuration=Release", kNothing},
     {"New-LocalUser -Password (Read-Host -AsSecureString) -Name bob",
      "New-LocalUser -Password (Read-Host -AsSecureString) -Name bob", kNothing},
+    // A script's variable takes a literal; an unquoted word there is a command, whose
+    // arguments tell: PowerShell's plain text made a secure string is a password.
+    {"$password = ConvertTo-SecureString \"a b\" -AsPlainText; $pass = getenv('X')",
+     "$password = ConvertTo-SecureString \"********\" -AsPlainText; $pass = getenv('X')",
+     kPassword},
+    {"$c = (ConvertTo-SecureString -String 'x' -AsPlainText -Force)",
+     "$c = (ConvertTo-SecureString -String '********' -AsPlainText -Force)", kPassword},
     // URL credentials and Authorization headers keep everything but the secret.
     {"url=postgres://app:pa;ss@db:5432/main", "url=postgres://app:********@db:5432/main",
      "Masked: 1 URL credential"},
