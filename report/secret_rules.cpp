@@ -209,10 +209,11 @@ private:
     }
 
     // The end of an unquoted value that runs to the line's end: before trailing spaces, or at a
-    // ';' that begins the next pair of a connection string.
+    // ';' or '&' that begins the next pair of a connection string or a form's fields.
     std::size_t lineValueEnd(std::size_t from) const {
         std::size_t end = from;
-        while (end < line_.size() && !(line_[end] == ';' && pairFollows(end)))
+        while (end < line_.size() &&
+               !((line_[end] == ';' || line_[end] == '&') && pairFollows(end)))
             ++end;
         return spacesBefore(end, from);
     }
@@ -238,6 +239,12 @@ private:
         const char first = line_[begin];
         const std::size_t open =
             isStringPrefix(first) && isQuote(charAt(begin + 1)) ? begin + 1 : begin;
+        // JSON written inside a string, as logs write a request: {\"password\":\"x\"}.
+        if (first == '\\' && isQuote(charAt(begin + 1))) {
+            const std::size_t close = line_.find(line_.substr(begin, 2), begin + 2);
+            return close == npos ? Value{begin + 2, line_.size(), line_.size()}
+                                 : Value{begin + 2, close, close + 2};
+        }
         if (isQuote(line_[open])) {
             const std::size_t close = closingQuote(open, key.quoted);
             if (close == npos)

@@ -34,6 +34,7 @@ constexpr SecretWord kSecretWords[] = {
     {"keypass", SecretKind::Password, false},
     {"storepass", SecretKind::Password, false},
     {"passphrase", SecretKind::Password, false},
+    {"passwort", SecretKind::Password, false},  // German
     {"secret", SecretKind::OtherSecret, false},
     {"token", SecretKind::OtherSecret, false},
     {"apikey", SecretKind::OtherSecret, false},
@@ -48,6 +49,7 @@ constexpr SecretWord kSecretWords[] = {
     {"validationkey", SecretKind::OtherSecret, false},
     {"signingkey", SecretKind::OtherSecret, false},
     {"masterkey", SecretKind::OtherSecret, false},
+    {"authkey", SecretKind::OtherSecret, false},  // WordPress's AUTH_KEY, SECURE_AUTH_KEY
     {"credential", SecretKind::OtherSecret, false},
     {"credentials", SecretKind::OtherSecret, false},
     {"auth", SecretKind::OtherSecret, false},
