@@ -26,7 +26,13 @@ std::vector<DiffHunk> diffLines(const std::vector<std::string>& before,
     diff.composeUnifiedHunks();
     std::vector<DiffHunk> hunks;
     for (const auto& found : diff.getUniHunks()) {
-        DiffHunk hunk{found.a, found.b, found.c, found.d, {}};
+        // A side without lines starts at the line before it, as a unified diff numbers it
+        // ("@@ -0,0 +1,2 @@" for an added text).
+        DiffHunk hunk{found.b == 0 ? found.a - 1 : found.a,
+                      found.b,
+                      found.d == 0 ? found.c - 1 : found.c,
+                      found.d,
+                      {}};
         for (const auto* part : {&found.common[0], &found.change, &found.common[1]}) {
             for (const auto& element : *part)
                 hunk.lines.push_back(diffLine(element));

@@ -24,8 +24,8 @@ struct DiffHunk {
     std::vector<Line> lines;
 };
 
-// The lines that changed from `before` to `after`, with kDiffContextLines unchanged lines
-// around each run. Found with the O(NP) algorithm of Wu, Manber and Myers (libdtl).
+// The lines that changed from `before` to `after`, with three unchanged lines around each
+// run. Found with the O(NP) algorithm of Wu, Manber and Myers (libdtl).
 std::vector<DiffHunk> diffLines(const std::vector<std::string>& before,
                                 const std::vector<std::string>& after);
 
