@@ -320,6 +320,8 @@ private:
         // writes it ("DbPassword"=hex:01,02); after ':' it is a JSON member's.
         const bool runsToLineEnd =
             !passwordSwitch && opensLine(key.begin) && (!key.quoted || line_[at] == '=');
+        if (charAt(skipSpaces(at + separator)) == '[')
+            return listAt(skipSpaces(at + separator), *kind).value_or(at + separator) - 1;
         const std::optional<Value> value = valueAt(at + separator, key, runsToLineEnd, connection);
         // "/p:Name=x" sets a property, whose own name tells whether x is a secret.
         if (!value ||
@@ -332,6 +334,30 @@ private:
         const bool quoted = value->resume != value->end;
         add(value->begin, value->end, *kind, runsToLineEnd, quoted);
         return value->resume - 1;
+    }
+
+    // A list after a secret's key, each of its items a secret: ["a", "b"], and a value in
+    // brackets, as logs write one ("password=[x]"). Answers where the scan goes on after it;
+    // none for a list that holds a structure, which is searched as one.
+    std::optional<std::size_t> listAt(std::size_t open, SecretKind kind) {
+        std::vector<Value> items;
+        std::size_t at = skipSpaces(open + 1);
+        while (at < line_.size() && line_[at] != ']') {
+            if (line_[at] == '[' || line_[at] == '{')
+                return std::nullopt;
+            if (isQuote(line_[at])) {
+                const std::size_t close = closingQuote(at, true);
+                items.push_back(close == npos ? Value{at + 1, line_.size(), line_.size()}
+                                              : Value{at + 1, close, close + 1});
+            } else {
+                const std::size_t end = line_.find_first_of(",[]{}", at);
+                items.push_back(Value{at, spacesBefore(std::min(end, line_.size()), at), end});
+            }
+            at = std::min(line_.find_first_not_of(", \t", items.back().resume), line_.size());
+        }
+        for (const Value& item : items)
+            add(item.begin, item.end, kind, false, isQuote(charAt(item.end)));
+        return at + 1;
     }
 
     // define('DB_PASSWORD', 'x'): a quoted name that opens a call's arguments and names a

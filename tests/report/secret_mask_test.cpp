@@ -69,6 +69,11 @@ const MaskCase kMaskCases[] = {
     {"{\"user\": \"bob\", \"password\": \"pw\", \"port\": 5432}",
      "{\"user\": \"bob\", \"password\": \"********\", \"port\": 5432}", kPassword},
     {"'password' => 'secret',", "'password' => '********',", kPassword},
+    // A list after a secret's key, and a value in brackets as logs write one.
+    {"user=[bob] password=[a b] host=[db]", "user=[bob] password=[********] host=[db]", kPassword},
+    {"\"api_key\": [\"k1\", \"k]2\"], \"secret\": [{\"a\": 1}], \"token\": [\"t",
+     "\"api_key\": [\"********\", \"********\"], \"secret\": [{\"a\": 1}], \"token\": [\"********",
+     "Masked: 3 other secrets"},
     {"payload={\\\"user\\\":\\\"bob\\\",\\\"password\\\":\\\"a b\\\"}",
      "payload={\\\"user\\\":\\\"bob\\\",\\\"password\\\":\\\"********\\\"}", kPassword},
     {"$cfg['Servers'][$i]['password'] = 'x'; d[\"ApiToken\"]=\"t\"",
