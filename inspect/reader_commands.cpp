@@ -245,7 +245,7 @@ int maskCopy(const Options& options, std::ostream& out, std::ostream& err) {
     std::unique_ptr<Output> output = openOutput(options, out, err);
     if (!output)
         return kUnreadable;
-    SecretMasker secrets;
+    SecretMasker secrets(doubleByteLeads(options.decoding.codePage));
     Problems problems;
     const ReadOutcome outcome =
         maskReport(report, options.decoding, options.maskNames, secrets, *output, problems);

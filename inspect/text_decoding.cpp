@@ -65,3 +65,18 @@ std::string_view decodeLine(const TextDecoding& decoding, std::string_view bytes
                            scratch);
     return scratch;
 }
+
+std::bitset<256> doubleByteLeads(unsigned codePage) {
+    static const struct {
+        unsigned codePage, first, last;
+    } kLeadRanges[] = {
+        {932, 0x81, 0x9F}, {932, 0xE0, 0xFC},  {936, 0x81, 0xFE},  {949, 0x81, 0xFE},
+        {950, 0x81, 0xFE}, {1361, 0x84, 0xD3}, {1361, 0xD8, 0xDE}, {1361, 0xE0, 0xF9},
+    };
+    std::bitset<256> leads;
+    for (const auto& range : kLeadRanges) {
+        for (unsigned byte = range.first; range.codePage == codePage && byte <= range.last; ++byte)
+            leads.set(byte);
+    }
+    return leads;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <string>
 #include <string_view>
 
@@ -18,3 +19,7 @@ bool isValidUtf8(std::string_view bytes);
 // otherwise their conversion, kept in `scratch`.
 std::string_view decodeLine(const TextDecoding& decoding, std::string_view bytes,
                             std::string& scratch);
+
+// The bytes that begin a character of two bytes in the code page: those of Windows' double-byte
+// code pages (932 Japanese, 936 and 950 Chinese, 949 and 1361 Korean); none in any other.
+std::bitset<256> doubleByteLeads(unsigned codePage);

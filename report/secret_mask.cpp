@@ -91,7 +91,7 @@ std::size_t SecretMasker::maskOneLine(std::string& text, std::size_t begin, std:
         inPrivateKey_ = blockEnd == npos;
         privateKeyCounted_ = false;
     } else {
-        spans = findSecrets(line);
+        spans = findSecrets(leadBytes_.any() ? withSecondBytesHidden(line) : line);
     }
     if (spans.empty())
         return end;
@@ -114,4 +114,13 @@ std::size_t SecretMasker::maskOneLine(std::string& text, std::size_t begin, std:
     masked.append(line, copied);
     text.replace(begin, end - begin, masked);
     return begin + masked.size();
+}
+
+std::string_view SecretMasker::withSecondBytesHidden(std::string_view line) {
+    hidden_.assign(line);
+    for (std::size_t at = 0; at + 1 < hidden_.size(); ++at) {
+        if (leadBytes_.test(static_cast<unsigned char>(hidden_[at])))
+            hidden_[++at] = '\x80';
+    }
+    return hidden_;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -42,6 +43,11 @@ std::string describeMaskCounts(const MaskCounts& counts);
 // block is the one thing that spans lines.
 class SecretMasker {
 public:
+    // `leadBytes`: the bytes that begin a character of two in the double-byte code page the text
+    // is in (none for UTF-8 and single-byte code pages). The second byte of such a character is
+    // never taken for an ASCII mark or letter: in Shift JIS it can be "]" or "\\".
+    explicit SecretMasker(const std::bitset<256>& leadBytes = {}) : leadBytes_(leadBytes) {}
+
     // Masks one line in place: `text` from `lineStart` to its end, UTF-8, without its line end
     // (and, for a line read back from a report, without the "<BR>" the report added). A line
     // feed inside it ends a line too.
@@ -59,6 +65,12 @@ private:
     // Masks text[begin, end), one line without a line feed; answers the line's new end.
     std::size_t maskOneLine(std::string& text, std::size_t begin, std::size_t end);
 
+    // The line with the second byte of each double-byte character made one that no rule looks
+    // for, in `hidden_`; the characters keep their places.
+    std::string_view withSecondBytesHidden(std::string_view line);
+
+    std::bitset<256> leadBytes_;
+    std::string hidden_;
     bool inPrivateKey_ = false;
     bool privateKeyCounted_ = false;
     MaskCounts counts_;

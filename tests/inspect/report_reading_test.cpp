@@ -263,6 +263,23 @@ TEST(ReportCodePage, ACyrillicReportReadsInItsCodePageWhenItIsNamed) {
         << err.str();
 }
 
+// In Shift JIS the second byte of "ー" is "[": with the code page named, the masker sees whole
+// characters and masks the list of one Japanese password; read as code page 1252, the list holds
+// a "[" and is searched as a structure, which leaves the password.
+TEST(ReportCodePage, AShiftJisReportIsMaskedACharacterAtATime) {
+    TempFolder temp;
+    const std::string password = "\x83\x70\x83\x58\x83\x8F\x81\x5B\x83\x68";  // "パスワード"
+    const std::string report = temp.write(
+        "japanese.htm",
+        replaced(golden("win32"), "Path=C:\\Morva<BR>", "password=[" + password + "]<BR>"));
+    for (const char* codePage : {"932", "1252"}) {
+        maskCopy(report, temp.file("masked.htm"), {"--code-page", codePage});
+        EXPECT_EQ(temp.read("masked.htm").find(password) == std::string::npos,
+                  std::string(codePage) == "932")
+            << codePage;
+    }
+}
+
 TEST(ReportCodePage, WhatIsNoReportGivesStatusTwo) {
     TempFolder temp;
     EXPECT_EQ(exportReport(temp.write("notes.txt", "hello\r\nworld\r\n"), "text").status, 2);

@@ -1,6 +1,7 @@
 // The masking of secrets and names: one table of lines with what must come out of each.
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <string>
 #include <utility>
 #include <vector>
@@ -196,6 +197,29 @@ TEST(SecretMaskTest, EachFormOfSecretIsMaskedAndEverythingElseStays) {
         EXPECT_EQ(line, row.masked) << row.line;
         EXPECT_EQ(describeMaskCounts(masker.counts()), row.counted) << row.line;
         // Masked again, the line stays as it is and nothing more is counted.
+        masker.maskLine(line);
+        EXPECT_EQ(line, row.masked) << row.line;
+        EXPECT_EQ(describeMaskCounts(masker.counts()), row.counted) << row.line;
+    }
+}
+
+// In Shift JIS the second byte of a character can be "[", "]", "\\" or a letter: the
+// characters of "パスワード" end a list, "ゾ" a word, "表" escapes the quote after it, and "パ"
+// before "ass" spells "pass".
+TEST(SecretMaskTest, DoubleByteCharactersAreNeverTakenForMarksOrLetters) {
+    std::bitset<256> shiftJisLeads;
+    for (unsigned byte = 0x81; byte <= 0xFC; ++byte)
+        shiftJisLeads.set(byte, byte <= 0x9F || byte >= 0xE0);
+    const MaskCase kCases[] = {
+        {"password=[\x83\x70\x83\x58\x83\x8F\x81\x5B\x83\x68]", "password=[********]", kPassword},
+        {"id=1 token=\x83\x5D\x83\x45 x", "id=1 token=******** x", kOther},
+        {"{\"password\":\"\x95\x5C\",\"user\":\"bob\"}",
+         "{\"password\":\"********\",\"user\":\"bob\"}", kPassword},
+        {"\x83\x70\x61ss=1", "\x83\x70\x61ss=1", kNothing},
+    };
+    for (const MaskCase& row : kCases) {
+        SecretMasker masker(shiftJisLeads);
+        std::string line = row.line;
         masker.maskLine(line);
         EXPECT_EQ(line, row.masked) << row.line;
         EXPECT_EQ(describeMaskCounts(masker.counts()), row.counted) << row.line;
