@@ -313,6 +313,8 @@ const NameCase kNameCases[] = {
      "User", "value", true,
      "<BR>Secrets in this report are masked: ******** is not the real value; [user] and "
      "[computer] stand for the user's and the computer's names. [user] at [computer]-pc"},
+    {"<BR>Secrets in this report are masked: ******** is not the real value.", "real", "value",
+     false, "<BR>Secrets in this report are masked: ******** is not the real value."},
 };
 
 TEST(SecretMaskTest, NamesAreReplacedOnlyWhereTheyStandWhole) {
