@@ -188,10 +188,12 @@ private:
     }
 
     // The closing quote of the value opened at `open`; backslashes escape where the key itself
-    // was quoted (JSON and script syntax), not in configuration files, whose paths hold them.
+    // was quoted (JSON and script syntax), not in configuration files, whose paths hold them. A
+    // quote written twice stands for one, as SQL, YAML and Basic write it: 'it''s'.
     std::size_t closingQuote(std::size_t open, bool escapes) const {
         for (std::size_t at = open + 1; at < line_.size(); ++at) {
-            if (escapes && line_[at] == '\\')
+            if ((escapes && line_[at] == '\\') ||
+                (line_[at] == line_[open] && charAt(at + 1) == line_[open]))
                 ++at;
             else if (line_[at] == line_[open])
                 return at;

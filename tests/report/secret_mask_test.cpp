@@ -30,6 +30,8 @@ const MaskCase kMaskCases[] = {
     {"db.password: s3cr3t", "db.password: ********", kPassword},
     {"  - DBPass: x", "  - DBPass: ********", kPassword},
     {"smtp_pass = \"a value with spaces\"", "smtp_pass = \"********\"", kPassword},
+    {"  password: 'it''s' # a quote twice is one", "  password: '********' # a quote twice is one",
+     kPassword},
     {"api_key='k-123'", "api_key='********'", kOther},
     {"API Key: abc", "API Key: ********", kOther},
     {"storage.accessKey=AKIA42", "storage.accessKey=********", kOther},
