@@ -10,6 +10,7 @@ void fuzzLineReader(const std::uint8_t* data, std::size_t size);
 void fuzzStringArray(const std::uint8_t* data, std::size_t size);
 void fuzzPeVersion(const std::uint8_t* data, std::size_t size);
 void fuzzReportReader(const std::uint8_t* data, std::size_t size);
+void fuzzSecretMasker(const std::uint8_t* data, std::size_t size);
 
 // Aborts with `what` when `holds` is false.
 void fuzzCheck(bool holds, const char* what);

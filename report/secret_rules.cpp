@@ -345,7 +345,7 @@ private:
         std::vector<Value> items;
         std::size_t at = skipSpaces(open + 1);
         while (at < line_.size() && line_[at] != ']') {
-            if (line_[at] == '[' || line_[at] == '{')
+            if (line_[at] == '[' || line_[at] == '{' || line_[at] == '}')
                 return std::nullopt;
             if (isQuote(line_[at])) {
                 const std::size_t close = closingQuote(at, true);

@@ -61,6 +61,10 @@ constexpr SecretWord kSecretWords[] = {
 // A word of the name begins after a mark, at a capital after a small letter or digit
 // ("dbPass"), or at the last capital of a run before a small letter ("DBPass").
 std::optional<SecretKind> keyKind(std::string_view name) {
+    // A name that holds a masked value names nothing: masked again, it would name a secret by
+    // the words before the mask.
+    if (name.find(kMaskedValue) != std::string_view::npos)
+        return std::nullopt;
     std::size_t end = name.size();
     while (end > 0 && isDigit(name[end - 1]))
         --end;

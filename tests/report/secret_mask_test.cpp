@@ -74,6 +74,8 @@ const MaskCase kMaskCases[] = {
     {"'password' => 'secret',", "'password' => '********',", kPassword},
     // A list after a secret's key, and a value in brackets as logs write one.
     {"user=[bob] password=[a b] host=[db]", "user=[bob] password=[********] host=[db]", kPassword},
+    {"password=[a}b] x", "password=[a}b] x", kNothing},
+    {"{'id=1;Pwd=x y': 'z'}", "{'id=1;Pwd=********': 'z'}", kConnection},
     {"\"api_key\": [\"k1\", \"k]2\"], \"secret\": [{\"a\": 1}], \"token\": [\"t",
      "\"api_key\": [\"********\", \"********\"], \"secret\": [{\"a\": 1}], \"token\": [\"********",
      "Masked: 3 other secrets"},
