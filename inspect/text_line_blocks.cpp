@@ -19,7 +19,9 @@ using Chars32 = char __attribute__((vector_size(32)));
     return static_cast<std::uint16_t>(
         __builtin_ia32_pmovmskb128(__builtin_bit_cast(Chars16, lanes)));
 }
-[[gnu::target("avx2")]] inline std::uint64_t laneBits(ByteVector<32> lanes) {
+// The AVX2 one takes its lanes by reference: passed by value from code built without AVX, a
+// vector of 32 bytes would change the calling convention.
+[[gnu::target("avx2")]] inline std::uint64_t laneBits(const ByteVector<32>& lanes) {
     return static_cast<std::uint32_t>(
         __builtin_ia32_pmovmskb256(__builtin_bit_cast(Chars32, lanes)));
 }
