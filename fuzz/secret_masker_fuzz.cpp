@@ -9,26 +9,24 @@
 namespace {
 
 // Whether `masked` is `text` with some of its parts replaced by kMaskedValue, and nothing else
-// changed: each piece between two masks stands in `text` in order, the first at its start and
-// the last at its end.
+// changed: the piece before the first mask begins `text`, the piece after the last ends it, and
+// each piece between two masks stands in `text` in order.
 bool onlyValuesReplaced(std::string_view text, std::string_view masked) {
     const std::string_view mask = kMaskedValue;
-    std::size_t at = 0;
-    bool first = true;
-    for (;;) {
-        const std::size_t next = masked.find(mask);
-        const std::string_view piece = masked.substr(0, next);
-        if (next == std::string_view::npos)
-            return text.size() >= at + piece.size() &&
-                   text.substr(text.size() - piece.size()) == piece && (!first || text == piece);
-        const std::size_t found =
-            first ? (text.substr(0, piece.size()) == piece ? 0 : text.npos) : text.find(piece, at);
-        if (found == text.npos)
+    std::size_t next = masked.find(mask);
+    if (next == std::string_view::npos)
+        return text == masked;
+    if (text.substr(0, next) != masked.substr(0, next))
+        return false;
+    std::size_t at = next;
+    for (masked.remove_prefix(next + mask.size()); (next = masked.find(mask)) != masked.npos;
+         masked.remove_prefix(next + mask.size())) {
+        at = text.find(masked.substr(0, next), at);
+        if (at == text.npos)
             return false;
-        at = found + piece.size();
-        masked.remove_prefix(next + mask.size());
-        first = false;
+        at += next;
     }
+    return text.size() >= at + masked.size() && text.substr(text.size() - masked.size()) == masked;
 }
 
 }  // namespace

@@ -239,14 +239,14 @@ private:
         if (begin == line_.size())
             return std::nullopt;
         const char first = line_[begin];
-        const std::size_t open =
-            isStringPrefix(first) && isQuote(charAt(begin + 1)) ? begin + 1 : begin;
         // JSON written inside a string, as logs write a request: {\"password\":\"x\"}.
         if (first == '\\' && isQuote(charAt(begin + 1))) {
             const std::size_t close = line_.find(line_.substr(begin, 2), begin + 2);
             return close == npos ? Value{begin + 2, line_.size(), line_.size()}
                                  : Value{begin + 2, close, close + 2};
         }
+        const std::size_t open =
+            isStringPrefix(first) && isQuote(charAt(begin + 1)) ? begin + 1 : begin;
         if (isQuote(line_[open])) {
             const std::size_t close = closingQuote(open, key.quoted);
             if (close == npos)
@@ -322,8 +322,8 @@ private:
         // writes it ("DbPassword"=hex:01,02); after ':' it is a JSON member's.
         const bool runsToLineEnd =
             !passwordSwitch && opensLine(key.begin) && (!key.quoted || line_[at] == '=');
-        if (charAt(skipSpaces(at + separator)) == '[')
-            return listAt(skipSpaces(at + separator), *kind).value_or(at + separator) - 1;
+        if (const std::size_t list = skipSpaces(at + separator); charAt(list) == '[')
+            return listAt(list, *kind).value_or(at + separator) - 1;
         const std::optional<Value> value = valueAt(at + separator, key, runsToLineEnd, connection);
         // "/p:Name=x" sets a property, whose own name tells whether x is a secret.
         if (!value ||
@@ -395,12 +395,13 @@ private:
         if (kindOf(key) == SecretKind::Password || isIdentifiedBy(key) ||
             convertsToSecureString(key))
             return SecretKind::Password;
-        Key before = keyBefore(key.begin);
         // Tomcat's "Setting property 'keystorePass' to 'x'": a secret's quoted name set to it.
-        if (equalsNoCase(nameOf(key), "to") && before.quoted)
-            return kindOf(before);
+        if (equalsNoCase(nameOf(key), "to")) {
+            Key named = keyBefore(key.begin);
+            return named.quoted ? kindOf(named) : std::nullopt;
+        }
         // An installer's property named for a secret: "Its value is 'x'".
-        if (equalsNoCase(nameOf(key), "is") && equalsNoCase(nameOf(before), "value"))
+        if (equalsNoCase(nameOf(key), "is") && equalsNoCase(nameOf(keyBefore(key.begin)), "value"))
             return installerProperty_;
         return std::nullopt;
     }
@@ -458,9 +459,9 @@ private:
     // value begins at `from`, holds that way.
     std::optional<SecretKind> namedBefore(const Key& key, std::size_t from) {
         const std::string_view name = nameOf(key);
-        if (equalsNoCase(name, "value") && installerProperty_)
-            return installerProperty_;  // "Its new value: 'x'."
         if (equalsNoCase(name, "value")) {
+            if (installerProperty_)
+                return installerProperty_;  // "Its new value: 'x'."
             std::optional<SecretKind> named = namedSecret_;
             namedSecret_.reset();
             return named;
