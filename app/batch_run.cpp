@@ -42,9 +42,10 @@ void printUsage(std::ostream& out) {
         << "passwd, pwd, pw, pass, passphrase, secret, token, api key, access key, private\n"
         << "key, secret key, account key, encryption key, signing key, master key,\n"
         << "credential or auth (key=value, key: value, quoted, XML attributes and elements,\n"
-        << "JSON, connection strings, --option value, /option:value), the password of a\n"
-        << "URL's user:password@, an Authorization header's credentials and the lines of a\n"
-        << "PEM private-key block; the report says so under its mail box. Masking is a\n"
+        << "JSON, connection strings, --option value, /option:value, and a name and a value\n"
+        << "alone on their line: requirepass x), the password of a URL's user:password@, a\n"
+        << "signed URL's signature, an Authorization header's credentials and the lines of\n"
+        << "a PEM private-key block; the report says so under its mail box. Masking is a\n"
         << "help, not a guarantee: a secret in any other form stays. Read the report before\n"
         << "it leaves.\n";
 }

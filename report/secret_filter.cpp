@@ -10,7 +10,8 @@
 namespace {
 
 // Whether one of the triggers begins at one of the Width characters from `at` on (it reads
-// Width + 2): three letters of each secret word ("pas", "sec", "tok", "key", "cre", "aut"), the
+// Width + 2): three letters of each secret word ("pas", "sec", "tok", "key", "cre", "aut") and
+// of a signature ("sig"), the
 // "pw" of "pw" and "pwd", the password switch "/p:", the "@" of URL credentials and the "--" of a
 // key block's marker, in any case. Setting bit 0x20 puts a letter in lower case (and "@" on "`",
 // which only costs a closer look).
@@ -21,10 +22,10 @@ template <std::size_t Width>
     const ByteVector<Width> c = bytesAt<Width>(at + 2) | 0x20;
     const ByteVector<Width> found =
         ((a == 'p') & (((b == 'a') & (c == 's')) | (b == 'w'))) |
-        ((a == 's') & (b == 'e') & (c == 'c')) | ((a == 't') & (b == 'o') & (c == 'k')) |
-        ((a == 'k') & (b == 'e') & (c == 'y')) | ((a == 'c') & (b == 'r') & (c == 'e')) |
-        ((a == 'a') & (b == 'u') & (c == 't')) | ((a == '/') & (b == 'p') & (c == ':')) |
-        (a == '`') | ((a == '-') & (b == '-'));
+        ((a == 's') & (((b == 'e') & (c == 'c')) | ((b == 'i') & (c == 'g')))) |
+        ((a == 't') & (b == 'o') & (c == 'k')) | ((a == 'k') & (b == 'e') & (c == 'y')) |
+        ((a == 'c') & (b == 'r') & (c == 'e')) | ((a == 'a') & (b == 'u') & (c == 't')) |
+        ((a == '/') & (b == 'p') & (c == ':')) | (a == '`') | ((a == '-') & (b == '-'));
     std::uint64_t parts[Width / 8];
     std::memcpy(parts, &found, sizeof parts);
     std::uint64_t any = 0;

@@ -80,6 +80,7 @@ public:
           installerProperty_(installerPropertyKind(line)) {}
 
     std::vector<SecretSpan> scan() {
+        spacedSettingAt();
         for (std::size_t at = 0; at < line_.size(); ++at) {
             const char c = line_[at];
             if (c == '=' || c == ':')
@@ -307,6 +308,8 @@ private:
         if (key.end == key.begin)
             return at;
         std::optional<SecretKind> kind = kindOf(key);
+        if (!kind && isSignatureField(key))
+            kind = SecretKind::OtherSecret;
         const bool passwordSwitch = !kind && isPasswordSwitch(key, at);
         if (passwordSwitch)
             kind = SecretKind::Password;
@@ -424,6 +427,56 @@ private:
                equalsNoCase(nameOf(keyBefore(key.begin)), kCommand);
     }
 
+    // The end of the run of key characters from `at` on.
+    std::size_t keyEnd(std::size_t at) const {
+        while (at < line_.size() && isKeyChar(line_[at]))
+            ++at;
+        return at;
+    }
+
+    // A setting written as its name and one value apart by spaces, alone on the line that it
+    // opens: Redis's "requirepass x", OpenLDAP's "rootpw x"; and after a directive that sets a
+    // variable: Dockerfile's "ENV DB_PASSWORD x", Apache's "SetEnv DB_PASSWORD x", nginx's
+    // "fastcgi_param DB_PASSWORD x;", Windows' "setx DB_PASSWORD x". Only a comment may follow
+    // the value. A name that is a secret word and nothing more begins running text ("Password
+    // expired"), and stays.
+    void spacedSettingAt() {
+        std::size_t name = firstContent_;
+        std::size_t nameEnd = keyEnd(name);
+        const std::string_view directive = line_.substr(name, nameEnd - name);
+        constexpr std::string_view kNginxParam = "_param";
+        const bool nginx = directive.size() > kNginxParam.size() &&
+                           directive.substr(directive.size() - kNginxParam.size()) == kNginxParam;
+        if (nginx || equalsNoCase(directive, "env") || equalsNoCase(directive, "setenv") ||
+            equalsNoCase(directive, "setx")) {
+            name = skipSpaces(nameEnd);
+            nameEnd = keyEnd(name);
+        }
+        const std::size_t begin = skipSpaces(nameEnd);
+        const Key key{name, nameEnd, false};
+        const std::optional<SecretKind> kind =
+            begin > nameEnd && nameEnd > name ? keyKind(nameOf(key)) : std::nullopt;
+        if (!kind || begin == line_.size() || isSecretWord(nameOf(key)))
+            return;
+        Value value{begin, begin, begin};
+        if (isQuote(line_[begin])) {
+            const std::size_t close = closingQuote(begin, false);
+            if (close == npos)
+                return;
+            value = Value{begin + 1, close, close + 1};
+        } else {
+            while (value.end < line_.size() && !isSpace(line_[value.end]))
+                ++value.end;
+            value.resume = value.end;
+            if (nginx && line_[value.end - 1] == ';')
+                --value.end;
+        }
+        const std::size_t after = skipSpaces(value.resume);
+        if (after < line_.size() && line_[after] != '#' && !(nginx && line_[after] == ';'))
+            return;
+        add(value.begin, value.end, *kind, false, value.resume != value.end);
+    }
+
     // reg query's output, "    DbPassword    REG_SZ    x": the data of a value named for a
     // secret, after a type that holds text or bytes, to the line's end.
     std::size_t registryValueAt(std::size_t at) {
@@ -444,6 +497,19 @@ private:
         const std::size_t end = lineValueEnd(begin);
         add(begin, end, *kind, true, false);
         return end - 1;
+    }
+
+    // The signature that makes a signed URL a credential: Azure's "&sig=x" and
+    // ";SharedAccessSignature=x", Amazon's "&X-Amz-Signature=x". Only as a field of a query or
+    // a connection string: "Signature: valid" in a log is no secret.
+    bool isSignatureField(const Key& key) const {
+        constexpr std::string_view kSignature = "signature";
+        const std::string_view name = nameOf(key);
+        const char before = key.begin > 0 ? line_[key.begin - 1] : '\0';
+        return !key.quoted && (before == '?' || before == '&' || before == ';') &&
+               (equalsNoCase(name, "sig") ||
+                (name.size() >= kSignature.size() &&
+                 equalsNoCase(name.substr(name.size() - kSignature.size()), kSignature)));
     }
 
     // "/p:x", the password switch of Windows command lines, standing as a word of its own.
@@ -576,9 +642,7 @@ private:
     // "--password x", "-pwd x": an option named for a secret, its value the next word. The
     // forms with '=' and ':' are pairs. A next word that begins with '-' is another option.
     std::size_t optionAt(std::size_t at) {
-        std::size_t nameEnd = at;
-        while (nameEnd < line_.size() && isKeyChar(line_[nameEnd]))
-            ++nameEnd;
+        const std::size_t nameEnd = keyEnd(at);
         if (nameEnd == line_.size() || !isSpace(line_[nameEnd]))
             return at;
         const Key key{at, nameEnd, false};

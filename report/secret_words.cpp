@@ -33,6 +33,7 @@ constexpr SecretWord kSecretWords[] = {
     {"bindpass", SecretKind::Password, false},
     {"keypass", SecretKind::Password, false},
     {"storepass", SecretKind::Password, false},
+    {"requirepass", SecretKind::Password, false},  // Redis
     {"passphrase", SecretKind::Password, false},
     {"passwort", SecretKind::Password, false},  // German
     {"secret", SecretKind::OtherSecret, false},
@@ -90,6 +91,18 @@ std::optional<SecretKind> keyKind(std::string_view name) {
             return secret.kind;
     }
     return std::nullopt;
+}
+
+bool isSecretWord(std::string_view name) {
+    // The secret words that running text uses on their own; "requirepass" or "apikey" are
+    // names only.
+    for (std::string_view word :
+         {"password", "passwd", "pwd", "pw", "pass", "passphrase", "passwort", "secret", "token",
+          "credential", "credentials", "auth", "authorization"}) {
+        if (equalsNoCase(name, word))
+            return true;
+    }
+    return false;
 }
 
 bool isPlainSetting(std::string_view value) {

@@ -12,6 +12,10 @@
 // ("Db_Password2", "x-api-key", "API Key").
 std::optional<SecretKind> keyKind(std::string_view name);
 
+// Whether `name` is a secret word of running text and nothing more, in any case ("Password",
+// "TOKEN").
+bool isSecretWord(std::string_view name);
+
 // Values that say whether there is a secret rather than being one ("RequirePassword=true",
 // MySQL's "Access denied ... (using password: YES)").
 bool isPlainSetting(std::string_view value);

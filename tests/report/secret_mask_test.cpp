@@ -51,12 +51,22 @@ const MaskCase kMaskCases[] = {
      "a: appencryptionkey=******** jwtsigningkey=******** dbmasterkey=********",
      "Masked: 3 other secrets"},
     {"; password = old one", "; password = ********", kPassword},
+    // A setting's name and one value apart by spaces, alone on the line it opens.
+    {"requirepass a;b", "requirepass ********", kPassword},
+    {"# masterauth \"a b\"  # replica", "# masterauth \"********\"  # replica", kOther},
+    {"ENV DB_PASSWORD x", "ENV DB_PASSWORD ********", kPassword},
+    {"  fastcgi_param API_TOKEN t;", "  fastcgi_param API_TOKEN ********;", kOther},
+    {"Password expired", "Password expired", kNothing},
+    {"rootpw two words", "rootpw two words", kNothing},
+    {"SetEnv PATH /bin", "SetEnv PATH /bin", kNothing},
     // Inside a line, an unquoted value ends at a space or a separating mark.
     {"login ok user=bob password=hunter2 host=h1", "login ok user=bob password=******** host=h1",
      kPassword},
     {"User{name=bob, password=abc}", "User{name=bob, password=********}", kPassword},
     {"export DB_PASSWORD2=abc", "export DB_PASSWORD2=********", kPassword},
     {"GET /v1?access_token=abc&page=2", "GET /v1?access_token=********&page=2", kOther},
+    {"PUT https://a/b?sv=1&sig=x%3D&se=2 X-Amz-Signature=y Signature=valid",
+     "PUT https://a/b?sv=1&sig=********&se=2 X-Amz-Signature=y Signature=valid", kOther},
     // XML attributes and elements, JSON and script members.
     {"<user password=\"x y\" name=\"bob\"/>", "<user password=\"********\" name=\"bob\"/>",
      kPassword},
@@ -135,6 +145,8 @@ const MaskCase kMaskCases[] = {
     {"Pwd=x1;Server=db", "Pwd=********;Server=db", kConnection},
     {"AccountName=a;AccountKey=k/1==;EndpointSuffix=core.windows.net",
      "AccountName=a;AccountKey=********;EndpointSuffix=core.windows.net", kConnection},
+    {"BlobEndpoint=https://a/;SharedAccessSignature=sv=1&sig=x%3D",
+     "BlobEndpoint=https://a/;SharedAccessSignature=********", kConnection},
     {"Driver={SQL Server};PWD={a;b}", "Driver={SQL Server};PWD={********}", kConnection},
     // Command lines.
     {"run.exe --password \"hunter 2\" --verbose", "run.exe --password \"********\" --verbose",
@@ -274,10 +286,10 @@ TEST(SecretMaskTest, TheFilterFindsEachTriggerAtEveryPlaceOfEveryLengthOfLine) {
         filters.push_back(secretfilter::holdsTrigger32);
     // Each piece on a line of 'x' at every place; true where the piece is a trigger.
     const std::pair<std::string, bool> pieces[] = {
-        {"PAS", true},  {"pwd", true},  {"Sec", true},  {"tok", true},
-        {"KEY", true},  {"cre", true},  {"aut", true},  {"/p:", true},
-        {"@", true},    {"--", true},   {"PW", true},   {"pa", false},
-        {"p-w", false}, {"-x-", false}, {"/p;", false}, {"ke y", false}};
+        {"PAS", true},  {"pwd", true},  {"Sec", true}, {"tok", true},  {"KEY", true},
+        {"cre", true},  {"aut", true},  {"/p:", true}, {"@", true},    {"--", true},
+        {"PW", true},   {"SiG", true},  {"pa", false}, {"p-w", false}, {"-x-", false},
+        {"/p;", false}, {"ke y", false}};
     for (const Filter filter : filters) {
         for (std::size_t length = 0; length <= 80; ++length) {
             const std::string plain(length, 'x');
