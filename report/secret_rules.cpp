@@ -108,6 +108,13 @@ private:
         return at;
     }
 
+    // The end of the run of key characters from `at` on.
+    std::size_t keyEnd(std::size_t at) const {
+        while (at < line_.size() && isKeyChar(line_[at]))
+            ++at;
+        return at;
+    }
+
     // Where the spaces that end just before `at` begin, no further back than `floor`.
     std::size_t spacesBefore(std::size_t at, std::size_t floor) const {
         while (at > floor && isSpace(line_[at - 1]))
@@ -427,13 +434,6 @@ private:
                equalsNoCase(nameOf(keyBefore(key.begin)), kCommand);
     }
 
-    // The end of the run of key characters from `at` on.
-    std::size_t keyEnd(std::size_t at) const {
-        while (at < line_.size() && isKeyChar(line_[at]))
-            ++at;
-        return at;
-    }
-
     // A setting written as its name and one value apart by spaces, alone on the line that it
     // opens: Redis's "requirepass x", OpenLDAP's "rootpw x"; and after a directive that sets a
     // variable: Dockerfile's "ENV DB_PASSWORD x", Apache's "SetEnv DB_PASSWORD x", nginx's
@@ -474,15 +474,13 @@ private:
         const std::size_t after = skipSpaces(value.resume);
         if (after < line_.size() && line_[after] != '#' && !(nginx && line_[after] == ';'))
             return;
-        add(value.begin, value.end, *kind, false, value.resume != value.end);
+        add(value.begin, value.end, *kind, false, isQuote(line_[begin]));
     }
 
     // reg query's output, "    DbPassword    REG_SZ    x": the data of a value named for a
     // secret, after a type that holds text or bytes, to the line's end.
     std::size_t registryValueAt(std::size_t at) {
-        std::size_t typeEnd = at;
-        while (typeEnd < line_.size() && isKeyChar(line_[typeEnd]))
-            ++typeEnd;
+        const std::size_t typeEnd = keyEnd(at);
         const std::string_view type = line_.substr(at, typeEnd - at);
         if (typeEnd == line_.size() || !isSpace(line_[typeEnd]) ||
             !(type == "REG_SZ" || type == "REG_EXPAND_SZ" || type == "REG_MULTI_SZ" ||
