@@ -156,6 +156,18 @@ using RefusedOpenTest = ProgramFolderTest;
 TEST_F(RefusedOpenTest, AFileTheUserMayNotOpenIsToldAndTheRestGoesOn) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root may open every file";
+    // A folder that may be entered but not listed opens with no subfolders, the refusal noted.
+    const std::string unlisted = folder.makeFolder("unlisted");
+    folder.makeFolder("unlisted/inner");
+    chmod(unlisted.c_str(), 0311);
+    osfs::File missing;
+    EXPECT_FALSE(missing.open(folder.file("missing.txt"), osfs::OpenMode::Read));
+    osfs::FolderIdentity id;
+    std::vector<std::string> subfolders{"stale"};
+    EXPECT_TRUE(osfs::openFolder(unlisted, id, subfolders));
+    EXPECT_TRUE(subfolders.empty());
+    EXPECT_EQ(osfs::lastErrorDescription(), "Permission denied");
+
     // A product file that may not be read, found ordinary by the table's look-up: its block
     // stays, without text.
     chmod(folder.write("product/secret.ini", "x").c_str(), 0);
