@@ -66,9 +66,10 @@ TEST(FilePropertiesTest, OneCallFillsTheSummaryVersionStringsSizeAndType) {
     EXPECT_EQ(props.FileType(), "Text Document");
     EXPECT_EQ(props.ByteSize(), "5,000,000,000 bytes");  // beyond 4 GB: the high part is kept
     EXPECT_EQ(props.FileName(), "C:\\DONN\u00c9ES\\TOOL.EXE");  // accented letters too
-    fake.findRecords[file].size = 0;
+    fake.findRecords[file] = {osfs::kAttrNormal, 0};
     fake.versionBlocks[file] = byteCharacterBlock({"ProductName"});
     props.FindFileInfo(file, false);
+    EXPECT_EQ(std::make_pair(props.Normal(), props.Hidden()), std::make_pair(true, false));
     EXPECT_EQ(props.ByteSize(), " bytes");
     EXPECT_EQ(props.ProductName(), "v-ProductName");
     EXPECT_EQ(props.FindFileInfo("", false), 0);
