@@ -11,10 +11,9 @@ namespace {
 
 // Whether one of the triggers begins at one of the Width characters from `at` on (it reads
 // Width + 2): three letters of each secret word ("pas", "sec", "tok", "key", "cre", "aut") and
-// of a signature ("sig"), the
-// "pw" of "pw" and "pwd", the password switch "/p:", the "@" of URL credentials and the "--" of a
-// key block's marker, in any case. Setting bit 0x20 puts a letter in lower case (and "@" on "`",
-// which only costs a closer look).
+// of a signature ("sig"), the "pw" of "pw" and "pwd", the password switch "/p:", the "@" of URL
+// credentials and the "--" of a key block's marker, in any case. Setting bit 0x20 puts a letter
+// in lower case (and "@" on "`", which only costs a closer look).
 template <std::size_t Width>
 [[gnu::always_inline]] inline bool blockHoldsTrigger(const char* at) {
     const ByteVector<Width> a = bytesAt<Width>(at) | 0x20;
