@@ -42,12 +42,13 @@ void printUsage(std::ostream& out) {
         << "passwd, pwd, pw, pass, passphrase, secret, token, api key, access key, private\n"
         << "key, secret key, account key, encryption key, signing key, master key,\n"
         << "credential or auth (key=value, key: value, quoted, XML attributes and elements,\n"
-        << "JSON, connection strings, --option value, /option:value, and a name and a value\n"
-        << "alone on their line: requirepass x), the password of a URL's user:password@, a\n"
-        << "signed URL's signature, an Authorization header's credentials and the lines of\n"
-        << "a PEM private-key block; the report says so under its mail box. Masking is a\n"
-        << "help, not a guarantee: a secret in any other form stays. Read the report before\n"
-        << "it leaves.\n";
+        << "JSON, connection strings, --option value, /option:value, a name and a value\n"
+        << "alone on their line: requirepass x, and a name on one line and its value on\n"
+        << "the next: name: DB_PASSWORD above value: x), the password of a URL's\n"
+        << "user:password@, a signed URL's signature, an Authorization header's\n"
+        << "credentials and the lines of a PEM private-key block; the report says so under\n"
+        << "its mail box. Masking is a help, not a guarantee: a secret in any other form\n"
+        << "stays. Read the report before it leaves.\n";
 }
 
 // Message texts break lines with CR LF; a terminal wants LF alone.

@@ -82,16 +82,17 @@ std::size_t SecretMasker::maskOneLine(std::string& text, std::size_t begin, std:
         const std::size_t blockEnd = line.find("-----END");
         addBlockBody(line, 0, blockEnd == npos ? line.size() : blockEnd, spans);
         inPrivateKey_ = blockEnd == npos;
-    } else if (!mayHoldSecret(line)) {
+    } else if (!namedAbove_ && !mayHoldSecret(line)) {
         return end;
     } else if (const std::size_t bodyBegin = privateKeyBlockBegins(line); bodyBegin != npos) {
+        namedAbove_.reset();
         // A block may stand on one line too, as in a JSON string with "\n" in it.
         const std::size_t blockEnd = line.find("-----END", bodyBegin);
         addBlockBody(line, bodyBegin, blockEnd == npos ? line.size() : blockEnd, spans);
         inPrivateKey_ = blockEnd == npos;
         privateKeyCounted_ = false;
     } else {
-        spans = findSecrets(leadBytes_.any() ? withSecondBytesHidden(line) : line);
+        spans = findSecrets(leadBytes_.any() ? withSecondBytesHidden(line) : line, namedAbove_);
     }
     if (spans.empty())
         return end;

@@ -3,6 +3,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,10 +55,16 @@ public:
     void maskLine(std::string& text, std::size_t lineStart = 0);
     // A new text begins: a private-key block that the last one left open (a file cut short)
     // ends with it.
-    void startText() { inPrivateKey_ = false; }
+    void startText() {
+        inPrivateKey_ = false;
+        namedAbove_.reset();
+    }
     // Whether maskLine could change `text`: false lets a caller that copies most lines as they
-    // are skip the masker's copy of them. Inside a private-key block every line may change.
-    bool mayChange(std::string_view text) const { return inPrivateKey_ || mayHoldSecret(text); }
+    // are skip the masker's copy of them. Inside a private-key block every line may change, and
+    // so may the line below one that names a secret for it to give.
+    bool mayChange(std::string_view text) const {
+        return inPrivateKey_ || namedAbove_ || mayHoldSecret(text);
+    }
     // What this masker has masked so far.
     const MaskCounts& counts() const { return counts_; }
 
@@ -73,5 +80,6 @@ private:
     std::string hidden_;
     bool inPrivateKey_ = false;
     bool privateKeyCounted_ = false;
+    std::optional<SecretKind> namedAbove_;  // named by the last line for this one to give
     MaskCounts counts_;
 };

@@ -73,11 +73,15 @@ struct Value {
 // mebibyte full of separators still takes one pass, not one per separator.
 class LineScanner {
 public:
-    explicit LineScanner(std::string_view line)
+    // `namedAbove`: the secret that the line above named for this one to give (namedBelow).
+    LineScanner(std::string_view line, std::optional<SecretKind> namedAbove)
         : line_(line),
           firstContent_(std::min(line.find_first_not_of(" \t-*#;/"), line.size())),
           firstEquals_(std::min(line.find('='), line.size())),
-          installerProperty_(installerPropertyKind(line)) {}
+          installerProperty_(installerPropertyKind(line)) {
+        if (namedAbove && opensWithValue())
+            nameSecret(namedAbove, 0);
+    }
 
     std::vector<SecretSpan> scan() {
         spacedSettingAt();
@@ -99,7 +103,36 @@ public:
         return std::move(found_);
     }
 
+    // The secret whose value the next line gives, as a setting of two lines names it: a start
+    // tag that names a secret ends the line (.NET's <setting name="Password" ...>, unattend's
+    // <AdministratorPassword>), or the value of a "name", "key" or "id" does, with at most a ','
+    // after it (Kubernetes' "- name: DB_PASSWORD", JSON's "name": "DB_PASSWORD",). Known once
+    // the line is scanned.
+    std::optional<SecretKind> namedBelow() const {
+        if (!namedSecret_)
+            return std::nullopt;
+        const std::size_t end = spacesBefore(line_.size(), namedFrom_);
+        std::string_view rest = line_.substr(namedFrom_, end - namedFrom_);
+        const bool inTag = namedFrom_ > 0 && line_.rfind('<', namedFrom_ - 1) != npos;
+        if (inTag && rest.find('<') == npos && !rest.empty() && rest.back() == '>' &&
+            (rest.size() < 2 || rest[rest.size() - 2] != '/'))
+            return namedSecret_;
+        if (!rest.empty() && isQuote(rest.front()))
+            rest.remove_prefix(1);
+        return rest.empty() || rest == "," ? namedSecret_ : std::nullopt;
+    }
+
 private:
+    // Whether the line opens with a value that a line above may have named: "value: x",
+    // "\"value\": \"x\"", "<value>x</value>".
+    bool opensWithValue() const {
+        std::size_t at = skipSpaces(0);
+        if (charAt(at) == '<' || isQuote(charAt(at)))
+            ++at;
+        return equalsNoCase(line_.substr(at, 5), "value") && at + 5 < line_.size() &&
+               !isKeyChar(line_[at + 5]);
+    }
+
     char charAt(std::size_t at) const { return at < line_.size() ? line_[at] : '\0'; }
 
     std::size_t skipSpaces(std::size_t at) const {
@@ -531,10 +564,19 @@ private:
             return named;
         }
         const std::size_t open = skipSpaces(from);
-        if (!(equalsNoCase(name, "key") || equalsNoCase(name, "name") ||
-              equalsNoCase(name, "id")) ||
-            !isQuote(charAt(open)))
+        if (!(equalsNoCase(name, "key") || equalsNoCase(name, "name") || equalsNoCase(name, "id")))
             return std::nullopt;
+        if (!isQuote(charAt(open))) {
+            // "- name: DB_PASSWORD": one word that ends a line it opens, for the line below.
+            // Only the key that opens the line looks to its end, so the scan stays one pass.
+            if (!opensLine(key.begin))
+                return std::nullopt;
+            const std::size_t end = spacesBefore(line_.size(), open);
+            const std::string_view word = line_.substr(open, end - open);
+            if (!word.empty() && word.find_first_of(" \t") == npos)
+                nameSecret(keyKind(word), end);
+            return std::nullopt;
+        }
         const std::size_t close = closingQuote(open, key.quoted);
         if (close != npos)
             nameSecret(keyKind(line_.substr(open + 1, close - open - 1)), close);
@@ -574,6 +616,8 @@ private:
             addContent(tagEnd, close, *kind);
         else if (close != npos && isValueElement(close))
             nameSecret(kind, close);  // <Password><Value>x</Value>: the value element's content
+        else if (close == npos)
+            nameSecret(kind, tagEnd);  // for a <Value> on the line below
     }
 
     // Whether the tag between `from` and `tagEnd` holds a "value" attribute.
@@ -683,6 +727,9 @@ private:
 
 }  // namespace
 
-std::vector<SecretSpan> findSecrets(std::string_view line) {
-    return LineScanner(line).scan();
+std::vector<SecretSpan> findSecrets(std::string_view line, std::optional<SecretKind>& named) {
+    LineScanner scanner(line, named);
+    std::vector<SecretSpan> found = scanner.scan();
+    named = scanner.namedBelow();
+    return found;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -17,5 +18,7 @@ struct SecretSpan {
 };
 
 // The secrets of one line without a line feed, in no particular order; they may overlap, and
-// an empty or already masked value is not among them.
-std::vector<SecretSpan> findSecrets(std::string_view line);
+// an empty or already masked value is not among them. `named`: on the way in, the secret that
+// the line above named for this line to give ("- name: DB_PASSWORD" above "value: x"); on the
+// way out, the one this line names for the line below.
+std::vector<SecretSpan> findSecrets(std::string_view line, std::optional<SecretKind>& named);
