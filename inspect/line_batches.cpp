@@ -30,6 +30,16 @@ std::size_t lineEnd(const LineBatch& batch, std::size_t from) {
     return std::string::npos;
 }
 
+// Gives the batch room for `bytes` in all, no more (a string's own growth doubles), keeping its
+// bytes.
+void growRoom(LineBatch& batch, std::size_t bytes) {
+    std::string room;
+    room.reserve(bytes);
+    room.assign(batch.bytes, 0, batch.size);
+    room.resize(bytes);
+    batch.bytes.swap(room);
+}
+
 }  // namespace
 
 LineSplitter::LineSplitter(osfs::File& file, TextDecoding decoding)
@@ -47,18 +57,23 @@ long long LineSplitter::readPiece(LineBatch& batch) {
     // A small report is read in a piece of its own size, not one of a large report's.
     const std::uint64_t size = file_.size() > 0 ? static_cast<std::uint64_t>(file_.size()) : 0;
     const std::uint64_t left = size > readAt_ ? size - readAt_ : 0;
-    const std::uint64_t wanted =
+    std::size_t wanted = static_cast<std::size_t>(
         std::min<std::uint64_t>(std::clamp<std::uint64_t>(left, kSmallestPieceBytes, kPieceBytes),
-                                stopAt_ > readAt_ ? stopAt_ - readAt_ : 0);
+                                stopAt_ > readAt_ ? stopAt_ - readAt_ : 0));
     if (wanted == 0)
         return 0;
-    // The room grows once by enough for the start of a line carried over too: each growth
-    // costs a copy, and the pages of new room are slow to touch the first time.
-    if (batch.bytes.size() < batch.size + wanted)
-        batch.bytes.resize(batch.size + wanted + wanted / 16);
+    // The start of a line carried over takes its room from the piece read behind it, and the
+    // room grows only for a line too long to leave the smallest piece beside it, by just one
+    // piece: the pages of new room are slow to touch the first time, and a report's longest
+    // lines (hundreds of kilobytes) would otherwise make every batch's room grow.
+    const std::size_t free = batch.bytes.size() - batch.size;
+    if (free >= kSmallestPieceBytes) {
+        wanted = std::min(wanted, free);
+    } else {
+        growRoom(batch, batch.size + wanted);
+    }
     const long long count =
-        file_.readAt(static_cast<std::int64_t>(readAt_), batch.bytes.data() + batch.size,
-                     static_cast<std::size_t>(wanted));
+        file_.readAt(static_cast<std::int64_t>(readAt_), batch.bytes.data() + batch.size, wanted);
     if (count > 0) {
         batch.size += static_cast<std::size_t>(count);
         readAt_ += static_cast<std::uint64_t>(count);
@@ -105,8 +120,9 @@ std::size_t LineSplitter::addTextRun(LineBatch& batch, std::size_t start) {
 }
 
 bool LineSplitter::fill(LineBatch& batch) {
-    if (batch.bytes.size() < carry_.size())
-        batch.bytes.resize(carry_.size());
+    batch.size = 0;
+    if (batch.bytes.size() < carry_.size() + kSmallestPieceBytes)
+        growRoom(batch, carry_.size() + kPieceBytes);
     std::memcpy(batch.bytes.data(), carry_.data(), carry_.size());
     batch.size = carry_.size();
     carry_.clear();

@@ -41,7 +41,8 @@ std::vector<Expected> splitPlainly(const std::string& bytes) {
 
 // Short lines with lone LFs and CRs inside, some ending with "<BR>", one whose CR ends a piece and
 // whose LF begins the next, a line of 8 MiB whose CR too ends a piece (after one whole piece of it
-// was dropped), and a last line without its line end.
+// was dropped), lines of hundreds of kilobytes, which take their room from the piece read behind
+// them, and a last line without its line end.
 std::string longReport(const std::string& ending) {
     std::string bytes;
     for (int i = 0; bytes.size() < kPiece - 40; ++i)
@@ -49,6 +50,8 @@ std::string longReport(const std::string& ending) {
                  (i % 5 == 0 ? "<BR>\r\n" : "\r\n");
     bytes += std::string(kPiece - 1 - bytes.size(), 'x') + "\r\n";
     bytes += std::string(5 * kPiece - 1 - bytes.size() - 4, 'y') + "<BR>\r\nafter\r\n";
+    for (const std::size_t kilobytes : {300, 450, 500, 700})
+        bytes += std::string(kilobytes * 1024, 'z') + "\r\n";
     for (int i = 0; i < 100000; ++i)
         bytes += "more " + std::to_string(i) + "<BR>\r\n";
     return bytes + ending;
