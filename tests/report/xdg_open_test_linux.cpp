@@ -32,6 +32,8 @@ TEST_F(XdgOpenTest, OpenerVerdictMapsOntoShellResultsAndARunningViewerDoesNotHol
     };
     const std::pair<std::string, int> cases[] = {
         {"printf '%s' \"$1\" > " + folder.file("seen"), 33},
+        // The viewer reads and writes /dev/null in place of the terminal, and holds it no more.
+        {"/bin/ls -l /proc/$$/fd | /bin/grep -c /dev/null > " + folder.file("nulls"), 33},
         {"exit 2", 2},
         {"exit 3", 31},
         {"exit 4", 31},
@@ -52,6 +54,7 @@ TEST_F(XdgOpenTest, OpenerVerdictMapsOntoShellResultsAndARunningViewerDoesNotHol
     dup2(savedErrors, STDERR_FILENO);
     close(savedErrors);
     EXPECT_EQ(folder.read("errors"), "viewer says\n");
+    EXPECT_EQ(folder.read("nulls"), "2\n");
     // Started with SIGCHLD ignored, the tool finds its children reaped, and goes on.
     const auto childHandler = std::signal(SIGCHLD, SIG_IGN);
     EXPECT_EQ(launchDocument(document, ""), 33);
