@@ -40,8 +40,8 @@ std::string describeMaskCounts(const MaskCounts& counts);
 // Masks the secrets of a text, one line at a time, in the order of the text: the value of each
 // secret becomes kMaskedValue and nothing else of the line changes (quotes, separators, spaces
 // and the rest stay). A value that is already kMaskedValue stays and is not counted, so masking
-// a masked text changes nothing. One masker serves one text after another; a private-key
-// block is the one thing that spans lines.
+// a masked text changes nothing. One masker serves one text after another; what spans lines is
+// a private-key block and a setting of two lines (its name above, its value below).
 class SecretMasker {
 public:
     // `leadBytes`: the bytes that begin a character of two in the double-byte code page the text
@@ -54,7 +54,7 @@ public:
     // feed inside it ends a line too.
     void maskLine(std::string& text, std::size_t lineStart = 0);
     // A new text begins: a private-key block that the last one left open (a file cut short)
-    // ends with it.
+    // ends with it, and a secret its last line named is given by no line of this one.
     void startText() {
         inPrivateKey_ = false;
         namedAbove_.reset();

@@ -8,7 +8,8 @@
 #include "report/secret_mask.h"
 
 // Where the secrets of one line stand: the rules behind SecretMasker, for every form but the
-// private-key block, which spans lines and is the masker's own.
+// private-key block, which spans lines and is the masker's own. A setting of two lines is found
+// here too, with the name the line above handed on (findSecrets' `named`).
 
 // A value to mask: line[begin, end).
 struct SecretSpan {
