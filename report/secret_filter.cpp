@@ -10,8 +10,8 @@
 namespace {
 
 // Whether one of the triggers begins at one of the Width characters from `at` on (it reads
-// Width + 2): three letters of each secret word ("pas", "sec", "tok", "key", "cre", "aut") and
-// of a signature ("sig"), the "pw" of "pw" and "pwd", the password switch "/p:", the "@" of URL
+// Width + 2): three letters of each secret word ("pas", "sec", "tok", "key", "cre", "aut", "psk")
+// and of a signature ("sig"), the "pw" of "pw" and "pwd", the password switch "/p:", the "@" of URL
 // credentials and the "--" of a key block's marker, in any case. Setting bit 0x20 puts a letter
 // in lower case (and "@" on "`", which only costs a closer look).
 template <std::size_t Width>
@@ -20,7 +20,7 @@ template <std::size_t Width>
     const ByteVector<Width> b = bytesAt<Width>(at + 1) | 0x20;
     const ByteVector<Width> c = bytesAt<Width>(at + 2) | 0x20;
     const ByteVector<Width> found =
-        ((a == 'p') & (((b == 'a') & (c == 's')) | (b == 'w'))) |
+        ((a == 'p') & (((b == 'a') & (c == 's')) | (b == 'w') | ((b == 's') & (c == 'k')))) |
         ((a == 's') & (((b == 'e') & (c == 'c')) | ((b == 'i') & (c == 'g')))) |
         ((a == 't') & (b == 'o') & (c == 'k')) | ((a == 'k') & (b == 'e') & (c == 'y')) |
         ((a == 'c') & (b == 'r') & (c == 'e')) | ((a == 'a') & (b == 'u') & (c == 't')) |

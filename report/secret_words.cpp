@@ -36,6 +36,8 @@ constexpr SecretWord kSecretWords[] = {
     {"requirepass", SecretKind::Password, false},  // Redis
     {"passphrase", SecretKind::Password, false},
     {"passwort", SecretKind::Password, false},  // German
+    {"psk", SecretKind::Password, true},        // a Wi-Fi passphrase: wpa_supplicant's psk="x"
+    {"authtok", SecretKind::Password, false},   // SSSD's ldap_default_authtok
     {"secret", SecretKind::OtherSecret, false},
     {"token", SecretKind::OtherSecret, false},
     {"apikey", SecretKind::OtherSecret, false},
@@ -50,7 +52,8 @@ constexpr SecretWord kSecretWords[] = {
     {"validationkey", SecretKind::OtherSecret, false},
     {"signingkey", SecretKind::OtherSecret, false},
     {"masterkey", SecretKind::OtherSecret, false},
-    {"authkey", SecretKind::OtherSecret, false},  // WordPress's AUTH_KEY, SECURE_AUTH_KEY
+    {"authkey", SecretKind::OtherSecret, false},    // WordPress's AUTH_KEY, SECURE_AUTH_KEY
+    {"sharedkey", SecretKind::OtherSecret, false},  // VPNs' PreSharedKey, agents' SharedKey
     {"credential", SecretKind::OtherSecret, false},
     {"credentials", SecretKind::OtherSecret, false},
     {"auth", SecretKind::OtherSecret, false},

@@ -39,6 +39,12 @@ const MaskCase kMaskCases[] = {
     {"SECRET_KEY = 'django-x'", "SECRET_KEY = '********'", kOther},
     {"define('SECURE_AUTH_KEY', 'x');", "define('SECURE_AUTH_KEY', '********');", kOther},
     {"Passwort=x", "Passwort=********", kPassword},
+    {"a: psk=\"a b\" wpa_psk=0a1 PSK: x", "a: psk=\"********\" wpa_psk=******** PSK: ********",
+     "Masked: 3 passwords"},
+    {"ldap_default_authtok = x", "ldap_default_authtok = ********", kPassword},
+    {"a: PreSharedKey=x shared_key: y", "a: PreSharedKey=******** shared_key: ********",
+     "Masked: 2 other secrets"},
+    {"key_mgmt=WPA-PSK pskType=1 Upsk=2", "key_mgmt=WPA-PSK pskType=1 Upsk=2", kNothing},
     {"access_token=x&token_type=bearer&client_secret=y",
      "access_token=********&token_type=bearer&client_secret=********", "Masked: 2 other secrets"},
     {"<machineKey validationKey=\"A1\" decryptionKey=\"B2\" validation=\"SHA1\"/>",
@@ -322,10 +328,10 @@ TEST(SecretMaskTest, TheFilterFindsEachTriggerAtEveryPlaceOfEveryLengthOfLine) {
         filters.push_back(secretfilter::holdsTrigger32);
     // Each piece on a line of 'x' at every place; true where the piece is a trigger.
     const std::pair<std::string, bool> pieces[] = {
-        {"PAS", true},  {"pwd", true},  {"Sec", true}, {"tok", true},  {"KEY", true},
-        {"cre", true},  {"aut", true},  {"/p:", true}, {"@", true},    {"--", true},
-        {"PW", true},   {"SiG", true},  {"pa", false}, {"p-w", false}, {"-x-", false},
-        {"/p;", false}, {"ke y", false}};
+        {"PAS", true},  {"pwd", true},  {"Sec", true},  {"tok", true},  {"KEY", true},
+        {"cre", true},  {"aut", true},  {"/p:", true},  {"@", true},    {"--", true},
+        {"PW", true},   {"SiG", true},  {"pSK", true},  {"ps", false},  {"pa", false},
+        {"p-w", false}, {"-x-", false}, {"/p;", false}, {"ke y", false}};
     for (const Filter filter : filters) {
         for (std::size_t length = 0; length <= 80; ++length) {
             const std::string plain(length, 'x');
