@@ -1,0 +1,3 @@
+#include "inspect/process_memory.h"
+
+void prepareHeapForLargeReports() {}
