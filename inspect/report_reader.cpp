@@ -12,13 +12,13 @@ constexpr LineProblemWords kReadingWords = {"only its start is read", "; the lin
 }  // namespace
 
 ReadOutcome readReport(const std::string& fileName, const TextDecoding& decoding, ReportSink& sink,
-                       Problems& problems) {
+                       Problems& problems, bool readAhead) {
     osfs::File file;
     if (!file.open(fileName, osfs::OpenMode::Read)) {
         problems.note(0, "cannot be opened: " + file.errorDescription());
         return {};
     }
-    ReportLineSource source(file, decoding, true);
+    ReportLineSource source(file, decoding, readAhead);
     LineClassifier classifier;
     ReportAssembler assembler(sink, problems);
     const std::uint64_t lastLine = walkClassifiedLines(
