@@ -48,21 +48,29 @@ void compareMachines(const ReportIndex& before, const ReportIndex& after, Compar
 // Pairs the items of two lists by key: `pair` gets each item of `after` with its match in
 // `before` (or null), in the order of `after`, then each item of `before` left over with null.
 // Each item is matched once; a key that stands twice pairs in order. Keys are views into the
-// items, so that the lists of a large report are paired without a copy of every name.
+// items, so that the lists of a large report are paired without a copy of every name. Two
+// reports of one machine mostly list the same items in the same order: as long as the items
+// at one place have the same key they pair at once, which is the pairing the keys would give.
 template <typename Item, typename Key, typename Pair>
 void pairByKey(const std::vector<Item>& before, const std::vector<Item>& after, Key key,
                Pair pair) {
+    std::size_t same = 0;
+    for (; same < before.size() && same < after.size() && key(before[same]) == key(after[same]);
+         ++same)
+        pair(&before[same], &after[same]);
     std::multimap<decltype(key(before[0])), const Item*> waiting;
-    for (const Item& item : before)
-        waiting.emplace(key(item), &item);
-    for (const Item& item : after) {
+    for (std::size_t i = same; i < before.size(); ++i)
+        waiting.emplace(key(before[i]), &before[i]);
+    for (std::size_t i = same; i < after.size(); ++i) {
+        const Item& item = after[i];
         const auto match = waiting.find(key(item));
         const Item* matched = match == waiting.end() ? nullptr : match->second;
         if (match != waiting.end())
             waiting.erase(match);
         pair(matched, &item);
     }
-    for (const Item& item : before) {
+    for (std::size_t i = same; i < before.size(); ++i) {
+        const Item& item = before[i];
         for (auto left = waiting.find(key(item)); left != waiting.end() && left->first == key(item);
              ++left) {
             if (left->second == &item) {

@@ -42,8 +42,11 @@ protected:
         fake_->space.totalFreeBytes = 12'000'000'000ull;
         fake_->memory = {45,         1ull << 33, 1ull << 32, 1ull << 34,
                          1ull << 33, 1ull << 40, 1ull << 39};
-        fake_->processes = {
-            {10, true, true, "/bin/a"}, {11, true, true, "/bin/b"}, {12, true, true, "/bin/c"}};
+        // Two copies of one program: one of them going is one process gone.
+        fake_->processes = {{10, true, true, "/bin/a"},
+                            {11, true, true, "/bin/b"},
+                            {12, true, true, "/bin/b"},
+                            {13, true, true, "/bin/c"}};
     }
     void TearDown() override {
         setSysPlatformForTesting(nullptr);
