@@ -76,10 +76,10 @@ bool isValid(const DateTime& when) {
     if (when.month < 1 || when.month > 12 || when.day < 1 || when.hour > 23 || when.minute > 59 ||
         when.second > 59)
         return false;
-    // The day must exist in its month: the next day's month differs only after the last.
-    DateTime first = when;
-    first.day = 1;
-    return first.plusSeconds((when.day - 1) * 86400LL).month == when.month;
+    // The day must exist in its month; February has a 29th in the Gregorian leap years.
+    static constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = when.year % 4 == 0 && (when.year % 100 != 0 || when.year % 400 == 0);
+    return when.day <= kMonthDays[when.month - 1] + (when.month == 2 && leap ? 1 : 0);
 }
 
 std::optional<DateTime> checked(const DateTime& when) {
