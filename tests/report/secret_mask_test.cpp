@@ -41,6 +41,9 @@ const MaskCase kMaskCases[] = {
     {"Passwort=x", "Passwort=********", kPassword},
     {"a: psk=\"a b\" wpa_psk=0a1 PSK: x", "a: psk=\"********\" wpa_psk=******** PSK: ********",
      "Masked: 3 passwords"},
+    {"adminpass=x", "adminpass=********", kPassword},  // "pass" is no word of its own here
+    // WireGuard's key of the interface.
+    {"PrivateKey = yAnz5TF+lXXJte14tji3zlMNq+hd2rYUIgJBgB3fBmk=", "PrivateKey = ********", kOther},
     {"ldap_default_authtok = x", "ldap_default_authtok = ********", kPassword},
     {"a: PreSharedKey=x shared_key: y", "a: PreSharedKey=******** shared_key: ********",
      "Masked: 2 other secrets"},
@@ -145,6 +148,8 @@ const MaskCase kMaskCases[] = {
     // A quoted value apart by spaces from a word that names a password: Gradle, SQL, logs.
     {"    storePassword 'a b'", "    storePassword '********'", kPassword},
     {"ALTER USER bob WITH PASSWORD 'x';", "ALTER USER bob WITH PASSWORD '********';", kPassword},
+    // SQL takes a backslash as it stands: the quote after it closes the value.
+    {"ALTER USER bob WITH PASSWORD 'C:\\';", "ALTER USER bob WITH PASSWORD '********';", kPassword},
     {"CREATE USER bob IDENTIFIED BY 'x'; SET @pwd = N'y' -- ordered by 'name'",
      "CREATE USER bob IDENTIFIED BY '********'; SET @pwd = N'********' -- ordered by 'name'",
      "Masked: 2 passwords"},

@@ -82,3 +82,18 @@ TEST(LinuxDrives, FileSystemTypesMakeNetworkRamAndCdDrives) {
 }
 
 }  // namespace
+
+// A type's name as Windows gives it for a file whose extension no program registered.
+TEST(LinuxTypeNames, NameTheExtensionAsWindowsDoesForAnUnregisteredType) {
+    const struct {
+        const char* path;
+        bool folder;
+        const char* typeName;
+    } kTypes[] = {
+        {"/home/ann/product", true, "File folder"},    {"/home/ann/notes.txt", false, "TXT File"},
+        {"/home/ann/backup.tar.Gz", false, "GZ File"}, {"/home/ann/Makefile", false, "File"},
+        {"/home/ann/trailing.", false, "File"},        {"/home/ann/v1.2/README", false, "File"},
+    };
+    for (const auto& type : kTypes)
+        EXPECT_EQ(unregisteredTypeName(type.path, type.folder), type.typeName) << type.path;
+}
