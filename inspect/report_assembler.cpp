@@ -208,17 +208,15 @@ void ReportAssembler::handOn(LineRole role, std::string_view text, std::uint64_t
         case LineRole::FileTableStart:
             tableOpen_ = true;
             return;
-        case LineRole::FileRow: {
-            FileRowRecord row;
-            if (!tableOpen_ || !readFileRow(text, row)) {
+        case LineRole::FileRow:
+            if (!tableOpen_ || !readFileRow(text, row_)) {
                 problem(number, "a row of the file table cannot be read");
                 return;
             }
-            if (!row.lastWrite)
-                problem(number, "the date of " + row.name + " cannot be read");
-            sink_.fileRow(row);
+            if (!row_.lastWrite)
+                problem(number, "the date of " + row_.name + " cannot be read");
+            sink_.fileRow(row_);
             return;
-        }
         case LineRole::FileTableEnd:
             if (tableOpen_)
                 endFileTable(ListEnd{true, false, 0});

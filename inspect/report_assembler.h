@@ -60,6 +60,7 @@ private:
     bool processesEnded_ = false;
     bool inFolder_ = false;
     bool tableOpen_ = false;
+    FileRowRecord row_;         // used again for each row, so that its texts keep their room
     std::string embeddedPath_;  // the heading waiting for its table, while headingWaits_
     bool headingWaits_ = false;
     bool embeddedOpen_ = false;

@@ -1,6 +1,7 @@
 #include "inspect/report_index.h"
 
 #include <iterator>
+#include <utility>
 
 void IndexBuilder::addListed(const ListedFolder& folder) {
     IndexedFolder listed;
@@ -40,7 +41,7 @@ void IndexBuilder::embeddedLines(std::string_view run) {
 void IndexBuilder::embeddedEnd(const EmbeddedEnd& end) {
     text_.end = end;
     text_.hash = hash_.value();
-    block().texts.push_back(text_);
+    block().texts.push_back(std::move(text_));
 }
 
 void IndexBuilder::end(bool whole) {
