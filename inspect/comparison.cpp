@@ -81,7 +81,7 @@ void pairByKey(const std::vector<Item>& before, const std::vector<Item>& after, 
     }
 }
 
-bool sameRow(const FileRowRecord& a, const FileRowRecord& b) {
+bool sameRow(const IndexedRow& a, const IndexedRow& b) {
     return a.size == b.size && a.lastWrite == b.lastWrite && a.program == b.program &&
            a.version == b.version;
 }
@@ -94,9 +94,8 @@ bool sameText(const IndexedText& a, const IndexedText& b) {
 FolderChanges compareBlocks(const IndexedFolder& before, const IndexedFolder& after) {
     FolderChanges changes{after.folder.path, {}, {}};
     pairByKey(
-        before.files, after.files,
-        [](const FileRowRecord& row) { return std::string_view(row.name); },
-        [&](const FileRowRecord* a, const FileRowRecord* b) {
+        before.files, after.files, [](const IndexedRow& row) { return row.name; },
+        [&](const IndexedRow* a, const IndexedRow* b) {
             if (a == nullptr || b == nullptr || !sameRow(*a, *b))
                 changes.files.push_back({a, b});
         });

@@ -27,8 +27,8 @@ struct FolderTickChange {
 };
 
 struct FileChange {
-    const FileRowRecord* before = nullptr;  // null: added
-    const FileRowRecord* after = nullptr;   // null: removed
+    const IndexedRow* before = nullptr;  // null: added
+    const IndexedRow* after = nullptr;   // null: removed
 };
 
 struct TextChange {

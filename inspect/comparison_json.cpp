@@ -32,7 +32,7 @@ json reportJson(const ReportIndex& report) {
             {"complete", report.whole}};
 }
 
-json rowJson(const FileRowRecord* row) {
+json rowJson(const IndexedRow* row) {
     if (row == nullptr)
         return nullptr;
     json shown = {{"size", optional(row->size)},
@@ -68,7 +68,7 @@ json folderJson(const FolderChanges& folder, EmbeddedTextReader& before,
                 EmbeddedTextReader& after) {
     json files = json::array();
     for (const FileChange& change : folder.files) {
-        const FileRowRecord& any = change.after != nullptr ? *change.after : *change.before;
+        const IndexedRow& any = change.after != nullptr ? *change.after : *change.before;
         files.push_back({{"name", any.name},
                          {"before", rowJson(change.before)},
                          {"after", rowJson(change.after)}});

@@ -173,14 +173,14 @@ void writeFiles(Page& page, const FolderChanges& folder) {
     page.tableStart("#CCFFFF", {"File", "Size before", "Size after", "Date before", "Date after",
                                 "Version before", "Version after"});
     for (const FileChange& change : folder.files) {
-        const FileRowRecord& any = change.after != nullptr ? *change.after : *change.before;
-        const auto cells = [](const FileRowRecord* row, auto value) {
+        const IndexedRow& any = change.after != nullptr ? *change.after : *change.before;
+        const auto cells = [](const IndexedRow* row, auto value) {
             return row == nullptr ? std::string("(none)") : value(*row);
         };
-        const auto size = [](const FileRowRecord& row) { return sizeText(row.size); };
-        const auto date = [](const FileRowRecord& row) { return dateText(row.lastWrite); };
-        const auto version = [](const FileRowRecord& row) { return row.version; };
-        page.row({any.name, cells(change.before, size), cells(change.after, size),
+        const auto size = [](const IndexedRow& row) { return sizeText(row.size); };
+        const auto date = [](const IndexedRow& row) { return dateText(row.lastWrite); };
+        const auto version = [](const IndexedRow& row) { return std::string(row.version); };
+        page.row({std::string(any.name), cells(change.before, size), cells(change.after, size),
                   cells(change.before, date), cells(change.after, date),
                   cells(change.before, version), cells(change.after, version)});
     }

@@ -1,6 +1,5 @@
 #include "inspect/report_index.h"
 
-#include <iterator>
 #include <utility>
 
 void IndexBuilder::addListed(const ListedFolder& folder) {
@@ -12,9 +11,14 @@ void IndexBuilder::addListed(const ListedFolder& folder) {
 void IndexBuilder::keepRows() {
     if (rows_.empty())
         return;
-    block().files.assign(std::make_move_iterator(rows_.begin()),
-                         std::make_move_iterator(rows_.end()));
+    block().files.assign(rows_.begin(), rows_.end());
     rows_.clear();
+}
+
+void IndexBuilder::fileRow(const FileRowRecord& row) {
+    TextStore& texts = index_.rowTexts;
+    rows_.push_back(
+        {texts.keep(row.name), row.size, row.lastWrite, row.program, texts.keep(row.version)});
 }
 
 void IndexBuilder::folder(const FolderRecord& folder) {

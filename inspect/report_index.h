@@ -1,13 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inspect/listed_folders.h"
 #include "inspect/report_records.h"
 #include "inspect/text_decoding.h"
 #include "inspect/text_hash.h"
+#include "inspect/text_store.h"
 
 // An embedded file as an index keeps it: where its text stands in the report and a hash of
 // the text, not the text itself.
@@ -17,10 +20,19 @@ struct IndexedText {
     std::uint64_t hash = 0;
 };
 
+// A file row as an index keeps it: its name and version in the index's store of texts.
+struct IndexedRow {
+    std::string_view name;
+    std::optional<std::int64_t> size;
+    std::optional<DateTime> lastWrite;
+    bool program = false;
+    std::string_view version;
+};
+
 struct IndexedFolder {
     ListedFolder folder;  // ticked without a block when the report lacks the folder's block
     bool hasBlock = false;
-    std::vector<FileRowRecord> files;
+    std::vector<IndexedRow> files;
     bool filesCut = false;
     std::vector<IndexedText> texts;
 };
@@ -37,6 +49,7 @@ struct ReportIndex {
     std::vector<std::string> processes;
     ListEnd processesEnd;
     std::vector<IndexedFolder> folders;  // every listed folder once, in the list's order
+    TextStore rowTexts;                  // the names and versions of the folders' file rows
     bool whole = false;
 };
 
@@ -52,7 +65,7 @@ public:
     void process(std::string_view path) override { index_.processes.emplace_back(path); }
     void processesEnd(const ListEnd& end) override { index_.processesEnd = end; }
     void folder(const FolderRecord& folder) override;
-    void fileRow(const FileRowRecord& row) override { rows_.push_back(row); }
+    void fileRow(const FileRowRecord& row) override;
     void fileTableEnd(const ListEnd& end) override { block().filesCut = end.cut; }
     void embeddedStart(const EmbeddedStart& start) override;
     void embeddedLine(std::string_view text) override;
@@ -72,7 +85,7 @@ private:
     // The rows of the table being read. Kept from table to table and copied once to their
     // folder: grown in each folder's list, they were a tenth of a comparison, through the
     // memory each growth takes new.
-    std::vector<FileRowRecord> rows_;
+    std::vector<IndexedRow> rows_;
     IndexedText text_;
     TextHash hash_;
 };
