@@ -1,5 +1,6 @@
 #include "inspect/line_classifier.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "report/report_masking.h"
@@ -37,34 +38,41 @@ bool takeFolderKey(std::string_view& text) {
     return at > digits;
 }
 
+// Takes `start` off the front of `line`, where it begins the line.
+bool takeStart(std::string_view& line, std::string_view start) {
+    if (!startsWith(line, start))
+        return false;
+    line.remove_prefix(start.size());
+    return true;
+}
+
 // "<a name=" + "files" + number + "><H1>" + ...
 bool isFolderHeading(std::string_view line) {
-    if (!startsWith(line, kFolderHeadingStart))
-        return false;
-    line.remove_prefix(std::string_view(kFolderHeadingStart).size());
-    return takeFolderKey(line) && startsWith(line, kFolderHeadingMiddle);
+    return takeStart(line, kFolderHeadingStart) && takeFolderKey(line) &&
+           startsWith(line, kFolderHeadingMiddle);
 }
 
 // "<a href=#" + "files" + number + ">" + ...
 bool isTickedFolder(std::string_view line) {
-    if (!startsWith(line, kTickedFolderStart))
-        return false;
-    line.remove_prefix(std::string_view(kTickedFolderStart).size());
-    return takeFolderKey(line) && startsWith(line, ">");
+    return takeStart(line, kTickedFolderStart) && takeFolderKey(line) && startsWith(line, ">");
+}
+
+// Whether `line` is `parts` one after another, told without joining them.
+bool isJoined(std::string_view line, std::initializer_list<std::string_view> parts) {
+    for (const std::string_view part : parts) {
+        if (!takeStart(line, part))
+            return false;
+    }
+    return line.empty();
 }
 
 // The section whose anchor line this is: kBackToTop + "<a name=" + anchor + key + ">".
 int sectionOfAnchorLine(std::string_view line) {
-    const std::string start = std::string(kBackToTop) + kFolderHeadingStart;
-    if (!startsWith(line, start))
+    if (!takeStart(line, kBackToTop) || !takeStart(line, kFolderHeadingStart))
         return -1;
-    line.remove_prefix(start.size());
     for (std::size_t section = 0; section < kSectionCount; ++section) {
         std::string_view rest = line;
-        if (!startsWith(rest, kSections[section].anchor))
-            continue;
-        rest.remove_prefix(std::string_view(kSections[section].anchor).size());
-        if (takeFolderKey(rest) && rest == ">")
+        if (takeStart(rest, kSections[section].anchor) && takeFolderKey(rest) && rest == ">")
             return static_cast<int>(section);
     }
     return -1;
@@ -73,14 +81,14 @@ int sectionOfAnchorLine(std::string_view line) {
 // The section whose table opening this is.
 int sectionOfTableStart(std::string_view line) {
     for (std::size_t section = 0; section < kSectionCount; ++section) {
-        if (line == std::string(kEmbeddedTableStart) + kSections[section].cellColour + ">")
+        if (isJoined(line, {kEmbeddedTableStart, kSections[section].cellColour, ">"}))
             return static_cast<int>(section);
     }
     return -1;
 }
 
-std::string sectionHeading(int section) {
-    return std::string(kSectionHeadingStart) + kSections[section].heading + kSectionHeadingEnd;
+bool isSectionHeading(std::string_view line, int section) {
+    return isJoined(line, {kSectionHeadingStart, kSections[section].heading, kSectionHeadingEnd});
 }
 
 }  // namespace
@@ -346,7 +354,7 @@ ClassifiedLine LineClassifier::inSection(std::string_view line) {
                 return enter(Part::SectionHeading, LineRole::SectionStart, section_);
             return elsewhere(line, "the start of a section of embedded files");
         case Part::SectionHeading:
-            if (line == sectionHeading(section_))
+            if (isSectionHeading(line, section_))
                 return enter(Part::Section, LineRole::Frame, section_);
             return elsewhere(line, "the heading of a section of embedded files");
         case Part::Section:

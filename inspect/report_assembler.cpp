@@ -88,12 +88,16 @@ void ReportAssembler::take(const ReportLine& line, const ClassifiedLine& classif
             break;
     }
     anyRecord_ = true;
-    if (mayContinue(role))
-        pending_ = {role, line.number, std::string(line.text)};
-    else if (role == LineRole::EmbeddedStart)
+    if (mayContinue(role)) {
+        // The text is kept in the room of the one before: every file row waits here a line.
+        pending_.role = role;
+        pending_.number = line.number;
+        pending_.text.assign(line.text);
+    } else if (role == LineRole::EmbeddedStart) {
         startEmbedded(line, classified.section);
-    else
+    } else {
         handOn(role, line.text, line.number);
+    }
 }
 
 void ReportAssembler::takeText(const ReportLine& line) {
@@ -119,9 +123,9 @@ void ReportAssembler::takeTextRun(const TextRun& run) {
 void ReportAssembler::completePending() {
     if (pending_.role == LineRole::Frame)
         return;
-    const Pending pending = std::move(pending_);
-    pending_ = Pending();
-    handOn(pending.role, pending.text, pending.number);
+    const LineRole role = pending_.role;
+    pending_.role = LineRole::Frame;
+    handOn(role, pending_.text, pending_.number);
 }
 
 void ReportAssembler::handOn(LineRole role, std::string_view text, std::uint64_t number) {
