@@ -32,6 +32,10 @@ void compareFact(const char* fact, const std::string& before, const std::string&
 }
 
 void compareMachines(const ReportIndex& before, const ReportIndex& after, Comparison& comparison) {
+    // A report cut short, or damaged, holds less than the other: what could not be read of it
+    // cannot agree, and its folders without a block are not compared.
+    const auto whole = [](const ReportIndex& report) { return report.whole ? "yes" : "no"; };
+    compareFact("Report read whole", whole(before), whole(after), comparison);
     const auto tool = [](const PageRecord& page) { return page.program + " " + page.version; };
     compareFact("Tool", tool(before.page), tool(after.page), comparison);
     const MachineRecord& a = before.machine;

@@ -62,9 +62,9 @@ std::size_t afterLine(const std::string& report, const std::string& start) {
 }
 
 // A cut report gives what stands before the cut, exactly as the whole report gives it, and says
-// that it is not whole. Each row: the line after which the report is cut (its first line that
-// begins so), and what must come out: the exit status, the listed folders, the folder blocks,
-// the embedded files and the whole ones among them.
+// that it is not whole, and compares as differing from the whole report. Each row: the line after
+// which the report is cut (its first line that begins so), and what must come out: the exit status,
+// the listed folders, the folder blocks, the embedded files and the whole ones among them.
 TEST_P(ReportReading, ACutReportGivesWhatStandsBeforeTheCut) {
     struct Cut {
         const char* after;
@@ -92,6 +92,7 @@ TEST_P(ReportReading, ACutReportGivesWhatStandsBeforeTheCut) {
     };
     const Export whole = read(report, "whole");
     ASSERT_FALSE(whole.json.is_discarded());
+    const std::string wholeReport = temp.write("whole.htm", report);
     for (const Cut& cut : cuts) {
         const std::size_t end = afterLine(report, cut.after);
         ASSERT_NE(end, std::string::npos) << cut.after;
@@ -127,6 +128,11 @@ TEST_P(ReportReading, ACutReportGivesWhatStandsBeforeTheCut) {
             }
             EXPECT_EQ(embedded, cut.embedded);
             EXPECT_EQ(wholeOnes, cut.whole);
+            // Compared with the whole report, the cut one differs, or is not read at all.
+            std::ostringstream out, err;
+            EXPECT_EQ(runReportReader({"compare", wholeReport, temp.file("report.htm")}, out, err),
+                      cut.status == 2 ? 2 : 1)
+                << err.str();
         }
     }
 }
