@@ -94,9 +94,8 @@ bool isSectionHeading(std::string_view line, int section) {
 }  // namespace
 
 bool isCutWarning(std::string_view line, int* cap) {
-    if (!startsWith(line, kCutWarning))
+    if (!takeStart(line, kCutWarning))
         return false;
-    line.remove_prefix(std::string_view(kCutWarning).size());
     int value = 0;
     for (std::size_t at = 0; at < line.size(); ++at) {
         // The cap is grouped by thousands, so its first character is a digit.
