@@ -97,7 +97,8 @@ public:
                 at = spacedPasswordAt(at);
             else if (c == 'R' && at > 0 && isSpace(line_[at - 1]))
                 at = registryValueAt(at);
-            else if (c == '-' && (at == 0 || isSpace(line_[at - 1]) || isQuote(line_[at - 1])))
+            else if (c == '-' && (at == 0 || isSpace(line_[at - 1]) || isQuote(line_[at - 1]) ||
+                                  line_[at - 1] == '>'))
                 at = optionAt(at);
         }
         return std::move(found_);
@@ -251,22 +252,28 @@ private:
         return name > begin && charAt(name) == '=';
     }
 
-    // The end of an unquoted value that runs to the line's end: before trailing spaces, or at a
-    // ';' or '&' that begins the next pair of a connection string or a form's fields.
+    // Whether an end tag begins at `at`: the element that holds a value closes there, as in
+    // <connectionString>...;Password=x</connectionString>.
+    bool endTagAt(std::size_t at) const { return line_[at] == '<' && charAt(at + 1) == '/'; }
+
+    // The end of an unquoted value that runs to the line's end: before trailing spaces, at an
+    // end tag, or at a ';' or '&' that begins the next pair of a connection string or a form's
+    // fields.
     std::size_t lineValueEnd(std::size_t from) const {
         std::size_t end = from;
-        while (end < line_.size() &&
+        while (end < line_.size() && !endTagAt(end) &&
                !((line_[end] == ';' || line_[end] == '&') && pairFollows(end)))
             ++end;
         return spacesBefore(end, from);
     }
 
     // The end of an unquoted value inside a line. In a connection string (`connection`) only
-    // ';' or a quote ends it, since its values may hold spaces.
+    // ';', a quote or an end tag ends it, since its values may hold spaces.
     std::size_t wordValueEnd(std::size_t from, bool connection) const {
         std::size_t end = from;
         while (end < line_.size() &&
-               !(connection ? line_[end] == ';' || isQuote(line_[end]) : endsWordValue(line_[end])))
+               !(connection ? line_[end] == ';' || isQuote(line_[end]) || endTagAt(end)
+                            : endsWordValue(line_[end])))
             ++end;
         return end;
     }
