@@ -3,8 +3,10 @@
 #include <initializer_list>
 #include <string>
 
+#include "report/ascii_text.h"
 #include "report/report_masking.h"
 #include "report/report_text.h"
+#include "toolkit/text_affixes.h"
 
 using namespace reporttext;
 
@@ -13,18 +15,6 @@ namespace {
 // A value holding a line break spans a few lines at most (a name with CR LF in it); a value
 // that does not end within these is taken to be damaged.
 constexpr int kMostContinuationLines = 16;
-
-bool startsWith(std::string_view text, std::string_view start) {
-    return text.substr(0, start.size()) == start;
-}
-
-bool endsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Takes "files" and a folder's number off the front of `text`.
 bool takeFolderKey(std::string_view& text) {

@@ -3,9 +3,11 @@
 #include <array>
 #include <iterator>
 
+#include "report/ascii_text.h"
 #include "report/report_text.h"
 #include "sysinfo/system_facts.h"
 #include "toolkit/format_value.h"
+#include "toolkit/text_affixes.h"
 
 using namespace reporttext;
 
@@ -15,14 +17,6 @@ constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "Ma
                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 constexpr std::array<const char*, 7> kDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
-bool startsWith(std::string_view text, std::string_view start) {
-    return text.substr(0, start.size()) == start;
-}
-
-bool endsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 // The text between `start` and `end`, which the line must begin and end with.
 bool between(std::string_view line, std::string_view start, std::string_view end,
              std::string_view& inner) {
@@ -30,10 +24,6 @@ bool between(std::string_view line, std::string_view start, std::string_view end
         return false;
     inner = line.substr(start.size(), line.size() - start.size() - end.size());
     return true;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // A plain decimal of `digits` digits exactly.

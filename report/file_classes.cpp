@@ -5,15 +5,12 @@
 
 #include "toolkit/format_value.h"
 #include "toolkit/list_file_helpers.h"
+#include "toolkit/text_affixes.h"
 
 namespace {
 
 constexpr std::array<const char*, 8> kConfigEndings = {"TXT", "INI", "LIS", "PRO",
                                                        "PTH", ".OK", "ADD", "NGE"};
-
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "toolkit/text_affixes.h"
+
 namespace {
 
 std::uint32_t byteAt(std::string_view bytes, size_t at) {
@@ -23,10 +25,6 @@ std::uint32_t littleEndian16(std::string_view bytes, size_t at) {
 
 std::uint32_t littleEndian32(std::string_view bytes, size_t at) {
     return littleEndian16(bytes, at + 2) << 16 | littleEndian16(bytes, at);
-}
-
-bool startsWith(std::string_view bytes, std::string_view prefix) {
-    return bytes.substr(0, prefix.size()) == prefix;
 }
 
 bool readPng(std::string_view bytes, PixelSize& size) {
