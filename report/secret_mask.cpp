@@ -26,14 +26,18 @@ constexpr KindName kKindNames[kSecretKindCount] = {
     {"private key block", "private key blocks"},
 };
 
-// Where a "-----BEGIN ... PRIVATE KEY...-----" marker ends on the line, npos without one.
-// Other blocks (certificates, public keys) are public and stay.
+// Where a "-----BEGIN ... PRIVATE KEY...-----" marker, or that of OpenVPN's shared "Static
+// key", ends on the line, npos without one. Other blocks (certificates, public keys) are public
+// and stay.
 std::size_t privateKeyBlockBegins(std::string_view line) {
     const std::size_t begin = line.find("-----BEGIN ");
     if (begin == npos)
         return npos;
     const std::size_t close = line.find("-----", begin + 11);
-    if (close == npos || line.substr(begin, close - begin).find("PRIVATE KEY") == npos)
+    if (close == npos)
+        return npos;
+    const std::string_view marker = line.substr(begin, close - begin);
+    if (marker.find("PRIVATE KEY") == npos && marker.find("Static key") == npos)
         return npos;
     return close + 5;
 }

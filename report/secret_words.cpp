@@ -109,7 +109,8 @@ bool isSecretWord(std::string_view name) {
 }
 
 bool isPlainSetting(std::string_view value) {
-    for (std::string_view setting : {"true", "false", "yes", "no", "on", "off", "null", "~"}) {
+    for (std::string_view setting : {"true", "false", "yes", "no", "on", "off", "null", "~", "|",
+                                     "|-", "|+", ">", ">-", ">+"}) {
         if (equalsNoCase(value, setting))
             return true;
     }

@@ -17,7 +17,8 @@ std::optional<SecretKind> keyKind(std::string_view name);
 bool isSecretWord(std::string_view name);
 
 // Values that say whether there is a secret rather than being one ("RequirePassword=true",
-// MySQL's "Access denied ... (using password: YES)"), and YAML's words for no value.
+// MySQL's "Access denied ... (using password: YES)"), YAML's word for no value and its marks of
+// a value on the lines below ("password: |").
 bool isPlainSetting(std::string_view value);
 
 // A registry export's number, unquoted: "RequirePassword"=dword:00000001, a qword as hex(b):..
