@@ -313,6 +313,10 @@ private:
             return std::nullopt;
         const std::size_t end =
             runsToLineEnd ? lineValueEnd(begin) : wordValueEnd(begin, connection);
+        // A call whose arguments are quoted or none ('PASSWORD': getenv('X', 'y')) is an
+        // expression too; its quoted arguments are looked at on their own.
+        if (!runsToLineEnd && end > begin && line_[end - 1] == '(')
+            return std::nullopt;
         return Value{begin, end, end};
     }
 
@@ -493,6 +497,9 @@ private:
             nameEnd = keyEnd(name);
         }
         const std::size_t begin = skipSpaces(nameEnd);
+        // "key = value" with spaces around its separator is a pair, searched as one.
+        if (charAt(begin) == '=' || charAt(begin) == ':')
+            return;
         const Key key{name, nameEnd, false};
         const std::optional<SecretKind> kind =
             begin > nameEnd && nameEnd > name ? keyKind(nameOf(key)) : std::nullopt;

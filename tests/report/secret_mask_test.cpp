@@ -67,6 +67,7 @@ const MaskCase kMaskCases[] = {
     {"  fastcgi_param API_TOKEN t;", "  fastcgi_param API_TOKEN ********;", kOther},
     {"Password expired", "Password expired", kNothing},
     {"rootpw two words", "rootpw two words", kNothing},
+    {"mysqli.default_pw =", "mysqli.default_pw =", kNothing},
     {"SetEnv PATH /bin", "SetEnv PATH /bin", kNothing},
     // Inside a line, an unquoted value ends at a space or a separating mark.
     {"login ok user=bob password=hunter2 host=h1", "login ok user=bob password=******** host=h1",
@@ -201,6 +202,8 @@ const MaskCase kMaskCases[] = {
     {"$password = ConvertTo-SecureString \"a b\" -AsPlainText; $pass = getenv('X')",
      "$password = ConvertTo-SecureString \"********\" -AsPlainText; $pass = getenv('X')",
      kPassword},
+    {"  'PASSWORD': os.environ.get('DB_PASSWORD', 'x'), 'TOKEN': load()",
+     "  'PASSWORD': os.environ.get('DB_PASSWORD', '********'), 'TOKEN': load()", kPassword},
     {"$c = (ConvertTo-SecureString -String 'x' -AsPlainText -Force)",
      "$c = (ConvertTo-SecureString -String '********' -AsPlainText -Force)", kPassword},
     // URL credentials and Authorization headers keep everything but the secret.
