@@ -35,9 +35,10 @@ constexpr SecretWord kSecretWords[] = {
     {"storepass", SecretKind::Password, false},
     {"requirepass", SecretKind::Password, false},  // Redis
     {"passphrase", SecretKind::Password, false},
-    {"passwort", SecretKind::Password, false},  // German
-    {"psk", SecretKind::Password, true},        // a Wi-Fi passphrase: wpa_supplicant's psk="x"
-    {"authtok", SecretKind::Password, false},   // SSSD's ldap_default_authtok
+    {"passwort", SecretKind::Password, false},     // German
+    {"psk", SecretKind::Password, true},           // a Wi-Fi passphrase: wpa_supplicant's psk="x"
+    {"authtok", SecretKind::Password, false},      // SSSD's ldap_default_authtok
+    {"keymaterial", SecretKind::Password, false},  // a Wi-Fi profile's <keyMaterial>
     {"secret", SecretKind::OtherSecret, false},
     {"token", SecretKind::OtherSecret, false},
     {"apikey", SecretKind::OtherSecret, false},

@@ -68,6 +68,7 @@ const MaskCase kMaskCases[] = {
     {"Password expired", "Password expired", kNothing},
     {"rootpw two words", "rootpw two words", kNothing},
     {"mysqli.default_pw =", "mysqli.default_pw =", kNothing},
+    {"  <keyMaterial>a b</keyMaterial>", "  <keyMaterial>********</keyMaterial>", kPassword},
     {"SetEnv PATH /bin", "SetEnv PATH /bin", kNothing},
     // Inside a line, an unquoted value ends at a space or a separating mark.
     {"login ok user=bob password=hunter2 host=h1", "login ok user=bob password=******** host=h1",
