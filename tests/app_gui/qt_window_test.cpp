@@ -258,6 +258,18 @@ TEST_F(QtWindowTest, EscAndTheCloseBoxAnswerOnlyABoxWithOkAlone) {
     EXPECT_EQ(dismissed, (std::vector<bool>{true, true, false, false, false, false}));
 }
 
+// A message names folders and files as they are, and a name may look like markup.
+TEST_F(QtWindowTest, AMessageShowsItsTextAsWritten) {
+    start();
+    Qt::TextFormat format = Qt::AutoText;
+    beforeEachAnswer([&format](QMessageBox& box) {
+        if (const auto* label = box.findChild<QLabel*>("qt_msgbox_label"))
+            format = label->textFormat();
+    });
+    MsgBox("/home/<b>bob</b> & <i>co</i>", MsgButtons::OK);
+    EXPECT_EQ(format, Qt::PlainText);
+}
+
 // Each way out ends the process, so each is taken in a death test's forked child. That child
 // lacks the threads that painting and the exit handlers wait for: it paints nothing, and the
 // exit handler registered last runs first and ends it at once.
