@@ -315,7 +315,7 @@ private:
             runsToLineEnd ? lineValueEnd(begin) : wordValueEnd(begin, connection);
         // A call whose arguments are quoted or none ('PASSWORD': getenv('X', 'y')) is an
         // expression too; its quoted arguments are looked at on their own.
-        if (!runsToLineEnd && end > begin && line_[end - 1] == '(')
+        if (!runsToLineEnd && !connection && end > begin && line_[end - 1] == '(')
             return std::nullopt;
         return Value{begin, end, end};
     }

@@ -187,7 +187,7 @@ const MaskCase kMaskCases[] = {
     {"BlobEndpoint=https://a/;SharedAccessSignature=sv=1&sig=x%3D",
      "BlobEndpoint=https://a/;SharedAccessSignature=********", kConnection},
     {"Driver={SQL Server};PWD={a;b}", "Driver={SQL Server};PWD={********}", kConnection},
-    {"<cs>Data Source=db;Password=p w</cs>", "<cs>Data Source=db;Password=********</cs>",
+    {"<cs>Data Source=db;Password=p w(</cs>", "<cs>Data Source=db;Password=********</cs>",
      kConnection},
     {"Password=p w</value>", "Password=********</value>", kPassword},
     // Command lines.
