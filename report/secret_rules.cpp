@@ -339,7 +339,11 @@ private:
         if (begin >= end)
             return;
         const std::string_view value = line_.substr(begin, end - begin);
-        if (value == kMaskedValue || isPlainSetting(value) || (!quoted && isRegistryNumber(value)))
+        // Inside a line a value ends before a ')' or '}', which may close a variable's name.
+        const bool closed = charAt(end) == ')' || charAt(end) == '}';
+        if (value == kMaskedValue || isPlainSetting(value) ||
+            isVariableReference(line_.substr(begin, end - begin + (closed ? 1 : 0))) ||
+            (!quoted && isRegistryNumber(value)))
             return;
         found_.push_back(SecretSpan{begin, end, kind});
     }

@@ -1,6 +1,8 @@
 #include "report/secret_words.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "report/ascii_text.h"
 
@@ -113,6 +115,22 @@ bool isPlainSetting(std::string_view value) {
     for (std::string_view setting : {"true", "false", "yes", "no", "on", "off", "null", "~", "|",
                                      "|-", "|+", ">", ">-", ">+"}) {
         if (equalsNoCase(value, setting))
+            return true;
+    }
+    return false;
+}
+
+bool isVariableReference(std::string_view value) {
+    constexpr std::pair<std::string_view, std::string_view> kForms[] = {
+        {"${", "}"}, {"%", "%"}, {"$(", ")"}};
+    for (const auto& [open, close] : kForms) {
+        if (value.size() <= open.size() + close.size() || value.substr(0, open.size()) != open ||
+            value.substr(value.size() - close.size()) != close)
+            continue;
+        const std::string_view name =
+            value.substr(open.size(), value.size() - open.size() - close.size());
+        if (std::all_of(name.begin(), name.end(),
+                        [](char c) { return isAlnum(c) || c == '_' || c == '.'; }))
             return true;
     }
     return false;

@@ -21,6 +21,11 @@ bool isSecretWord(std::string_view name);
 // a value on the lines below ("password: |").
 bool isPlainSetting(std::string_view value);
 
+// A value that only names where the secret comes from: a variable of the environment or of a
+// build, whole ("${DB_PASSWORD}", "%DB_PASSWORD%", "$(DbPassword)"). A default after the name
+// ("${DB_PASSWORD:x}") may be the secret itself, and makes the value none of these.
+bool isVariableReference(std::string_view value);
+
 // A registry export's number, unquoted: "RequirePassword"=dword:00000001, a qword as hex(b):..
 bool isRegistryNumber(std::string_view value);
 

@@ -240,6 +240,8 @@ const MaskCase kMaskCases[] = {
     {"pw_min_length=8 PwHistory=5", "pw_min_length=8 PwHistory=5", kNothing},
     {"password=", "password=", kNothing},
     {"password = \"\"", "password = \"\"", kNothing},
+    {"<password>${DB_PASSWORD}</password> pwd=%DB_PWD% token=$(ApiToken) secret=${A:x}",
+     "<password>${DB_PASSWORD}</password> pwd=%DB_PWD% token=$(ApiToken) secret=********}", kOther},
     {"password: ~", "password: ~", kNothing},
     {"<password></password><token/><password type=\"x\"/><x value=\"y\"/>",
      "<password></password><token/><password type=\"x\"/><x value=\"y\"/>", kNothing},
