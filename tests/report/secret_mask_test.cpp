@@ -56,6 +56,8 @@ const MaskCase kMaskCases[] = {
     {"ssl_passphrase=hunter2", "ssl_passphrase=********", kPassword},
     {"x: dbpasswd=a UserPasswd: b", "x: dbpasswd=******** UserPasswd: ********",
      "Masked: 2 passwords"},
+    {"x: authtoken=a clientsecret=b", "x: authtoken=******** clientsecret=********",
+     "Masked: 2 other secrets"},
     {"a: ldap_bind_pw=s1 rootpw=s2 bindPw: s3",
      "a: ldap_bind_pw=******** rootpw=******** bindPw: ********", "Masked: 3 passwords"},
     {"a: appencryptionkey=a1 jwtsigningkey=b2 dbmasterkey=c3",
