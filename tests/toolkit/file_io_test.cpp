@@ -48,6 +48,11 @@ TEST_F(FileIoTest, WritesCrLfLinesAndClosesWhatItOpened) {
     file.closeFile();
     EXPECT_EQ(folder.read("out.txt"), "new\r\n");
     EXPECT_TRUE(headless().shown.empty());
+
+    file.openFile("Sideways");  // no mode: the user is told, and nothing is opened
+    ASSERT_EQ(headless().shown.size(), 1u);
+    EXPECT_EQ(headless().shown[0].text, "Invalid method of opening file");
+    EXPECT_EQ(gFileNumbers().get(1), nullptr);
 }
 
 TEST_F(FileIoTest, ReadsEveryLineThenOneEmptyText) {
