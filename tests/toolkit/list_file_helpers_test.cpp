@@ -126,6 +126,8 @@ TEST_F(ListFileHelpersFileTest, FileFactsAndListingByPatternAndDay) {
     EXPECT_EQ(listed(folder.path(), from, to),
               (Lines{folder.file(".hidden"), readOnly, folder.file("plain.txt")}));
     EXPECT_EQ(listed(folder.path() + os::kPathSeparator, from, to, "*.log"), Lines{readOnly});
+    // Days compare as year, month and day: a range may begin in another century.
+    EXPECT_EQ(listed(folder.path(), DateTime{1999, 12, 31, 0, 0, 0}, to, "*.log"), Lines{readOnly});
     EXPECT_EQ(listed(folder.path(), from, to, "*.LOG"),
               os::kFileNamesIgnoreCase ? Lines{readOnly} : Lines{});
     EXPECT_EQ(listed(folder.file("no such folder"), from, to), Lines{});
