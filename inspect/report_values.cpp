@@ -6,6 +6,7 @@
 #include "report/ascii_text.h"
 #include "report/report_text.h"
 #include "sysinfo/system_facts.h"
+#include "toolkit/date_time.h"
 #include "toolkit/format_value.h"
 #include "toolkit/text_affixes.h"
 
@@ -66,10 +67,7 @@ bool isValid(const DateTime& when) {
     if (when.month < 1 || when.month > 12 || when.day < 1 || when.hour > 23 || when.minute > 59 ||
         when.second > 59)
         return false;
-    // The day must exist in its month; February has a 29th in the Gregorian leap years.
-    static constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = when.year % 4 == 0 && (when.year % 100 != 0 || when.year % 400 == 0);
-    return when.day <= kMonthDays[when.month - 1] + (when.month == 2 && leap ? 1 : 0);
+    return when.day <= daysInMonth(when.year, when.month);
 }
 
 std::optional<DateTime> checked(const DateTime& when) {

@@ -51,6 +51,12 @@ int DateTime::dayOfWeek() const {
     return static_cast<int>(((days + 4) % 7 + 7) % 7);
 }
 
+int daysInMonth(int year, int month) {
+    const int nextYear = month == 12 ? year + 1 : year;
+    const int nextMonth = month == 12 ? 1 : month + 1;
+    return static_cast<int>(daysFromCivil(nextYear, nextMonth, 1) - daysFromCivil(year, month, 1));
+}
+
 std::int64_t DateTime::toCalendarSeconds() const {
     return daysFromCivil(year, month, day) * kSecondsPerDay + hour * 3600 + minute * 60 + second;
 }

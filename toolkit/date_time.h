@@ -27,6 +27,9 @@ struct DateTime {
     bool operator!=(const DateTime& other) const { return !(*this == other); }
 };
 
+// The days of `month` (1..12) in `year`, on the proleptic Gregorian calendar.
+int daysInMonth(int year, int month);
+
 // The machine's current local date and time, or the test clock when one is set.
 DateTime nowLocal();
 
