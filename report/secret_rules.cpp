@@ -384,10 +384,11 @@ private:
             return listAt(list, *kind).value_or(at + separator) - 1;
         const std::optional<Value> value = valueAt(at + separator, key, runsToLineEnd, connection);
         // "/p:Name=x" sets a property, whose own name tells whether x is a secret.
-        if (!value ||
-            (passwordSwitch && line_.substr(value->begin, value->end - value->begin).find('=') !=
-                                   std::string_view::npos) ||
-            (scriptVariable && !isQuote(line_[value->begin - 1])))
+        const std::string_view valueText =
+            value ? line_.substr(value->begin, value->end - value->begin) : std::string_view();
+        if (!value || (passwordSwitch && valueText.find('=') != std::string_view::npos) ||
+            (scriptVariable && !isQuote(line_[value->begin - 1])) ||
+            (!connection && isWorkingFolder(nameOf(key), valueText)))
             return at + separator - 1;
         if (connection || (charAt(value->end) == ';' && pairFollows(value->end)))
             kind = SecretKind::ConnectionString;

@@ -112,12 +112,16 @@ bool isSecretWord(std::string_view name) {
 }
 
 bool isPlainSetting(std::string_view value) {
-    for (std::string_view setting : {"true", "false", "yes", "no", "on", "off", "null", "~", "|",
-                                     "|-", "|+", ">", ">-", ">+"}) {
+    for (std::string_view setting : {"true", "false", "yes", "no", "on", "off", "0", "1", "null",
+                                     "~", "|", "|-", "|+", ">", ">-", ">+"}) {
         if (equalsNoCase(value, setting))
             return true;
     }
     return false;
+}
+
+bool isWorkingFolder(std::string_view name, std::string_view value) {
+    return (name == "PWD" || name == "OLDPWD") && !value.empty() && value.front() == '/';
 }
 
 bool isVariableReference(std::string_view value) {

@@ -234,6 +234,11 @@ const MaskCase kMaskCases[] = {
      " <Password><Values>8</Values>",
      kNothing},
     {"RequirePassword=true", "RequirePassword=true", kNothing},
+    {"options: SavePassword=1 RememberPassword=0", "options: SavePassword=1 RememberPassword=0",
+     kNothing},
+    // An environment dump's working folders, beside ODBC's PWD.
+    {"PWD=/opt/app OLDPWD=/tmp", "PWD=/opt/app OLDPWD=/tmp", kNothing},
+    {"DSN=app;UID=sa;PWD=/x9;", "DSN=app;UID=sa;PWD=********;", kConnection},
     {"\"RequirePassword\"=dword:00000001", "\"RequirePassword\"=dword:00000001", kNothing},
     {"Access denied for user 'bob'@'db' (using password: YES) auth: off",
      "Access denied for user 'bob'@'db' (using password: YES) auth: off", kNothing},
