@@ -378,8 +378,11 @@ private:
         const bool connection = markBefore(key.begin) == ';' && firstEquals_ < key.begin;
         // A quoted key's value runs to the line's end only after '=', as a registry export
         // writes it ("DbPassword"=hex:01,02); after ':' it is a JSON member's.
+        // After "=>" a value is an array's or a hash's (PHP, Perl, Ruby), however the line opens:
+        // 'password' => env('DB_PASSWORD', 'x').
+        const bool arrow = separator == 2 && line_[at] == '=';
         const bool runsToLineEnd =
-            !passwordSwitch && opensLine(key.begin) && (!key.quoted || line_[at] == '=');
+            !passwordSwitch && !arrow && opensLine(key.begin) && (!key.quoted || line_[at] == '=');
         if (const std::size_t list = skipSpaces(at + separator); charAt(list) == '[')
             return listAt(list, *kind).value_or(at + separator) - 1;
         const std::optional<Value> value = valueAt(at + separator, key, runsToLineEnd, connection);
@@ -436,12 +439,13 @@ private:
     }
 
     // storePassword 'x' (Gradle), WITH PASSWORD 'x' (SQL), "login failed for password 'x'":
-    // a quoted value apart by spaces only from a word that names a password. Only a password:
-    // "Unexpected token '<'" is a parser's message, not a secret.
+    // a quoted value apart by spaces only from a word that names a password, or a header's
+    // credentials after its scheme (nginx's Authorization "Basic x"). Only these: "Unexpected
+    // token '<'" is a parser's message, not a secret.
     std::size_t spacedPasswordAt(std::size_t at) {
         Key key = keyBefore(at);
         const std::optional<SecretKind> kind =
-            key.quoted || key.end == key.begin ? std::nullopt : spacedValueKind(key);
+            key.quoted || key.end == key.begin ? std::nullopt : spacedValueKind(key, at);
         const std::size_t close = kind ? closingQuote(at, false) : npos;
         if (close == npos)
             return at;
@@ -450,10 +454,13 @@ private:
     }
 
     // The kind of secret that a quoted value is after `key`, a word apart from it by spaces.
-    std::optional<SecretKind> spacedValueKind(Key& key) const {
-        if (kindOf(key) == SecretKind::Password || isIdentifiedBy(key) ||
-            convertsToSecureString(key))
+    // `quote` opens the value.
+    std::optional<SecretKind> spacedValueKind(Key& key, std::size_t quote) const {
+        const std::optional<SecretKind> named = kindOf(key);
+        if (named == SecretKind::Password || isIdentifiedBy(key) || convertsToSecureString(key))
             return SecretKind::Password;
+        if (named == SecretKind::AuthorizationHeader && schemeOpens(quote + 1))
+            return named;
         // Tomcat's "Setting property 'keystorePass' to 'x'": a secret's quoted name set to it.
         if (equalsNoCase(nameOf(key), "to")) {
             Key named = keyBefore(key.begin);
@@ -463,6 +470,14 @@ private:
         if (equalsNoCase(nameOf(key), "is") && equalsNoCase(nameOf(keyBefore(key.begin)), "value"))
             return installerProperty_;
         return std::nullopt;
+    }
+
+    // Whether an Authorization header's scheme and a space begin at `at`.
+    bool schemeOpens(std::size_t at) const {
+        std::size_t end = at;
+        while (end < line_.size() && isAlnum(line_[end]))
+            ++end;
+        return charAt(end) == ' ' && isAuthorizationScheme(line_.substr(at, end - at));
     }
 
     // SQL's CREATE USER bob IDENTIFIED BY 'x': `key` is the "BY".

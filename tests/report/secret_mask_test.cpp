@@ -209,6 +209,8 @@ const MaskCase kMaskCases[] = {
      kPassword},
     {"  'PASSWORD': os.environ.get('DB_PASSWORD', 'x'), 'TOKEN': load()",
      "  'PASSWORD': os.environ.get('DB_PASSWORD', '********'), 'TOKEN': load()", kPassword},
+    {"'password' => env('DB_PASSWORD', 'x'),", "'password' => env('DB_PASSWORD', '********'),",
+     kPassword},
     {"$c = (ConvertTo-SecureString -String 'x' -AsPlainText -Force)",
      "$c = (ConvertTo-SecureString -String '********' -AsPlainText -Force)", kPassword},
     // URL credentials and Authorization headers keep everything but the secret.
@@ -221,6 +223,9 @@ const MaskCase kMaskCases[] = {
     {"  {\"Authorization\": \"Digest user=bob, response=6629f\"}",
      "  {\"Authorization\": \"Digest ********\"}", "Masked: 1 authorization header"},
     {"proxy: Authorization=abc", "proxy: Authorization=********", "Masked: 1 authorization header"},
+    {"proxy_set_header Authorization \"Basic dXNlcg==\"; Authorization \"none\"",
+     "proxy_set_header Authorization \"Basic ********\"; Authorization \"none\"",
+     "Masked: 1 authorization header"},
     {"a: password=x token=y https://u:p@h",
      "a: password=******** token=******** https://u:********@h",
      "Masked: 1 password, 1 other secret, 1 URL credential"},
