@@ -325,9 +325,7 @@ private:
     // credentials after it are the secret, and inside a line they are the next word.
     void add(std::size_t begin, std::size_t end, SecretKind kind, bool runsToLineEnd, bool quoted) {
         if (kind == SecretKind::AuthorizationHeader) {
-            std::size_t scheme = begin;
-            while (scheme < line_.size() && isAlnum(line_[scheme]))
-                ++scheme;
+            const std::size_t scheme = schemeEnd(begin);
             const std::size_t credentials = skipSpaces(scheme);
             if (isAuthorizationScheme(line_.substr(begin, scheme - begin)) &&
                 credentials > scheme) {
@@ -472,11 +470,17 @@ private:
         return std::nullopt;
     }
 
+    // Where the word that may be an Authorization header's scheme, from `at` on, ends
+    // ("Bearer", "AWS4-HMAC-SHA256").
+    std::size_t schemeEnd(std::size_t at) const {
+        while (at < line_.size() && (isAlnum(line_[at]) || line_[at] == '-'))
+            ++at;
+        return at;
+    }
+
     // Whether an Authorization header's scheme and a space begin at `at`.
     bool schemeOpens(std::size_t at) const {
-        std::size_t end = at;
-        while (end < line_.size() && isAlnum(line_[end]))
-            ++end;
+        const std::size_t end = schemeEnd(at);
         return charAt(end) == ' ' && isAuthorizationScheme(line_.substr(at, end - at));
     }
 

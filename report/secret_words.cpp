@@ -149,7 +149,11 @@ bool isRegistryNumber(std::string_view value) {
 }
 
 bool isAuthorizationScheme(std::string_view word) {
-    for (std::string_view scheme : {"basic", "bearer", "digest", "negotiate", "ntlm"}) {
+    // The HTTP schemes, and those of services' own APIs: GitHub's and Django REST's "token",
+    // Discord's "Bot", Azure Storage's "SharedKey", AWS's signature, GoDaddy's "sso-key".
+    for (std::string_view scheme :
+         {"basic", "bearer", "digest", "negotiate", "ntlm", "kerberos", "token", "bot", "apikey",
+          "oauth", "hmac", "sharedkey", "sso-key", "splunk", "aws4-hmac-sha256", "aws"}) {
         if (equalsNoCase(word, scheme))
             return true;
     }
