@@ -11,8 +11,9 @@ namespace {
 
 // Whether one of the triggers begins at one of the Width characters from `at` on (it reads
 // Width + 2): three letters of each secret word ("pas", "sec", "tok", "key", "cre", "aut", "psk")
-// and of a signature ("sig"), the "pw" of "pw" and "pwd", the password switch "/p:", the "@" of URL
-// credentials and the "--" of a key block's marker, in any case. Setting bit 0x20 puts a letter
+// and of a signature ("sig"), the "pw" of "pw" and "pwd", the password switch "/p:", a client's
+// password option " -p", the "@" of URL credentials and the "--" of a key block's marker, in any
+// case. Setting bit 0x20 puts a letter
 // in lower case (and "@" on "`", which only costs a closer look).
 template <std::size_t Width>
 [[gnu::always_inline]] inline bool blockHoldsTrigger(const char* at) {
@@ -24,7 +25,8 @@ template <std::size_t Width>
         ((a == 's') & (((b == 'e') & (c == 'c')) | ((b == 'i') & (c == 'g')))) |
         ((a == 't') & (b == 'o') & (c == 'k')) | ((a == 'k') & (b == 'e') & (c == 'y')) |
         ((a == 'c') & (b == 'r') & (c == 'e')) | ((a == 'a') & (b == 'u') & (c == 't')) |
-        ((a == '/') & (b == 'p') & (c == ':')) | (a == '`') | ((a == '-') & (b == '-'));
+        ((a == '/') & (b == 'p') & (c == ':')) | ((a == ' ') & (b == '-') & (c == 'p')) |
+        (a == '`') | ((a == '-') & (b == '-'));
     std::uint64_t parts[Width / 8];
     std::memcpy(parts, &found, sizeof parts);
     std::uint64_t any = 0;

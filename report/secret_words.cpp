@@ -148,6 +148,37 @@ bool isRegistryNumber(std::string_view value) {
     return false;
 }
 
+std::optional<PasswordOption> clientPasswordOption(std::string_view program) {
+    constexpr std::string_view kExe = ".exe";
+    if (program.size() > kExe.size() &&
+        equalsNoCase(program.substr(program.size() - kExe.size()), kExe))
+        program.remove_suffix(kExe.size());
+    static constexpr std::pair<std::string_view, PasswordOption> kClients[] = {
+        {"mysql", PasswordOption::FusedSmallP},
+        {"mysqldump", PasswordOption::FusedSmallP},
+        {"mysqladmin", PasswordOption::FusedSmallP},
+        {"mysqlimport", PasswordOption::FusedSmallP},
+        {"mysqlcheck", PasswordOption::FusedSmallP},
+        {"mysqlshow", PasswordOption::FusedSmallP},
+        {"mysqlpump", PasswordOption::FusedSmallP},
+        {"mariadb", PasswordOption::FusedSmallP},
+        {"mariadb-dump", PasswordOption::FusedSmallP},
+        {"mariadb-admin", PasswordOption::FusedSmallP},
+        {"sqlcmd", PasswordOption::CapitalP},
+        {"osql", PasswordOption::CapitalP},
+        {"isql", PasswordOption::CapitalP},
+        {"bcp", PasswordOption::CapitalP},
+        {"psexec", PasswordOption::SpacedSmallP},
+        {"psexec64", PasswordOption::SpacedSmallP},
+        {"paexec", PasswordOption::SpacedSmallP},
+    };
+    for (const auto& [name, option] : kClients) {
+        if (equalsNoCase(program, name))
+            return option;
+    }
+    return std::nullopt;
+}
+
 bool isAuthorizationScheme(std::string_view word) {
     // The HTTP schemes, and those of services' own APIs: GitHub's and Django REST's "token",
     // Discord's "Bot", Azure Storage's "SharedKey", AWS's signature, GoDaddy's "sso-key".

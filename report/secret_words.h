@@ -30,6 +30,16 @@ bool isWorkingFolder(std::string_view name, std::string_view value);
 // ("${DB_PASSWORD:x}") may be the secret itself, and makes the value none of these.
 bool isVariableReference(std::string_view value);
 
+// How a command-line client takes its password by a one-letter option, where "-p" means other
+// things to other programs (a port, "mkdir -p"): MySQL's and MariaDB's "-px", fused ("-p" alone
+// asks for it, and the next word is the database); SQL Server's sqlcmd, osql, isql and bcp "-P x"
+// or "-Px"; PsExec's "-p x".
+enum class PasswordOption { FusedSmallP, CapitalP, SpacedSmallP };
+
+// The password option of the program named `program`, as a command line names it (no folder,
+// in any case, with or without ".exe"), if it is one of those clients.
+std::optional<PasswordOption> clientPasswordOption(std::string_view program);
+
 // A registry export's number, unquoted: "RequirePassword"=dword:00000001, a qword as hex(b):..
 bool isRegistryNumber(std::string_view value);
 

@@ -209,6 +209,15 @@ const MaskCase kMaskCases[] = {
      kPassword},
     {"  'PASSWORD': os.environ.get('DB_PASSWORD', 'x'), 'TOKEN': load()",
      "  'PASSWORD': os.environ.get('DB_PASSWORD', '********'), 'TOKEN': load()", kPassword},
+    // The one-letter password options of database clients and PsExec, and others' "-p".
+    {"mysql -u root -p app; \"C:\\mysql\\bin\\mysqldump.exe\" -P 3306 -pS3c! app | grep -p x",
+     "mysql -u root -p app; \"C:\\mysql\\bin\\mysqldump.exe\" -P 3306 -p******** app | grep -p x",
+     kPassword},
+    {"sqlcmd -U sa -P x -p; bcp t out f -Px; psexec \\\\h -p x cmd; docker run -p 80:80 n",
+     "sqlcmd -U sa -P ******** -p; bcp t out f -P********; psexec \\\\h -p ******** cmd; docker "
+     "run "
+     "-p 80:80 n",
+     "Masked: 3 passwords"},
     {"'password' => env('DB_PASSWORD', 'x'),", "'password' => env('DB_PASSWORD', '********'),",
      kPassword},
     {"$c = (ConvertTo-SecureString -String 'x' -AsPlainText -Force)",
@@ -366,10 +375,11 @@ TEST(SecretMaskTest, TheFilterFindsEachTriggerAtEveryPlaceOfEveryLengthOfLine) {
         filters.push_back(secretfilter::holdsTrigger32);
     // Each piece on a line of 'x' at every place; true where the piece is a trigger.
     const std::pair<std::string, bool> pieces[] = {
-        {"PAS", true},  {"pwd", true},  {"Sec", true},  {"tok", true},  {"KEY", true},
-        {"cre", true},  {"aut", true},  {"/p:", true},  {"@", true},    {"--", true},
-        {"PW", true},   {"SiG", true},  {"pSK", true},  {"ps", false},  {"pa", false},
-        {"p-w", false}, {"-x-", false}, {"/p;", false}, {"ke y", false}};
+        {"PAS", true},  {"pwd", true},  {"Sec", true},  {"tok", true},   {"KEY", true},
+        {"cre", true},  {"aut", true},  {"/p:", true},  {"@", true},     {"--", true},
+        {"PW", true},   {"SiG", true},  {"pSK", true},  {"ps", false},   {"pa", false},
+        {"p-w", false}, {"-x-", false}, {"/p;", false}, {"ke y", false}, {" -P", true},
+        {"-p", false}};
     for (const Filter filter : filters) {
         for (std::size_t length = 0; length <= 80; ++length) {
             const std::string plain(length, 'x');
