@@ -199,6 +199,7 @@ const MaskCase kMaskCases[] = {
     {"deploy /pwd:hunter2 /user:bob", "deploy /pwd:******** /user:bob", kPassword},
     {"msbuild /p:DbPassword=x /t:Build", "msbuild /p:DbPassword=******** /t:Build", kPassword},
     {"setup.exe /u:admin /P:Sup3r! /S", "setup.exe /u:admin /P:******** /S", kPassword},
+    {"start setup.exe \"/p:Sup3r!\" a/p:x", "start setup.exe \"/p:********\" a/p:x", kPassword},
     {"msbuild /p:Configuration=Release", "msbuild /p:Configuration=Release", kNothing},
     {"New-LocalUser -Password (Read-Host -AsSecureString) -Name bob",
      "New-LocalUser -Password (Read-Host -AsSecureString) -Name bob", kNothing},
