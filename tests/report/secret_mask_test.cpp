@@ -252,8 +252,8 @@ const MaskCase kMaskCases[] = {
      " <Password><Values>8</Values>",
      kNothing},
     {"RequirePassword=true", "RequirePassword=true", kNothing},
-    {"options: SavePassword=1 RememberPassword=0", "options: SavePassword=1 RememberPassword=0",
-     kNothing},
+    {"options: SavePassword=1 RememberPassword=0 password: none token: N/A",
+     "options: SavePassword=1 RememberPassword=0 password: none token: N/A", kNothing},
     // An environment dump's working folders, beside ODBC's PWD.
     {"PWD=/opt/app OLDPWD=/tmp", "PWD=/opt/app OLDPWD=/tmp", kNothing},
     {"DSN=app;UID=sa;PWD=/x9;", "DSN=app;UID=sa;PWD=********;", kConnection},
