@@ -232,7 +232,10 @@ const MaskCase kMaskCases[] = {
      "headers Authorization: Basic ******** from 10.0.0.1", "Masked: 1 authorization header"},
     {"  {\"Authorization\": \"Digest user=bob, response=6629f\"}",
      "  {\"Authorization\": \"Digest ********\"}", "Masked: 1 authorization header"},
-    {"proxy: Authorization=abc", "proxy: Authorization=********", "Masked: 1 authorization header"},
+    {"proxy: Authorization=abc via Authorization: x1 y",
+     "proxy: Authorization=******** via "
+     "Authorization: ******** y",
+     "Masked: 2 authorization headers"},
     {"curl -H 'Authorization: token ghp_x1' -H \"Authorization: AWS4-HMAC-SHA256 Credential=A\"",
      "curl -H 'Authorization: token ********' -H \"Authorization: AWS4-HMAC-SHA256 ********\"",
      "Masked: 2 authorization headers"},
@@ -406,6 +409,7 @@ struct NameCase {
 const NameCase kNameCases[] = {
     {"/home/al/value/al.log al-x", "al", "", false, "/home/[user]/value/[user].log [user]-x"},
     {"rootfs root alé al_x", "root", "al", false, "rootfs [user] alé al_x"},
+    {"xal al", "al", "", false, "xal [user]"},
     {"C:\\Users\\AL\\x", "al", "", true, "C:\\Users\\[user]\\x"},
     {"C:\\Users\\AL\\x", "al", "", false, "C:\\Users\\AL\\x"},
     {"2024-01-01, 12:00:00, VM, root, x", "root", "vm", false,
