@@ -318,6 +318,29 @@ TEST(SecretMaskTest, DoubleByteCharactersAreNeverTakenForMarksOrLetters) {
     }
 }
 
+// A damaged or hostile file may hold a line of a mebibyte made of one piece again and again;
+// each is masked in one pass over the line (a look back from each piece would take minutes).
+TEST(SecretMaskTest, ALineOfAMebibyteOfOnePieceIsMaskedInOnePass) {
+    const struct {
+        const char* start;
+        const char* piece;
+        const char* maskedPiece;
+    } kLines[] = {
+        {"mysql", " -p", " -p"},  {"mysql", " -px", " -p********"}, {"sqlcmd", " -P -P", " -P -P"},
+        {"", " a=b:c", " a=b:c"}, {"", " <p>x</p>", " <p>x</p>"},
+    };
+    for (const auto& row : kLines) {
+        std::string line = row.start;
+        std::string masked = row.start;
+        while (line.size() < 1024 * 1024) {
+            line += row.piece;
+            masked += row.maskedPiece;
+        }
+        SecretMasker().maskLine(line);
+        EXPECT_TRUE(line == masked) << row.start << row.piece;
+    }
+}
+
 TEST(SecretMaskTest, PrivateKeyBlockIsMaskedWholeAcrossLinesAndEndsWithItsText) {
     SecretMasker masker;
     const std::string lines[] = {"private_key: |",
