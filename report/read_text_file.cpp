@@ -1,6 +1,7 @@
 #include "report/read_text_file.h"
 
 #include <string_view>
+#include <vector>
 
 #include "report/report_text.h"
 #include "report/secret_mask.h"
@@ -25,11 +26,17 @@ std::string& readBuffer() {
     return buffer;
 }
 
+// Where the lines of a text to be masked stand in it, kept from one file to the next.
+std::vector<TextLine>& maskedLines() {
+    static std::vector<TextLine> lines;
+    return lines;
+}
+
 bool readLines(osfs::File& file, bool addBreaks, int maxLines, SecretMasker* masker,
                std::string& text) {
     LineReader reader(file, readBuffer());
-    if (masker != nullptr)
-        masker->startText();
+    std::vector<TextLine>& lines = maskedLines();
+    lines.clear();
     std::size_t budget = kMaxEmbeddedBytes;
     for (int count = 0; !reader.atEnd(); ++count) {
         if (count == maxLines || budget == 0) {
@@ -47,12 +54,20 @@ bool readLines(osfs::File& file, bool addBreaks, int maxLines, SecretMasker* mas
         if (cut && text.size() == before)
             continue;
         if (masker != nullptr)
-            masker->maskLine(text, before);
+            lines.push_back(TextLine{before, text.size()});
         if (addBreaks)
             text += "<BR>";
         text += "\r\n";
     }
-    return !reader.failed();
+    if (reader.failed())
+        return false;
+    // The lines are masked once all are read, with one look over them for the few that may
+    // hold a secret.
+    if (masker != nullptr) {
+        masker->startText();
+        masker->maskLines(text, lines);
+    }
+    return true;
 }
 
 bool readWhole(osfs::File& file, int maxLines, std::string& text) {

@@ -67,15 +67,48 @@ std::string describeMaskCounts(const MaskCounts& counts) {
 }
 
 void SecretMasker::maskLine(std::string& text, std::size_t lineStart) {
+    maskRange(text, lineStart, text.size());
+}
+
+std::size_t SecretMasker::maskRange(std::string& text, std::size_t begin, std::size_t end) {
     // Most lines hold nothing to mask: one look rules them out, with any line feeds in them.
-    if (!mayChange(std::string_view(text).substr(lineStart)))
-        return;
-    for (std::size_t begin = lineStart;;) {
+    if (!mayChange(std::string_view(text).substr(begin, end - begin)))
+        return end;
+    for (;;) {
         const std::size_t lineFeed = text.find('\n', begin);
-        const std::size_t end = maskOneLine(text, begin, lineFeed == npos ? text.size() : lineFeed);
-        if (lineFeed == npos)
-            return;
-        begin = end + 1;
+        const bool last = lineFeed >= end;
+        const std::size_t partEnd = last ? end : lineFeed;
+        const std::size_t maskedEnd = maskOneLine(text, begin, partEnd);
+        end = maskedEnd + (end - partEnd);
+        if (last)
+            return end;
+        begin = maskedEnd + 1;
+    }
+}
+
+void SecretMasker::maskLines(std::string& text, const std::vector<TextLine>& lines) {
+    // Masking a line moves the lines after it: `moved` is how far, added modulo the size's range.
+    std::size_t moved = 0;
+    for (std::size_t next = 0; next < lines.size(); ++next) {
+        if (!inPrivateKey_ && !namedAbove_) {
+            // The first line from `next` on that holds a trigger; a trigger never spans a line
+            // end, so the lines before it hold none.
+            const std::size_t from = lines[next].begin + moved;
+            const std::size_t found =
+                firstTrigger(std::string_view(text).substr(from, lines.back().end + moved - from));
+            if (found == npos)
+                return;
+            const std::size_t at = lines[next].begin + found;
+            next = static_cast<std::size_t>(
+                std::upper_bound(
+                    lines.begin() + static_cast<std::ptrdiff_t>(next), lines.end(), at,
+                    [](std::size_t place, const TextLine& line) { return place < line.end; }) -
+                lines.begin());
+            if (next == lines.size())
+                return;
+        }
+        const std::size_t end = lines[next].end + moved;
+        moved += maskRange(text, lines[next].begin + moved, end) - end;
     }
 }
 

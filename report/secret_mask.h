@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "report/secret_filter.h"
 
@@ -24,6 +25,12 @@ enum class SecretKind {
     PrivateKey,           // a PEM private-key block, counted once per block
 };
 constexpr std::size_t kSecretKindCount = 6;
+
+// Where a line stands in a text: text[begin, end), without its line end.
+struct TextLine {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
 
 // How many values were masked, by kind.
 struct MaskCounts {
@@ -53,6 +60,10 @@ public:
     // (and, for a line read back from a report, without the "<BR>" the report added). A line
     // feed inside it ends a line too.
     void maskLine(std::string& text, std::size_t lineStart = 0);
+    // Masks the lines of `text` that `lines` gives, in order and apart (their line ends between
+    // them), as maskLine masks each. One look rules out all the lines before the first that may
+    // hold a secret, rather than a look at each.
+    void maskLines(std::string& text, const std::vector<TextLine>& lines);
     // A new text begins: a private-key block that the last one left open (a file cut short)
     // ends with it, and a secret its last line named is given by no line of this one.
     void startText() {
@@ -69,6 +80,8 @@ public:
     const MaskCounts& counts() const { return counts_; }
 
 private:
+    // Masks text[begin, end) as maskLine masks a line; answers its new end.
+    std::size_t maskRange(std::string& text, std::size_t begin, std::size_t end);
     // Masks text[begin, end), one line without a line feed; answers the line's new end.
     std::size_t maskOneLine(std::string& text, std::size_t begin, std::size_t end);
 

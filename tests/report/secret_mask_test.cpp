@@ -396,25 +396,31 @@ TEST(SecretMaskTest, PrivateKeyBlockIsMaskedWholeAcrossLinesAndEndsWithItsText) 
 }
 
 TEST(SecretMaskTest, TheFilterFindsEachTriggerAtEveryPlaceOfEveryLengthOfLine) {
-    using Filter = bool (*)(std::string_view);
-    std::vector<Filter> filters = {secretfilter::holdsTrigger16};
+    using Filter = std::size_t (*)(std::string_view);
+    std::vector<Filter> filters = {secretfilter::firstTrigger16};
     if (secretfilter::wideBlocksAvailable())
-        filters.push_back(secretfilter::holdsTrigger32);
-    // Each piece on a line of 'x' at every place; true where the piece is a trigger.
+        filters.push_back(secretfilter::firstTrigger32);
+    // Each piece on a line of 'x' at every place, and before a second one; found where it
+    // stands where the piece is a trigger.
     const std::pair<std::string, bool> pieces[] = {
         {"PAS", true},  {"pwd", true},  {"Sec", true},  {"tok", true},   {"KEY", true},
         {"cre", true},  {"aut", true},  {"/p:", true},  {"@", true},     {"--", true},
         {"PW", true},   {"SiG", true},  {"pSK", true},  {"ps", false},   {"pa", false},
         {"p-w", false}, {"-x-", false}, {"/p;", false}, {"ke y", false}, {" -P", true},
         {"-p", false}};
+    constexpr std::size_t npos = std::string_view::npos;
     for (const Filter filter : filters) {
         for (std::size_t length = 0; length <= 80; ++length) {
             const std::string plain(length, 'x');
-            EXPECT_FALSE(filter(plain)) << length;
+            EXPECT_EQ(filter(plain), npos) << length;
             for (const auto& [piece, trigger] : pieces) {
                 for (std::size_t at = 0; at + piece.size() <= length; ++at) {
-                    const std::string line = std::string(plain).replace(at, piece.size(), piece);
-                    EXPECT_EQ(filter(line), trigger) << line;
+                    std::string line = std::string(plain).replace(at, piece.size(), piece);
+                    EXPECT_EQ(filter(line), trigger ? at : npos) << line;
+                    if (at + 2 * piece.size() >= length)
+                        continue;
+                    line.replace(length - piece.size(), piece.size(), piece);
+                    EXPECT_EQ(filter(line), trigger ? at : npos) << line;
                 }
             }
         }
