@@ -1,4 +1,5 @@
 #include <pwd.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,6 +57,21 @@ TEST(FileSystemLinuxTest, ReadOnlyMarkedPipesRefusedNewFilesByUmaskAndDescriptor
     std::filesystem::remove(folder.file("swapped.log"));
     ASSERT_EQ(mkfifo(folder.file("swapped.log").c_str(), 0600), 0);
     EXPECT_EQ(file.openOrdinary(held, "swapped.log"), osfs::OrdinaryOpen::NotOrdinary);
+    // Listed as ordinary, then found a pipe by the look-up before the open: the open does not
+    // even touch it (a product blocked writing to the pipe would be let go).
+    folder.write("relisted.log", "");
+    osfs::FileFacts listed;
+    ASSERT_TRUE(osfs::lookUp(folder.file("relisted.log"), listed));
+    ASSERT_TRUE(held.listedFacts("relisted.log", listed, facts));
+    std::filesystem::remove(folder.file("relisted.log"));
+    ASSERT_EQ(mkfifo(folder.file("relisted.log").c_str(), 0600), 0);
+    ASSERT_TRUE(held.lookUp("relisted.log", facts));
+    const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(inotify_add_watch(opens, folder.file("relisted.log").c_str(), IN_OPEN), 0);
+    EXPECT_EQ(file.openOrdinary(held, "relisted.log"), osfs::OrdinaryOpen::NotOrdinary);
+    char event[sizeof(inotify_event) + 256];
+    EXPECT_EQ(read(opens, event, sizeof event), -1) << "the pipe was opened";
+    close(opens);
     EXPECT_TRUE(file.close());
     // A link to nothing answers for itself.
     ASSERT_EQ(symlink("/nonexistent", folder.file("dangling").c_str()), 0);
