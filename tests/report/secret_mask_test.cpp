@@ -82,6 +82,7 @@ const MaskCase kMaskCases[] = {
     {"GET /v1?access_token=abc&page=2", "GET /v1?access_token=********&page=2", kOther},
     {"PUT https://a/b?sv=1&sig=x%3D&se=2 X-Amz-Signature=y Signature=valid",
      "PUT https://a/b?sv=1&sig=********&se=2 X-Amz-Signature=y Signature=valid", kOther},
+    {"&sig=x%3D&se=2", "&sig=********&se=2", kOther},  // a signed URL's query on a line of its own
     // XML attributes and elements, JSON and script members.
     {"<user password=\"x y\" name=\"bob\"/>", "<user password=\"********\" name=\"bob\"/>",
      kPassword},
