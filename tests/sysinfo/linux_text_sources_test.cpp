@@ -23,6 +23,9 @@ TEST(LinuxMemoryStatus, ComesFromMeminfoAndTheProcessSize) {
     EXPECT_EQ(memory.totalVirtual, 1ull << 40);
     EXPECT_EQ(memory.availVirtual, (1ull << 40) - 8000ull * 1024);
 
+    EXPECT_EQ(memoryStatusFrom("MemTotal: 1000 kB\nMemAvailable: 246 kB\n", "", 0).memoryLoad, 75u)
+        << "75.4% used, to the nearest";
+
     const MemoryStatus unreadable = memoryStatusFrom("", "", UINT64_MAX);  // and no limit
     EXPECT_EQ(unreadable.memoryLoad, 0u);
     EXPECT_EQ(unreadable.totalPhys, 0u);
@@ -79,6 +82,22 @@ TEST(LinuxDrives, FileSystemTypesMakeNetworkRamAndCdDrives) {
         ASSERT_EQ(drives.size(), 1u) << type;
         EXPECT_EQ(drives[0].type, kind) << type;
     }
+}
+
+// The documents folder as the desktop's user-dirs.dirs names it: under $HOME or absolute; any
+// other value names none.
+TEST(LinuxDocumentsFolder, IsTheLastValidNameOrTheHomesDocuments) {
+    const std::pair<const char*, const char*> kCases[] = {
+        {"XDG_DOCUMENTS_DIR=\"$HOME/My Docs\"\n", "/home/ann/My Docs"},
+        {"# a comment\n  XDG_DOCUMENTS_DIR=\"/srv/docs//\"\n", "/srv/docs"},
+        {"XDG_DOCUMENTS_DIR=\"Docs\"\n", "/home/ann/Documents"},
+        {"XDG_DOCUMENTS_DIR=\"\"\n", "/home/ann/Documents"},
+        {"XDG_DOCUMENTS_DIR=\"$HOMEWORK/x\"\n", "/home/ann/Documents"},
+        {"XDG_DOCUMENTS_DIR=\"/a\"\nXDG_DOCUMENTS_DIR=\"relative\"\n", "/a"},
+        {"XDG_DESKTOP_DIR=\"/desk\"\n", "/home/ann/Documents"},
+    };
+    for (const auto& [userDirs, folder] : kCases)
+        EXPECT_EQ(documentsFolderFrom(userDirs, "/home/ann"), folder) << userDirs;
 }
 
 }  // namespace
