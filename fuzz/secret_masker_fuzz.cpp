@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <bitset>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_targets.h"
@@ -51,4 +53,28 @@ void fuzzSecretMasker(const std::uint8_t* data, std::size_t size) {
     std::string twice = masked;
     again.maskLine(twice);
     fuzzCheck(onlyValuesReplaced(masked, twice), "masking a masked text replaces values only");
+
+    // The batch masks the lines of an embedded file all at once, as the report holds them (each
+    // followed by "<BR>" and CR LF): the same as masking them one at a time.
+    SecretMasker oneAtATime(leads);
+    SecretMasker allAtOnce(leads);
+    std::string byLine;
+    std::string atOnce;
+    std::vector<TextLine> lines;
+    for (std::size_t begin = 0; begin <= text.size();) {
+        const std::size_t end = std::min(text.find("\r\n", begin), text.size());
+        const std::string_view line(text.data() + begin, end - begin);
+        const std::size_t before = byLine.size();
+        byLine += line;
+        oneAtATime.maskLine(byLine, before);
+        byLine += "<BR>\r\n";
+        lines.push_back(TextLine{atOnce.size(), atOnce.size() + line.size()});
+        atOnce += line;
+        atOnce += "<BR>\r\n";
+        begin = end + 2;
+    }
+    allAtOnce.maskLines(atOnce, lines);
+    fuzzCheck(atOnce == byLine &&
+                  describeMaskCounts(allAtOnce.counts()) == describeMaskCounts(oneAtATime.counts()),
+              "masking lines all at once masks them as one at a time");
 }
