@@ -43,6 +43,7 @@ template <std::size_t Width>
 // may be there, split by the byte's two halves (the processor looks up sixteen entries at once).
 // The table of one half allows the letters of a group that share it with its letters, and so a
 // few more; a block that passes is looked at again, exactly. "`" ("@") and "--" are compared.
+
 // Each table twice over, once for each half of the processor's 32-byte look-up.
 struct PlaceTables {
     char low[32] = {};

@@ -87,7 +87,8 @@ std::size_t SecretMasker::maskRange(std::string& text, std::size_t begin, std::s
 }
 
 void SecretMasker::maskLines(std::string& text, const std::vector<TextLine>& lines) {
-    // Masking a line moves the lines after it: `moved` is how far, added modulo the size's range.
+    // Masking a line moves the lines after it: `moved` is how far (unsigned: a line made
+    // shorter moves them back by its wrap-around).
     std::size_t moved = 0;
     for (std::size_t next = 0; next < lines.size(); ++next) {
         if (!inPrivateKey_ && !namedAbove_) {

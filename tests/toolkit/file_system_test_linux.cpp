@@ -1,5 +1,4 @@
 #include <pwd.h>
-#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,12 +7,14 @@
 
 #include <csignal>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "tests/support/closed_standard_input_linux.h"
+#include "tests/support/open_watch_linux.h"
 #include "tests/support/scoped_variable.h"
 #include "tests/support/temp_folder.h"
 #include "tests/toolkit/program_folder_fixture.h"
@@ -66,12 +67,10 @@ TEST(FileSystemLinuxTest, ReadOnlyMarkedPipesRefusedNewFilesByUmaskAndDescriptor
     std::filesystem::remove(folder.file("relisted.log"));
     ASSERT_EQ(mkfifo(folder.file("relisted.log").c_str(), 0600), 0);
     ASSERT_TRUE(held.lookUp("relisted.log", facts));
-    const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(inotify_add_watch(opens, folder.file("relisted.log").c_str(), IN_OPEN), 0);
+    OpenWatch opens;
+    ASSERT_TRUE(opens.watch(folder.file("relisted.log"), "relisted.log"));
     EXPECT_EQ(file.openOrdinary(held, "relisted.log"), osfs::OrdinaryOpen::NotOrdinary);
-    char event[sizeof(inotify_event) + 256];
-    EXPECT_EQ(read(opens, event, sizeof event), -1) << "the pipe was opened";
-    close(opens);
+    EXPECT_EQ(opens.opened(), std::set<std::string>()) << "the pipe was opened";
     EXPECT_TRUE(file.close());
     // A link to nothing answers for itself.
     ASSERT_EQ(symlink("/nonexistent", folder.file("dangling").c_str()), 0);
