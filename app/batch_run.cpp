@@ -41,15 +41,15 @@ void printUsage(std::ostream& out) {
         << "Masking replaces with ******** the value of a key whose name ends in password,\n"
         << "passwd, pwd, pw, pass, passphrase, secret, token, api key, access key, private\n"
         << "key, secret key, account key, encryption key, signing key, master key, shared\n"
-        << "key, psk, credential or auth (key=value, key: value, quoted, XML attributes and\n"
-        << "elements, JSON, connection strings, --option value, /option:value, a name and a\n"
-        << "value alone on their line: requirepass x, and a name on one line and its value on\n"
-        << "the next: name: DB_PASSWORD above value: x), the password of a URL's\n"
-        << "user:password@, the password options of mysql (-px), sqlcmd (-P x) and PsExec\n"
-        << "(-p x), a signed URL's signature, an Authorization header's credentials and the\n"
-        << "lines of a PEM private-key block; the report says so under its mail box. Masking\n"
-        << "is a help, not a guarantee: a secret in any other form stays. Read the report\n"
-        << "before it leaves.\n";
+        << "key, subscription key, psk, credential, creds or auth (key=value, key: value,\n"
+        << "quoted, XML attributes and elements, JSON, connection strings, --option value,\n"
+        << "/option:value, a name and a value alone on their line: requirepass x, and a name\n"
+        << "on one line and its value on the next: name: DB_PASSWORD above value: x), the\n"
+        << "password of a URL's user:password@, the password options of mysql (-px), sqlcmd\n"
+        << "(-P x) and PsExec (-p x), a signed URL's signature, an Authorization header's\n"
+        << "credentials and the lines of a PEM private-key block; the report says so under\n"
+        << "its mail box. Masking is a help, not a guarantee: a secret in any other form\n"
+        << "stays. Read the report before it leaves.\n";
 }
 
 // Message texts break lines with CR LF; a terminal wants LF alone.

@@ -201,11 +201,18 @@ private:
             const std::size_t open = line_.rfind(line_[end - 1], end - 2);
             return open == npos ? Key{} : Key{open, end, true};
         }
-        // A subscript names the key of an array or a dictionary: $cfg['password'] = 'x'.
+        // A subscript names the key of an array or a dictionary: $cfg['password'] = 'x', and a
+        // web form's field unquoted, user[password]=x.
         if (end >= 3 && line_[end - 1] == ']' && isQuote(line_[end - 2])) {
             const std::size_t open = line_.rfind(line_[end - 2], end - 3);
             return open == npos || open == 0 || line_[open - 1] != '[' ? Key{}
                                                                        : Key{open, end - 1, true};
+        }
+        if (end >= 3 && line_[end - 1] == ']') {
+            std::size_t begin = end - 1;
+            while (begin > 0 && isKeyChar(line_[begin - 1]))
+                --begin;
+            return begin == 0 || line_[begin - 1] != '[' ? Key{} : Key{begin, end - 1, false};
         }
         std::size_t begin = end;
         while (begin > 0 && isKeyChar(line_[begin - 1]))

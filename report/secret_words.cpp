@@ -41,6 +41,7 @@ constexpr SecretWord kSecretWords[] = {
     {"psk", SecretKind::Password, true},           // a Wi-Fi passphrase: wpa_supplicant's psk="x"
     {"authtok", SecretKind::Password, false},      // SSSD's ldap_default_authtok
     {"keymaterial", SecretKind::Password, false},  // a Wi-Fi profile's <keyMaterial>
+    {"creds", SecretKind::OtherSecret, true},
     {"secret", SecretKind::OtherSecret, false},
     {"token", SecretKind::OtherSecret, false},
     {"apikey", SecretKind::OtherSecret, false},
@@ -57,6 +58,10 @@ constexpr SecretWord kSecretWords[] = {
     {"masterkey", SecretKind::OtherSecret, false},
     {"authkey", SecretKind::OtherSecret, false},    // WordPress's AUTH_KEY, SECURE_AUTH_KEY
     {"sharedkey", SecretKind::OtherSecret, false},  // VPNs' PreSharedKey, agents' SharedKey
+    // Azure's API keys: API Management's Ocp-Apim-Subscription-Key, Functions' x-functions-key.
+    {"subscriptionkey", SecretKind::OtherSecret, false},
+    {"functionskey", SecretKind::OtherSecret, false},
+    {"clientkeydata", SecretKind::OtherSecret, false},  // a kubeconfig's private key
     {"credential", SecretKind::OtherSecret, false},
     {"credentials", SecretKind::OtherSecret, false},
     {"auth", SecretKind::OtherSecret, false},
@@ -89,14 +94,28 @@ std::optional<SecretKind> keyKind(std::string_view name) {
         folded += lower(c);
         wordStarts += starts ? '1' : '0';
     }
-    for (const SecretWord& secret : kSecretWords) {
-        const std::size_t size = secret.word.size();
-        if (folded.size() >= size &&
-            std::string_view(folded).substr(folded.size() - size) == secret.word &&
-            (!secret.wholeWord || wordStarts[folded.size() - size] == '1'))
-            return secret.kind;
+    // Whether the first `size` letters of the name end in `word`.
+    const auto endsInWord = [&](std::size_t size, std::string_view word, bool wholeWord) {
+        return size >= word.size() &&
+               std::string_view(folded).substr(size - word.size(), word.size()) == word &&
+               (!wholeWord || wordStarts[size - word.size()] == '1');
+    };
+    const auto kindOfFirst = [&](std::size_t size) -> std::optional<SecretKind> {
+        for (const SecretWord& secret : kSecretWords) {
+            if (endsInWord(size, secret.word, secret.wholeWord))
+                return secret.kind;
+        }
+        return std::nullopt;
+    };
+    // A form's second field for the password ("password_confirmation", "PasswordRepeat") holds
+    // the password again.
+    for (std::string_view again : {"confirmation", "confirm", "repeat", "again"}) {
+        if (endsInWord(folded.size(), again, true)) {
+            const std::optional<SecretKind> kind = kindOfFirst(folded.size() - again.size());
+            return kind == SecretKind::Password ? kind : std::nullopt;
+        }
     }
-    return std::nullopt;
+    return kindOfFirst(folded.size());
 }
 
 bool isSecretWord(std::string_view name) {

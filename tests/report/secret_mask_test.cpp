@@ -64,6 +64,19 @@ const MaskCase kMaskCases[] = {
      "a: appencryptionkey=******** jwtsigningkey=******** dbmasterkey=********",
      "Masked: 3 other secrets"},
     {"; password = old one", "; password = ********", kPassword},
+    // A form's second field for the password; a web form's field in a query.
+    {"GET /?password_confirmation=a&user[password]=b PasswordRepeat: c",
+     "GET /?password_confirmation=********&user[password]=******** PasswordRepeat: ********",
+     "Masked: 3 passwords"},
+    {"TokenConfirm=x PasswordConfirmationRequired=y bypass_confirm=z a[x]=1 [password]=",
+     "TokenConfirm=x PasswordConfirmationRequired=y bypass_confirm=z a[x]=1 [password]=", kNothing},
+    // Azure's API keys, a kubeconfig's private key, a tool's creds.
+    {"Ocp-Apim-Subscription-Key: k1", "Ocp-Apim-Subscription-Key: ********", kOther},
+    {"a: x-functions-key=k1 client-key-data: k2 aws_creds=k3",
+     "a: x-functions-key=******** client-key-data: ******** aws_creds=********",
+     "Masked: 3 other secrets"},
+    {"a: client-certificate-data: c1 InstrumentationKey=k use_creds=true screds=y",
+     "a: client-certificate-data: c1 InstrumentationKey=k use_creds=true screds=y", kNothing},
     // A setting's name and one value apart by spaces, alone on the line it opens.
     {"requirepass a;b", "requirepass ********", kPassword},
     {"# masterauth \"a b\"  # replica", "# masterauth \"********\"  # replica", kOther},
