@@ -63,8 +63,7 @@ VersionBlock fixedFileInfo(const std::array<unsigned, 4>& v) {
     return b.bytes();
 }
 
-// The resource tree: type, name 1 (VS_VERSION_INFO), one entry per language, the data entries
-// and the data.
+// The resource tree: type, name, one entry per language, the data entries and the data.
 VersionBlock resourceSection(const ProgramImageLayout& layout) {
     constexpr std::uint32_t kSubdirectory = 0x80000000;
     const auto languages = static_cast<std::uint32_t>(layout.languages.size());
@@ -83,7 +82,7 @@ VersionBlock resourceSection(const ProgramImageLayout& layout) {
     b.u32(layout.resourceType);
     b.u32(kSubdirectory | kNameDirectory);
     directory(1);
-    b.u32(1);
+    b.u32(layout.resourceName);
     b.u32(kSubdirectory | kLanguageDirectory);
     directory(languages);
     for (std::uint32_t i = 0; i < languages; ++i) {

@@ -39,6 +39,7 @@ struct ProgramImageLayout {
     bool pe32Plus = true;
     bool hasResources = true;
     std::uint32_t resourceType = 16;  // RT_VERSION
+    std::uint32_t resourceName = 1;   // VS_VERSION_INFO
     std::vector<ResourceLanguage> languages;
 };
 

@@ -228,7 +228,9 @@ VersionBlock PeFile::versionResource() const {
     const DirectoryEntry* type = pickEntry(entries, true, {kRtVersion}, false);
     if (!type || !readDirectory(type->target, entries))
         return {};
-    const DirectoryEntry* name = pickEntry(entries, true, {kVersionInfoName}, true);
+    // The system's reader takes no other name: a program whose version resource is named
+    // otherwise shows no version.
+    const DirectoryEntry* name = pickEntry(entries, true, {kVersionInfoName}, false);
     if (!name || !readDirectory(name->target, entries))
         return {};
     const DirectoryEntry* language =

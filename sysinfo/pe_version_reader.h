@@ -21,7 +21,7 @@ public:
 };
 
 // The version resource of a Windows program file, PE32 or PE32+: the resource directory's
-// RT_VERSION entry, its VS_VERSION_INFO name (else its first name) and its language-neutral
+// RT_VERSION entry, its VS_VERSION_INFO name (1, and no other) and its language-neutral
 // language (else US English, else its first language), read as raw bytes for
 // queryVersionBlock. The empty block when the file is no such program, has no version
 // resource, or is damaged anywhere on the way: every offset and size is checked before use.

@@ -26,7 +26,7 @@ VersionBlock readImage(const std::string& image, std::size_t size = std::string:
 
 std::string imageOf(std::vector<ResourceLanguage> languages, bool pe32Plus = true,
                     bool hasResources = true, std::uint32_t resourceType = 16) {
-    return buildProgramImage({pe32Plus, hasResources, resourceType, std::move(languages)});
+    return buildProgramImage({pe32Plus, hasResources, resourceType, 1, std::move(languages)});
 }
 
 TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFirstLanguage) {
@@ -38,11 +38,6 @@ TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFi
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}, {0, neutral}})), neutral);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}})), english);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x40C, blockNamed(u"french")}})), german);
-    // A version resource named other than 1 is the one there is.
-    std::string renamed = imageOf({{0x409, english}});
-    ASSERT_EQ(renamed[0x228], 1);
-    renamed[0x228] = 7;
-    EXPECT_EQ(readImage(renamed), english);
 
     // Data may start right at the start of its section (RVA 0x1000, file offset 0x200): the
     // data entry is turned to point there.
@@ -64,6 +59,8 @@ TEST(PeVersionReader, GivesNothingForFilesWithoutAVersionResource) {
     const VersionBlock version = blockNamed(u"1.0");
     EXPECT_TRUE(readImage(imageOf({{0x409, version}}, true, false)).empty()) << "no resources";
     EXPECT_TRUE(readImage(imageOf({{0x409, version}}, true, true, 3)).empty()) << "icons only";
+    EXPECT_TRUE(readImage(buildProgramImage({true, true, 16, 102, {{0x409, version}}})).empty())
+        << "a version resource not named 1";
     EXPECT_TRUE(readImage(imageOf({{0x409, {}}})).empty());
     EXPECT_TRUE(readImage("plain text, not a program").empty());
     // An image without the mark of its DOS header or of its PE header.

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "bench/pe_image.h"
 #include "sysinfo/sys_platform.h"
 #include "sysinfo/version_record.h"
 #include "tests/support/temp_folder.h"
@@ -49,6 +50,12 @@ TEST(WineLiveTest, OurVersionReaderAgreesWithTheSystems) {
 
     TempFolder folder;
     EXPECT_FALSE(readersAgree(folder.write("plain.txt", "no resource here")));
+    EXPECT_TRUE(readersAgree(folder.write("one.exe", programWithVersion("1.2.3.4"))));
+    // A version resource named other than 1, as Python's launchers name theirs 102.
+    ProgramImageLayout renamed{true, true, 16, 102, {}};
+    renamed.languages = {{0x409, buildVersionBlock({{{0x0409, 0x04B0}},
+                                                    {{"040904B0", {{"ProductVersion", u"9"}}}}})}};
+    EXPECT_FALSE(readersAgree(folder.write("renamed.exe", buildProgramImage(renamed))));
     wchar_t system[MAX_PATH];
     const std::string systemFolder =
         narrow(std::wstring(system, GetSystemDirectoryW(system, MAX_PATH)));
