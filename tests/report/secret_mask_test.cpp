@@ -240,6 +240,13 @@ const MaskCase kMaskCases[] = {
     // URL credentials and Authorization headers keep everything but the secret.
     {"url=postgres://app:pa;ss@db:5432/main", "url=postgres://app:********@db:5432/main",
      "Masked: 1 URL credential"},
+    // Oracle's JDBC URL gives the login before the host; without one it names no secret.
+    {"\"url\": \"jdbc:oracle:thin:scott/t/1@//db:1521/s\", x=JDBC:Oracle:OCI:a/b@tns;c",
+     "\"url\": \"jdbc:oracle:thin:scott/********@//db:1521/s\", x=JDBC:Oracle:OCI:a/********@tns;c",
+     "Masked: 2 URL credentials"},
+    {"jdbc:oracle:thin:@db:1521:o jdbc:oracle:thin:/@wallet jdbc:oracle:thin:u@h oracle:u/p@h",
+     "jdbc:oracle:thin:@db:1521:o jdbc:oracle:thin:/@wallet jdbc:oracle:thin:u@h oracle:u/p@h",
+     kNothing},
     {"Authorization: Bearer ey.J9", "Authorization: Bearer ********",
      "Masked: 1 authorization header"},
     {"headers Authorization: Basic dXNlcg== from 10.0.0.1",
