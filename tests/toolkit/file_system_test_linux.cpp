@@ -314,6 +314,15 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUsersOwnStateFol
         }
         if (fresh)
             std::filesystem::remove(answer.path);
+        // The program tells the user where its files go when that is not where it wanted.
+        const AppObject program = describeProgram(programFolder + "/tool", true);
+        EXPECT_EQ(program.PathNote.empty(), row.refusal == FolderRefusal::None) << row.program;
+        if (row.refusal != FolderRefusal::None) {
+            EXPECT_NE(program.PathNote.find(expand(row.refused)), std::string::npos);
+            EXPECT_NE(program.PathNote.find("go to " + program.Path), std::string::npos);
+        }
+        if (fresh)
+            std::filesystem::remove(program.Path);
     }
     // The running program's own folder, no system folder here, keeps its files.
     EXPECT_EQ(App().Path + "/" + App().EXEName, os::executablePath());

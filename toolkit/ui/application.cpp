@@ -23,14 +23,15 @@ std::string refusalText(const os::ToolFolder& folder) {
     return std::string();
 }
 
-AppObject describeRunningProgram(bool withToolFolder) {
+}  // namespace
+
+AppObject describeProgram(const std::string& executable, bool withToolFolder) {
     AppObject app;
-    const std::string executable = os::executablePath();
     const std::size_t cut = executable.rfind(os::kPathSeparator);
     const std::string fileName = cut == std::string::npos ? executable : executable.substr(cut + 1);
     if (withToolFolder) {
-        const os::ToolFolder folder = os::toolFolderFor(
-            cut == std::string::npos ? std::string() : executable.substr(0, cut));
+        const os::ToolFolder folder =
+            os::toolFolderFor(cut == std::string::npos ? std::string() : executable.substr(0, cut));
         app.Path = folder.path;
         app.PathNote = toolFolderNote(folder);
     }
@@ -42,8 +43,6 @@ AppObject describeRunningProgram(bool withToolFolder) {
     return app;
 }
 
-}  // namespace
-
 std::string toolFolderNote(const os::ToolFolder& folder) {
     if (folder.refusal == os::FolderRefusal::None)
         return std::string();
@@ -51,10 +50,10 @@ std::string toolFolderNote(const os::ToolFolder& folder) {
 }
 
 AppObject& App() {
-    static AppObject app = describeRunningProgram(true);
+    static AppObject app = describeProgram(os::executablePath(), true);
     return app;
 }
 
 AppObject programIdentity() {
-    return describeRunningProgram(false);
+    return describeProgram(os::executablePath(), false);
 }

@@ -23,6 +23,10 @@ AppObject& App();
 // when it keeps them where it wanted.
 std::string toolFolderNote(const os::ToolFolder& folder);
 
+// The program at `executable`, as App() describes the running one; with its tool folder (which
+// it creates when it must) when `withToolFolder` holds.
+AppObject describeProgram(const std::string& executable, bool withToolFolder);
+
 // The running program's name, title and version as App() first gives them, without its tool
 // folder, which App() creates when it must: for a program that keeps no files of its own.
 AppObject programIdentity();
