@@ -11,24 +11,22 @@ namespace os {
 namespace {
 
 // The C.UTF-8 locale's case mapping, which covers all of Unicode whatever the user's own
-// locale is; null when the system lacks it, and then only ASCII letters change.
-locale_t utf8Locale() {
-    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+// locale is; where the system lacks it, the C locale's, which changes only ASCII letters and
+// keeps every other byte. Null only when even that could not be had (out of memory).
+locale_t caseLocale() {
+    static const locale_t locale = [] {
+        const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+        return utf8 != nullptr ? utf8 : newlocale(LC_CTYPE_MASK, "C", nullptr);
+    }();
     return locale;
 }
 
 }  // namespace
 
 std::string upperCase(const std::string& text) {
-    const locale_t locale = utf8Locale();
-    if (locale == nullptr) {
-        std::string upper = text;
-        for (char& c : upper) {
-            if (c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - 'a' + 'A');
-        }
-        return upper;
-    }
+    const locale_t locale = caseLocale();
+    if (locale == nullptr)
+        return text;
     const locale_t previous = uselocale(locale);
     std::string upper;
     std::mbstate_t in{}, out{};
