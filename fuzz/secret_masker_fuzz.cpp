@@ -10,11 +10,19 @@
 
 namespace {
 
-// Whether `masked` is `text` with some of its parts replaced by kMaskedValue, and nothing else
-// changed: the piece before the first mask begins `text`, the piece after the last ends it, and
-// each piece between two masks stands in `text` in order.
+// Whether `masked` is `text` with some of its parts replaced by kMaskedValue (in UTF-16 in a
+// text that opens with UTF-16's byte order mark), and nothing else changed: the piece before
+// the first mask begins `text`, the piece after the last ends it, and each piece between two
+// masks stands in `text` in order.
 bool onlyValuesReplaced(std::string_view text, std::string_view masked) {
-    const std::string_view mask = kMaskedValue;
+    static const std::string kMaskedUtf16 = [] {
+        std::string wide;
+        for (const char c : std::string_view(kMaskedValue))
+            wide += {c, '\0'};
+        return wide;
+    }();
+    const std::string_view mask =
+        text.substr(0, 2) == "\xff\xfe" ? std::string_view(kMaskedUtf16) : kMaskedValue;
     std::size_t next = masked.find(mask);
     if (next == std::string_view::npos)
         return text == masked;

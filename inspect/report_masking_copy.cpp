@@ -53,6 +53,7 @@ private:
     const NameMasker* names_;
     std::uint64_t copied_ = 0;  // the file's bytes before this are written
     Notice notice_ = Notice::Awaited;
+    bool textBegins_ = false;  // the next text line is the first of an embedded text
     std::string scratch_;
     bool ok_ = true;
 };
@@ -70,9 +71,19 @@ bool MaskingCopy::take(const ReportLine& line, const ClassifiedLine& classified)
     if (role == LineRole::Frame && notice_ == Notice::Awaited &&
         line.text == reporttext::kMailBoxEnd)
         notice_ = Notice::Due;
-    if (role == LineRole::EmbeddedStart)
+    if (role == LineRole::EmbeddedStart) {
         secrets_.startText();
+        textBegins_ = true;
+    }
     const bool text = role == LineRole::EmbeddedText || role == LineRole::Unexpected;
+    // The masker tells a UTF-16 text by the bytes its first line opens with, which its UTF-8
+    // text does not keep; a line of ASCII without a zero byte cannot open one.
+    if (text && textBegins_) {
+        textBegins_ = false;
+        if (line.text.find('\0') != std::string_view::npos ||
+            (!line.text.empty() && static_cast<unsigned char>(line.text.front()) >= 0x80))
+            secrets_.mayChange(bytesOf(line));
+    }
     // Most lines are told unchanged from their text alone, which holds the same ASCII.
     const bool secrets = text && secrets_.mayChange(withoutBreak(line.text));
     if (!secrets && names_ == nullptr)
@@ -93,6 +104,7 @@ bool MaskingCopy::take(const ReportLine& line, const ClassifiedLine& classified)
 bool MaskingCopy::takeTextRun(const TextRun& run, const ClassifiedLine& classified) {
     // No trigger of a secret in the whole run is none in any of its lines: the run stays as it
     // is, and is copied with the stretch it stands in.
+    textBegins_ = false;
     if (names_ == nullptr && notice_ != Notice::Due && !secrets_.mayChange(run.bytes)) {
         if (run.nextOffset - copied_ >= kStretchBytes)
             copyTo(run.nextOffset);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "report/ascii_text.h"
 #include "report/report_masking.h"
@@ -14,12 +15,34 @@ bool isNameChar(char c) {
     return isAlnum(c) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
+// ASCII text as UTF-16LE writes it.
+std::string inUtf16(std::string_view ascii) {
+    std::string wide;
+    for (const char c : ascii)
+        wide += {c, '\0'};
+    return wide;
+}
+
 // The texts that stand as they are whatever the names: the placeholders, and the masked report's
 // notice, which names "the user's" names and would otherwise change for the user "user".
 const std::vector<std::string>& keptTexts() {
-    static const std::vector<std::string> texts = {kUserPlaceholder, kComputerPlaceholder,
-                                                   maskNotice(false), maskNotice(true)};
+    static const std::vector<std::string> texts = {
+        kUserPlaceholder,          kComputerPlaceholder,
+        inUtf16(kUserPlaceholder), inUtf16(kComputerPlaceholder),
+        maskNotice(false),         maskNotice(true)};
     return texts;
+}
+
+// Whether the name found at text[at, end) stands whole. In UTF-16 the character before it is
+// the pair of bytes before it (the byte order mark is none); the one after is told by its first
+// byte, as the report's own markup may follow a line of UTF-16 at once.
+bool standsWhole(const std::string& text, std::size_t at, std::size_t end, bool utf16) {
+    const bool wholeAfter = end >= text.size() || !isNameChar(text[end]);
+    if (!utf16)
+        return wholeAfter && (at == 0 || !isNameChar(text[at - 1]));
+    const bool wholeBefore = at < 2 || (text[at - 1] == '\0' && !isNameChar(text[at - 2])) ||
+                             text.compare(at - 2, 2, "\xff\xfe") == 0;
+    return wholeBefore && wholeAfter;
 }
 
 // Whether the name found at `at` stands inside one of the kept texts.
@@ -47,14 +70,17 @@ NameMasker::NameMasker(const std::string& userName, const std::string& computerN
 void NameMasker::addName(const std::string& text, bool ignoresCase, const char* placeholder) {
     if (text.empty())
         return;
-    names_.push_back(Name{text, ignoresCase, placeholder});
+    names_.push_back(Name{text, ignoresCase, placeholder, false});
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        names_.push_back(Name{inUtf16(text), ignoresCase, inUtf16(placeholder), true});
     // The mail link's body writes each space of the report's path as "&nbsp;".
     if (text.find(' ') == std::string::npos)
         return;
     std::string spelled;
     for (char c : text)
         spelled += c == ' ' ? std::string("&nbsp;") : std::string(1, c);
-    names_.push_back(Name{spelled, ignoresCase, placeholder});
+    names_.push_back(Name{spelled, ignoresCase, placeholder, false});
 }
 
 void NameMasker::mask(std::string& text) const {
@@ -74,8 +100,7 @@ void NameMasker::mask(std::string& text) const {
             const std::size_t at = static_cast<std::size_t>(found - text.cbegin());
             const std::size_t end = at + name.text.size();
             from = found + 1;
-            if ((at > 0 && isNameChar(text[at - 1])) ||
-                (end < text.size() && isNameChar(text[end])) || insideKeptText(text, at))
+            if (!standsWhole(text, at, end, name.utf16) || insideKeptText(text, at))
                 continue;
             masked.append(text, copied, at - copied);
             masked += name.placeholder;

@@ -12,7 +12,8 @@ constexpr const char* kComputerPlaceholder = "[computer]";
 // digit or '_' (a path's separators, spaces, dots, '-', '@' and the like), so that the user
 // "al" is replaced in "/home/al/" and "al.log" but not in "value", and "root" not in "rootfs".
 // The placeholders themselves and the masked report's notice are never replaced, so a masked
-// text stays as it is.
+// text stays as it is. A name of ASCII characters is found in UTF-16 text too (a file that
+// Windows wrote in UTF-16, embedded as its bytes), and replaced there in UTF-16.
 class NameMasker {
 public:
     // User names compare with their case or without it as the platform's do
@@ -28,7 +29,8 @@ private:
     struct Name {
         std::string text;
         bool ignoresCase;
-        const char* placeholder;
+        std::string placeholder;
+        bool utf16;  // the name's characters are two bytes each, the second zero
     };
     void addName(const std::string& text, bool ignoresCase, const char* placeholder);
     std::vector<Name> names_;

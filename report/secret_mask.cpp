@@ -87,11 +87,13 @@ std::size_t SecretMasker::maskRange(std::string& text, std::size_t begin, std::s
 }
 
 void SecretMasker::maskLines(std::string& text, const std::vector<TextLine>& lines) {
+    if (!lines.empty())
+        noteTextBegins(std::string_view(text).substr(lines.front().begin));
     // Masking a line moves the lines after it: `moved` is how far (unsigned: a line made
     // shorter moves them back by its wrap-around).
     std::size_t moved = 0;
     for (std::size_t next = 0; next < lines.size(); ++next) {
-        if (!inPrivateKey_ && !namedAbove_) {
+        if (!inPrivateKey_ && !namedAbove_ && !utf16_) {
             // The first line from `next` on that holds a trigger; a trigger never spans a line
             // end, so the lines before it hold none.
             const std::size_t from = lines[next].begin + moved;
@@ -115,13 +117,48 @@ void SecretMasker::maskLines(std::string& text, const std::vector<TextLine>& lin
 
 std::size_t SecretMasker::maskOneLine(std::string& text, std::size_t begin, std::size_t end) {
     const std::string_view line(text.data() + begin, end - begin);
+    // Character i of the line as the rules read it is at byte first + width * i.
+    const std::size_t first = utf16_ ? narrowUtf16(line) : 0;
+    const std::size_t width = utf16_ ? 2 : 1;
+    std::vector<SecretSpan> spans = secretsOf(utf16_ ? std::string_view(narrow_) : line);
+    if (spans.empty())
+        return end;
+
+    // Of overlapping secrets the one that begins first, or was found first, is masked.
+    std::stable_sort(spans.begin(), spans.end(),
+                     [](const SecretSpan& a, const SecretSpan& b) { return a.begin < b.begin; });
+    static const std::string kMaskedUtf16 = [] {
+        std::string masked;
+        for (const char c : std::string_view(kMaskedValue))
+            masked += {c, '\0'};
+        return masked;
+    }();
+    std::string masked;
+    std::size_t copied = 0;
+    for (const SecretSpan& span : spans) {
+        const std::size_t spanBegin = first + width * span.begin;
+        if (spanBegin < copied)
+            continue;
+        masked.append(line, copied, spanBegin - copied);
+        masked += utf16_ ? kMaskedUtf16 : kMaskedValue;
+        copied = first + width * span.end;
+        if (span.kind != SecretKind::PrivateKey || !privateKeyCounted_)
+            ++counts_[span.kind];
+        privateKeyCounted_ = privateKeyCounted_ || span.kind == SecretKind::PrivateKey;
+    }
+    masked.append(line, copied);
+    text.replace(begin, end - begin, masked);
+    return begin + masked.size();
+}
+
+std::vector<SecretSpan> SecretMasker::secretsOf(std::string_view line) {
     std::vector<SecretSpan> spans;
     if (inPrivateKey_) {
         const std::size_t blockEnd = line.find("-----END");
         addBlockBody(line, 0, blockEnd == npos ? line.size() : blockEnd, spans);
         inPrivateKey_ = blockEnd == npos;
     } else if (!namedAbove_ && !mayHoldSecret(line)) {
-        return end;
+        return spans;
     } else if (const std::size_t bodyBegin = privateKeyBlockBegins(line); bodyBegin != npos) {
         namedAbove_.reset();
         // A block may stand on one line too, as in a JSON string with "\n" in it.
@@ -130,29 +167,32 @@ std::size_t SecretMasker::maskOneLine(std::string& text, std::size_t begin, std:
         inPrivateKey_ = blockEnd == npos;
         privateKeyCounted_ = false;
     } else {
-        spans = findSecrets(leadBytes_.any() ? withSecondBytesHidden(line) : line, namedAbove_);
+        spans = findSecrets(leadBytes_.any() && !utf16_ ? withSecondBytesHidden(line) : line,
+                            namedAbove_);
     }
-    if (spans.empty())
-        return end;
+    return spans;
+}
 
-    // Of overlapping secrets the one that begins first, or was found first, is masked.
-    std::stable_sort(spans.begin(), spans.end(),
-                     [](const SecretSpan& a, const SecretSpan& b) { return a.begin < b.begin; });
-    std::string masked;
-    std::size_t copied = 0;
-    for (const SecretSpan& span : spans) {
-        if (span.begin < copied)
-            continue;
-        masked.append(line, copied, span.begin - copied);
-        masked += kMaskedValue;
-        copied = span.end;
-        if (span.kind != SecretKind::PrivateKey || !privateKeyCounted_)
-            ++counts_[span.kind];
-        privateKeyCounted_ = privateKeyCounted_ || span.kind == SecretKind::PrivateKey;
+void SecretMasker::noteTextBegins(std::string_view text) {
+    if (textBegun_)
+        return;
+    textBegun_ = true;
+    utf16_ = text.substr(0, 2) == "\xff\xfe";
+}
+
+std::size_t SecretMasker::narrowUtf16(std::string_view line) {
+    // The characters begin where the other byte of most pairs is zero, as it is for ASCII.
+    std::size_t zerosAtEven = 0;
+    std::size_t zerosAtOdd = 0;
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        if (line[at] == '\0')
+            ++(at % 2 == 0 ? zerosAtEven : zerosAtOdd);
     }
-    masked.append(line, copied);
-    text.replace(begin, end - begin, masked);
-    return begin + masked.size();
+    const std::size_t first = zerosAtEven > zerosAtOdd ? 1 : 0;
+    narrow_.clear();
+    for (std::size_t at = first; at + 1 < line.size(); at += 2)
+        narrow_ += line[at + 1] == '\0' ? line[at] : '\x80';
+    return first;
 }
 
 std::string_view SecretMasker::withSecondBytesHidden(std::string_view line) {

@@ -10,6 +10,8 @@
 
 #include "report/secret_filter.h"
 
+struct SecretSpan;
+
 // The text that stands for every masked value, whatever the value's length.
 constexpr const char* kMaskedValue = "********";
 
@@ -48,7 +50,11 @@ std::string describeMaskCounts(const MaskCounts& counts);
 // secret becomes kMaskedValue and nothing else of the line changes (quotes, separators, spaces
 // and the rest stay). A value that is already kMaskedValue stays and is not counted, so masking
 // a masked text changes nothing. One masker serves one text after another; what spans lines is
-// a private-key block and a setting of two lines (its name above, its value below).
+// a private-key block and a setting of two lines (its name above, its value below). A text that
+// opens with UTF-16's little-endian byte order mark (Notepad's "Unicode", regedit's exports,
+// Windows PowerShell's redirections) is read in UTF-16: its lines, cut at the first byte of
+// each line end, are read two bytes to a character, and a masked value is kMaskedValue in
+// UTF-16.
 class SecretMasker {
 public:
     // `leadBytes`: the bytes that begin a character of two in the double-byte code page the text
@@ -69,12 +75,16 @@ public:
     void startText() {
         inPrivateKey_ = false;
         namedAbove_.reset();
+        textBegun_ = false;
+        utf16_ = false;
     }
     // Whether maskLine could change `text`: false lets a caller that copies most lines as they
     // are skip the masker's copy of them. Inside a private-key block every line may change, and
-    // so may the line below one that names a secret for it to give.
-    bool mayChange(std::string_view text) const {
-        return inPrivateKey_ || namedAbove_ || mayHoldSecret(text);
+    // so may the line below one that names a secret for it to give, and any line of a UTF-16
+    // text. The first text asked about or masked after startText() tells whether it is UTF-16.
+    bool mayChange(std::string_view text) {
+        noteTextBegins(text);
+        return inPrivateKey_ || namedAbove_ || utf16_ || mayHoldSecret(text);
     }
     // What this masker has masked so far.
     const MaskCounts& counts() const { return counts_; }
@@ -84,6 +94,13 @@ private:
     std::size_t maskRange(std::string& text, std::size_t begin, std::size_t end);
     // Masks text[begin, end), one line without a line feed; answers the line's new end.
     std::size_t maskOneLine(std::string& text, std::size_t begin, std::size_t end);
+    // The secrets of one line as the rules read it, and what the line leaves open for the next.
+    std::vector<SecretSpan> secretsOf(std::string_view line);
+    void noteTextBegins(std::string_view text);
+    // A line of a UTF-16 text one byte to a character, in `narrow_`: an ASCII character as
+    // itself, any other as a byte that no rule looks for. Answers where its characters begin in
+    // the line: 0, or 1 for a line that begins with the second byte of the line end before it.
+    std::size_t narrowUtf16(std::string_view line);
 
     // The line with the second byte of each double-byte character made one that no rule looks
     // for, in `hidden_`; the characters keep their places.
@@ -91,6 +108,9 @@ private:
 
     std::bitset<256> leadBytes_;
     std::string hidden_;
+    std::string narrow_;
+    bool textBegun_ = false;
+    bool utf16_ = false;
     bool inPrivateKey_ = false;
     bool privateKeyCounted_ = false;
     std::optional<SecretKind> namedAbove_;  // named by the last line for this one to give
