@@ -32,6 +32,20 @@ std::vector<TextLine>& maskedLines() {
     return lines;
 }
 
+// Whether `text`, read from the system's code page, is a UTF-16 file whose every byte the
+// reading turned into a character: its byte order mark, FF FE, read as two characters. In a
+// code page of two bytes to some characters the bytes pair up otherwise, and UTF-8 keeps the
+// bytes as they are (the masker tells UTF-16 by them).
+bool opensDecodedUtf16(std::string_view text) {
+    const os::CodePage codePage = os::systemCodePage();
+    const os::CharacterBytes characters = os::characterBytesOf(codePage);
+    if (characters.utf8 || characters.leadBytes.any())
+        return false;
+    std::string mark = "\xff\xfe";
+    mark.resize(os::fromCodePageInPlace(mark, mark.size(), codePage));
+    return text.substr(0, mark.size()) == mark;
+}
+
 bool readLines(osfs::File& file, bool addBreaks, int maxLines, SecretMasker* masker,
                std::string& text) {
     LineReader reader(file, readBuffer());
@@ -64,7 +78,7 @@ bool readLines(osfs::File& file, bool addBreaks, int maxLines, SecretMasker* mas
     // The lines are masked once all are read, with one look over them for the few that may
     // hold a secret.
     if (masker != nullptr) {
-        masker->startText();
+        masker->startText(opensDecodedUtf16(text));
         masker->maskLines(text, lines);
     }
     return true;

@@ -42,6 +42,18 @@ std::size_t privateKeyBlockBegins(std::string_view line) {
     return close + 5;
 }
 
+// The bytes of the UTF-8 character that begins at `at`: as many as its first byte calls for
+// and the continuation bytes after it give, one for a byte that begins none.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    const std::size_t wanted = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    std::size_t length = 1;
+    while (length < wanted && at + length < text.size() &&
+           (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80)
+        ++length;
+    return length;
+}
+
 // The part of a key block's line between `begin` and `end`, without its indentation.
 void addBlockBody(std::string_view line, std::size_t begin, std::size_t end,
                   std::vector<SecretSpan>& spans) {
@@ -117,9 +129,9 @@ void SecretMasker::maskLines(std::string& text, const std::vector<TextLine>& lin
 
 std::size_t SecretMasker::maskOneLine(std::string& text, std::size_t begin, std::size_t end) {
     const std::string_view line(text.data() + begin, end - begin);
-    // Character i of the line as the rules read it is at byte first + width * i.
+    // Where character i of the line as the rules read it begins.
     const std::size_t first = utf16_ ? narrowUtf16(line) : 0;
-    const std::size_t width = utf16_ ? 2 : 1;
+    const auto place = [&](std::size_t i) { return utf16_ ? places_[first + 2 * i] : i; };
     std::vector<SecretSpan> spans = secretsOf(utf16_ ? std::string_view(narrow_) : line);
     if (spans.empty())
         return end;
@@ -136,12 +148,12 @@ std::size_t SecretMasker::maskOneLine(std::string& text, std::size_t begin, std:
     std::string masked;
     std::size_t copied = 0;
     for (const SecretSpan& span : spans) {
-        const std::size_t spanBegin = first + width * span.begin;
+        const std::size_t spanBegin = place(span.begin);
         if (spanBegin < copied)
             continue;
         masked.append(line, copied, spanBegin - copied);
         masked += utf16_ ? kMaskedUtf16 : kMaskedValue;
-        copied = first + width * span.end;
+        copied = place(span.end);
         if (span.kind != SecretKind::PrivateKey || !privateKeyCounted_)
             ++counts_[span.kind];
         privateKeyCounted_ = privateKeyCounted_ || span.kind == SecretKind::PrivateKey;
@@ -181,17 +193,32 @@ void SecretMasker::noteTextBegins(std::string_view text) {
 }
 
 std::size_t SecretMasker::narrowUtf16(std::string_view line) {
-    // The characters begin where the other byte of most pairs is zero, as it is for ASCII.
+    // The line's units: its bytes, or the UTF-8 characters each byte of the file became.
+    places_.clear();
+    for (std::size_t at = 0; at < line.size();) {
+        places_.push_back(at);
+        at += decoded_ ? utf8SequenceLength(line, at) : 1;
+    }
+    const std::size_t units = places_.size();
+    places_.push_back(line.size());
+    const auto unit = [&](std::size_t i) {
+        return line.substr(places_[i], places_[i + 1] - places_[i]);
+    };
+    // The characters begin where the other unit of most pairs is zero, as it is for ASCII.
     std::size_t zerosAtEven = 0;
     std::size_t zerosAtOdd = 0;
-    for (std::size_t at = 0; at < line.size(); ++at) {
-        if (line[at] == '\0')
-            ++(at % 2 == 0 ? zerosAtEven : zerosAtOdd);
+    for (std::size_t i = 0; i < units; ++i) {
+        if (unit(i) == std::string_view("\0", 1))
+            ++(i % 2 == 0 ? zerosAtEven : zerosAtOdd);
     }
     const std::size_t first = zerosAtEven > zerosAtOdd ? 1 : 0;
     narrow_.clear();
-    for (std::size_t at = first; at + 1 < line.size(); at += 2)
-        narrow_ += line[at + 1] == '\0' ? line[at] : '\x80';
+    for (std::size_t i = first; i + 1 < units; i += 2) {
+        const std::string_view low = unit(i);
+        const bool ascii = low.size() == 1 && static_cast<unsigned char>(low[0]) < 0x80 &&
+                           unit(i + 1) == std::string_view("\0", 1);
+        narrow_ += ascii ? low[0] : '\x80';
+    }
     return first;
 }
 

@@ -54,7 +54,8 @@ std::string describeMaskCounts(const MaskCounts& counts);
 // opens with UTF-16's little-endian byte order mark (Notepad's "Unicode", regedit's exports,
 // Windows PowerShell's redirections) is read in UTF-16: its lines, cut at the first byte of
 // each line end, are read two bytes to a character, and a masked value is kMaskedValue in
-// UTF-16.
+// UTF-16. Where the reader turned each byte of the file into the UTF-8 of its character (a
+// single-byte code page), two of those characters make one.
 class SecretMasker {
 public:
     // `leadBytes`: the bytes that begin a character of two in the double-byte code page the text
@@ -71,12 +72,15 @@ public:
     // hold a secret, rather than a look at each.
     void maskLines(std::string& text, const std::vector<TextLine>& lines);
     // A new text begins: a private-key block that the last one left open (a file cut short)
-    // ends with it, and a secret its last line named is given by no line of this one.
-    void startText() {
+    // ends with it, and a secret its last line named is given by no line of this one. Whether
+    // it is UTF-16 the bytes of its first line tell; `decodedUtf16` says instead that it is
+    // UTF-16 held a byte to a UTF-8 character, as the caller that decoded it knows.
+    void startText(bool decodedUtf16 = false) {
         inPrivateKey_ = false;
         namedAbove_.reset();
-        textBegun_ = false;
-        utf16_ = false;
+        textBegun_ = decodedUtf16;
+        utf16_ = decodedUtf16;
+        decoded_ = decodedUtf16;
     }
     // Whether maskLine could change `text`: false lets a caller that copies most lines as they
     // are skip the masker's copy of them. Inside a private-key block every line may change, and
@@ -98,8 +102,10 @@ private:
     std::vector<SecretSpan> secretsOf(std::string_view line);
     void noteTextBegins(std::string_view text);
     // A line of a UTF-16 text one byte to a character, in `narrow_`: an ASCII character as
-    // itself, any other as a byte that no rule looks for. Answers where its characters begin in
-    // the line: 0, or 1 for a line that begins with the second byte of the line end before it.
+    // itself, any other as a byte that no rule looks for; `places_` holds where each of the
+    // line's bytes (or decoded characters) begins, and the line's end. Answers where the
+    // characters begin: at the first byte, or the second for a line that begins with the
+    // second byte of the line end before it.
     std::size_t narrowUtf16(std::string_view line);
 
     // The line with the second byte of each double-byte character made one that no rule looks
@@ -109,8 +115,10 @@ private:
     std::bitset<256> leadBytes_;
     std::string hidden_;
     std::string narrow_;
+    std::vector<std::size_t> places_;
     bool textBegun_ = false;
     bool utf16_ = false;
+    bool decoded_ = false;
     bool inPrivateKey_ = false;
     bool privateKeyCounted_ = false;
     std::optional<SecretKind> namedAbove_;  // named by the last line for this one to give
