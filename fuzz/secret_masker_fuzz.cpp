@@ -6,6 +6,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_targets.h"
+#include "report/ascii_text.h"
 #include "report/secret_mask.h"
 
 namespace {
@@ -15,12 +16,7 @@ namespace {
 // the first mask begins `text`, the piece after the last ends it, and each piece between two
 // masks stands in `text` in order.
 bool onlyValuesReplaced(std::string_view text, std::string_view masked) {
-    static const std::string kMaskedUtf16 = [] {
-        std::string wide;
-        for (const char c : std::string_view(kMaskedValue))
-            wide += {c, '\0'};
-        return wide;
-    }();
+    static const std::string kMaskedUtf16 = asUtf16(kMaskedValue);
     const std::string_view mask =
         text.substr(0, 2) == "\xff\xfe" ? std::string_view(kMaskedUtf16) : kMaskedValue;
     std::size_t next = masked.find(mask);

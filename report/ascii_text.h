@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // Tests of ASCII characters that ignore the locale, as names and keys in files are compared.
@@ -29,4 +30,12 @@ inline bool equalsNoCase(std::string_view text, std::string_view word) {
             return false;
     }
     return true;
+}
+
+// ASCII text as UTF-16LE writes it: each character followed by a zero byte.
+inline std::string asUtf16(std::string_view ascii) {
+    std::string wide;
+    for (const char c : ascii)
+        wide += {c, '\0'};
+    return wide;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string_view>
 
 #include "report/ascii_text.h"
 #include "report/report_masking.h"
@@ -15,20 +14,12 @@ bool isNameChar(char c) {
     return isAlnum(c) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
-// ASCII text as UTF-16LE writes it.
-std::string inUtf16(std::string_view ascii) {
-    std::string wide;
-    for (const char c : ascii)
-        wide += {c, '\0'};
-    return wide;
-}
-
 // The texts that stand as they are whatever the names: the placeholders, and the masked report's
 // notice, which names "the user's" names and would otherwise change for the user "user".
 const std::vector<std::string>& keptTexts() {
     static const std::vector<std::string> texts = {
         kUserPlaceholder,          kComputerPlaceholder,
-        inUtf16(kUserPlaceholder), inUtf16(kComputerPlaceholder),
+        asUtf16(kUserPlaceholder), asUtf16(kComputerPlaceholder),
         maskNotice(false),         maskNotice(true)};
     return texts;
 }
@@ -73,7 +64,7 @@ void NameMasker::addName(const std::string& text, bool ignoresCase, const char* 
     names_.push_back(Name{text, ignoresCase, placeholder, false});
     if (std::all_of(text.begin(), text.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        names_.push_back(Name{inUtf16(text), ignoresCase, inUtf16(placeholder), true});
+        names_.push_back(Name{asUtf16(text), ignoresCase, asUtf16(placeholder), true});
     // The mail link's body writes each space of the report's path as "&nbsp;".
     if (text.find(' ') == std::string::npos)
         return;

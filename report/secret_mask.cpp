@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "report/ascii_text.h"
 #include "report/secret_filter.h"
 #include "report/secret_rules.h"
 
@@ -139,12 +140,7 @@ std::size_t SecretMasker::maskOneLine(std::string& text, std::size_t begin, std:
     // Of overlapping secrets the one that begins first, or was found first, is masked.
     std::stable_sort(spans.begin(), spans.end(),
                      [](const SecretSpan& a, const SecretSpan& b) { return a.begin < b.begin; });
-    static const std::string kMaskedUtf16 = [] {
-        std::string masked;
-        for (const char c : std::string_view(kMaskedValue))
-            masked += {c, '\0'};
-        return masked;
-    }();
+    static const std::string kMaskedUtf16 = asUtf16(kMaskedValue);
     std::string masked;
     std::size_t copied = 0;
     for (const SecretSpan& span : spans) {
