@@ -46,11 +46,12 @@ void printUsage(std::ostream& out) {
         << "/option:value, a name and a value alone on their line: requirepass x, and a name\n"
         << "on one line and its value on the next: name: DB_PASSWORD above value: x), the\n"
         << "password of a URL's user:password@ and of Oracle's\n"
-        << "jdbc:oracle:thin:user/password@, the password options of mysql (-px), sqlcmd (-P\n"
-        << "x) and PsExec (-p x), a signed URL's signature, an Authorization header's\n"
+        << "jdbc:oracle:thin:user/password@, the password options of mysql (-px), sqlcmd\n"
+        << "(-P x) and PsExec (-p x), a signed URL's signature, an Authorization header's\n"
         << "credentials and the lines of a PEM private-key block; the report says so under\n"
-        << "its mail box. Masking is a help, not a guarantee: a secret in any other form\n"
-        << "stays. Read the report before it leaves.\n";
+        << "its mail box. A file in UTF-16 with its byte order mark is masked in UTF-16.\n"
+        << "Masking is a help, not a guarantee: a secret in any other form stays. Read the\n"
+        << "report before it leaves.\n";
 }
 
 // Message texts break lines with CR LF; a terminal wants LF alone.
