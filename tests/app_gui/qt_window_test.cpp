@@ -96,6 +96,13 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglass
         return painted.pixelColor(QPoint(x, y) * painted.devicePixelRatio());
     };
     EXPECT_EQ(at(20, 37), at(20, 20));
+    // A label lies beneath the other controls, as it is drawn on the window itself: one added
+    // after a button stacks below it (a parent's children run from the bottom up).
+    box.window().addButton("cmdUnder", "x", {0, 1000, 900, 300});
+    box.window().addLabel("lblOver", "over", {0, 1000, 900, 300});
+    QWidget* under = form.findChild<QWidget*>("cmdUnder");
+    const QObjectList& stack = under->parentWidget()->children();
+    EXPECT_LT(stack.indexOf(form.findChild<QWidget*>("lblOver")), stack.indexOf(under));
     ui().setMousePointer(kPointerHourglass);  // asked for twice, taken back once
     ui().setMousePointer(kPointerHourglass);
     EXPECT_NE(QApplication::overrideCursor(), nullptr);

@@ -88,6 +88,8 @@ const MaskCase kMaskCases[] = {
     {"mysqli.default_pw =", "mysqli.default_pw =", kNothing},
     {"  <keyMaterial>a b</keyMaterial>", "  <keyMaterial>********</keyMaterial>", kPassword},
     {"SetEnv PATH /bin", "SetEnv PATH /bin", kNothing},
+    // A word that is no directive, before a name and its value, is running text.
+    {"queryparam DB_PASSWORD x", "queryparam DB_PASSWORD x", kNothing},
     // Inside a line, an unquoted value ends at a space or a separating mark.
     {"login ok user=bob password=hunter2 host=h1", "login ok user=bob password=******** host=h1",
      kPassword},

@@ -53,6 +53,16 @@ TEST_F(FileIoTest, WritesCrLfLinesAndClosesWhatItOpened) {
     ASSERT_EQ(headless().shown.size(), 1u);
     EXPECT_EQ(headless().shown[0].text, "Invalid method of opening file");
     EXPECT_EQ(gFileNumbers().get(1), nullptr);
+
+    // A line that cannot be printed is told once, and the program goes on.
+    file.openFile("Output");
+    gFileNumbers().closeAll();  // the object still believes its file is open
+    file.printLine("lost");
+    file.printLine("lost again");
+    ASSERT_EQ(headless().shown.size(), 2u);
+    EXPECT_EQ(headless().shown[1].text, "An error occurred printing to file " +
+                                            folder.file("out.txt") +
+                                            "\r\nErr = Bad file name or number");
 }
 
 TEST_F(FileIoTest, ReadsEveryLineThenOneEmptyText) {
