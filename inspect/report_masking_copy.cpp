@@ -82,7 +82,7 @@ bool MaskingCopy::take(const ReportLine& line, const ClassifiedLine& classified)
         textBegins_ = false;
         if (line.text.find('\0') != std::string_view::npos ||
             (!line.text.empty() && static_cast<unsigned char>(line.text.front()) >= 0x80))
-            secrets_.mayChange(bytesOf(line));
+            secrets_.noteTextBegins(bytesOf(line));
     }
     // Most lines are told unchanged from their text alone, which holds the same ASCII.
     const bool secrets = text && secrets_.mayChange(withoutBreak(line.text));

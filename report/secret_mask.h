@@ -90,6 +90,9 @@ public:
         noteTextBegins(text);
         return inPrivateKey_ || namedAbove_ || utf16_ || mayHoldSecret(text);
     }
+    // Gives the bytes the text opens with, where the caller asks mayChange() of a text that does
+    // not keep them (a report's line read back as UTF-8).
+    void noteTextBegins(std::string_view text);
     // What this masker has masked so far.
     const MaskCounts& counts() const { return counts_; }
 
@@ -100,7 +103,6 @@ private:
     std::size_t maskOneLine(std::string& text, std::size_t begin, std::size_t end);
     // The secrets of one line as the rules read it, and what the line leaves open for the next.
     std::vector<SecretSpan> secretsOf(std::string_view line);
-    void noteTextBegins(std::string_view text);
     // A line of a UTF-16 text one byte to a character, in `narrow_`: an ASCII character as
     // itself, any other as a byte that no rule looks for; `places_` holds where each of the
     // line's bytes (or decoded characters) begins, and the line's end. Answers where the

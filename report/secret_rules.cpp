@@ -52,8 +52,8 @@ bool endsOracleLogin(char c) {
     return isSpace(c) || isQuote(c) || c == '<' || c == '>' || c == ';' || c == ',';
 }
 
-// Whether the text before `end` names Oracle's JDBC driver, whose URL gives the login before
-// the host: "jdbc:oracle:thin:scott/tiger@db".
+// Whether `text` ends in the name of Oracle's JDBC driver, whose URL gives the login before the
+// host: "jdbc:oracle:thin:scott/tiger@db".
 bool namesOracleDriver(std::string_view text) {
     for (std::string_view driver : {"jdbc:oracle:thin", "jdbc:oracle:oci"}) {
         if (text.size() >= driver.size() &&
