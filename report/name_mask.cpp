@@ -5,6 +5,7 @@
 
 #include "report/ascii_text.h"
 #include "report/report_masking.h"
+#include "report/utf16_mark.h"
 
 namespace {
 
@@ -24,6 +25,17 @@ const std::vector<std::string>& keptTexts() {
     return texts;
 }
 
+// Whether the byte order mark of UTF-16 ends just before `at`: as its bytes, or as the batch
+// reads them on Windows, each a character of the system's code page.
+bool afterUtf16Mark(const std::string& text, std::size_t at) {
+    const auto endsWith = [&text, at](const std::string& mark) {
+        return !mark.empty() && at >= mark.size() &&
+               text.compare(at - mark.size(), mark.size(), mark) == 0;
+    };
+    static const std::string kMarkBytes = "\xff\xfe";
+    return endsWith(kMarkBytes) || endsWith(utf16MarkAsRead());
+}
+
 // Whether the name found at text[at, end) stands whole. In UTF-16 the character before it is
 // the pair of bytes before it (the byte order mark is none); the one after is told by its first
 // byte, as the report's own markup may follow a line of UTF-16 at once.
@@ -31,8 +43,8 @@ bool standsWhole(const std::string& text, std::size_t at, std::size_t end, bool 
     const bool wholeAfter = end >= text.size() || !isNameChar(text[end]);
     if (!utf16)
         return wholeAfter && (at == 0 || !isNameChar(text[at - 1]));
-    const bool wholeBefore = at < 2 || (text[at - 1] == '\0' && !isNameChar(text[at - 2])) ||
-                             text.compare(at - 2, 2, "\xff\xfe") == 0;
+    const bool wholeBefore =
+        at < 2 || (text[at - 1] == '\0' && !isNameChar(text[at - 2])) || afterUtf16Mark(text, at);
     return wholeBefore && wholeAfter;
 }
 

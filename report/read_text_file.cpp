@@ -5,6 +5,7 @@
 
 #include "report/report_text.h"
 #include "report/secret_mask.h"
+#include "report/utf16_mark.h"
 #include "toolkit/format_value.h"
 #include "toolkit/line_reader.h"
 #include "toolkit/log.h"
@@ -33,20 +34,11 @@ std::vector<TextLine>& maskedLines() {
 }
 
 // Whether `text`, read from the system's code page, is a UTF-16 file whose every byte the
-// reading turned into a character: its byte order mark, FF FE, read as two characters. In a
-// code page of two bytes to some characters the bytes pair up otherwise, and UTF-8 keeps the
-// bytes as they are (the masker tells UTF-16 by them). The mark so read is worked out once.
+// reading turned into a character (UTF-8 keeps the bytes as they are, and the masker tells UTF-16
+// by them).
 bool opensDecodedUtf16(std::string_view text) {
-    static const std::string kMark = [] {
-        const os::CodePage codePage = os::systemCodePage();
-        const os::CharacterBytes characters = os::characterBytesOf(codePage);
-        if (characters.utf8 || characters.leadBytes.any())
-            return std::string();
-        std::string mark = "\xff\xfe";
-        mark.resize(os::fromCodePageInPlace(mark, mark.size(), codePage));
-        return mark;
-    }();
-    return !kMark.empty() && text.substr(0, kMark.size()) == kMark;
+    const std::string& mark = utf16MarkAsRead();
+    return !mark.empty() && text.substr(0, mark.size()) == mark;
 }
 
 bool readLines(osfs::File& file, bool addBreaks, int maxLines, SecretMasker* masker,

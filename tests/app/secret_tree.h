@@ -58,7 +58,7 @@ inline std::string writeSecretTree(const TempFolder& temp, const std::string& us
     for (const SecretFile& file : kSecretFiles)
         temp.write(product + "/" + file.name, std::string(file.text));
     temp.write(product + "/owner.txt", "owner=" + user + "\r\nhost=" + computer + ".local\r\n");
-    temp.write(product + "/owner16.txt", "\xff\xfe" + utf16("owner=" + user + "\r\n"));
+    temp.write(product + "/owner16.txt", "\xff\xfe" + utf16(user + "\r\nowner=" + user + "\r\n"));
     return temp.file(product);
 }
 

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// UTF-16's little-endian byte order mark, FF FE, as the tool reads a file from the system's code
+// page: each of its bytes a character, in UTF-8 ("ÿþ" in Windows-1252). Empty where the
+// reading keeps the bytes as they are (UTF-8: the mark stays FF FE) or pairs bytes otherwise (a
+// code page of two bytes to some characters). Worked out once.
+const std::string& utf16MarkAsRead();
