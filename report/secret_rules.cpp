@@ -783,7 +783,7 @@ private:
         const std::optional<PasswordOption> option = programBefore(at);
         const bool takes = (option == PasswordOption::FusedSmallP && letter == 'p' && fused) ||
                            (option == PasswordOption::CapitalP && letter == 'P') ||
-                           (option == PasswordOption::SpacedSmallP && letter == 'p' && !fused);
+                           (option == PasswordOption::SmallP && letter == 'p');
         const std::size_t begin = fused ? at + 2 : skipSpaces(at + 2);
         if (!takes || begin == line_.size() || (!fused && line_[begin] == '-'))
             return std::nullopt;

@@ -50,6 +50,7 @@ constexpr SecretWord kSecretWords[] = {
     // Keys that are secrets by their first word; a plain "key" names hotkeys, registry and
     // primary keys as often, and stays.
     {"secretkey", SecretKind::OtherSecret, false},
+    {"secretkeybase", SecretKind::OtherSecret, false},  // Rails' secret_key_base
     {"accountkey", SecretKind::OtherSecret, false},
     {"encryptionkey", SecretKind::OtherSecret, false},
     {"decryptionkey", SecretKind::OtherSecret, false},
@@ -187,9 +188,10 @@ std::optional<PasswordOption> clientPasswordOption(std::string_view program) {
         {"osql", PasswordOption::CapitalP},
         {"isql", PasswordOption::CapitalP},
         {"bcp", PasswordOption::CapitalP},
-        {"psexec", PasswordOption::SpacedSmallP},
-        {"psexec64", PasswordOption::SpacedSmallP},
-        {"paexec", PasswordOption::SpacedSmallP},
+        {"psexec", PasswordOption::SmallP},
+        {"psexec64", PasswordOption::SmallP},
+        {"paexec", PasswordOption::SmallP},
+        {"sshpass", PasswordOption::SmallP},
     };
     for (const auto& [name, option] : kClients) {
         if (equalsNoCase(program, name))

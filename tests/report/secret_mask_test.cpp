@@ -38,6 +38,7 @@ const MaskCase kMaskCases[] = {
     {"storage.accessKey=AKIA42", "storage.accessKey=********", kOther},
     {"credentials=abc;def", "credentials=********", kOther},
     {"SECRET_KEY = 'django-x'", "SECRET_KEY = '********'", kOther},
+    {"  secret_key_base: 9f8e7d", "  secret_key_base: ********", kOther},
     {"define('SECURE_AUTH_KEY', 'x');", "define('SECURE_AUTH_KEY', '********');", kOther},
     {"Passwort=x", "Passwort=********", kPassword},
     {"a: psk=\"a b\" wpa_psk=0a1 PSK: x", "a: psk=\"********\" wpa_psk=******** PSK: ********",
@@ -236,6 +237,9 @@ const MaskCase kMaskCases[] = {
      "run "
      "-p 80:80 n",
      "Masked: 3 passwords"},
+    {"sshpass -p 'x y' ssh u@h; SSHPASS.EXE -px scp a b; ssh -p 22 h",
+     "sshpass -p '********' ssh u@h; SSHPASS.EXE -p******** scp a b; ssh -p 22 h",
+     "Masked: 2 passwords"},
     {"'password' => env('DB_PASSWORD', 'x'),", "'password' => env('DB_PASSWORD', '********'),",
      kPassword},
     {"$c = (ConvertTo-SecureString -String 'x' -AsPlainText -Force)",
