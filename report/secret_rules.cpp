@@ -150,7 +150,9 @@ private:
     // "\"value\": \"x\"", "<value>x</value>".
     bool opensWithValue() const {
         std::size_t at = skipSpaces(0);
-        if (charAt(at) == '<' || isQuote(charAt(at)))
+        if (charAt(at) == '<')
+            return isValueElement(at);
+        if (isQuote(charAt(at)))
             ++at;
         return equalsNoCase(line_.substr(at, 5), "value") && at + 5 < line_.size() &&
                !isKeyChar(line_[at + 5]);
@@ -660,6 +662,7 @@ private:
             if (namedSecret_)
                 addContent(contentStart(at), at, *namedSecret_);
             namedSecret_.reset();
+            nameByElement(at);
             return;
         }
         std::size_t nameEnd = at + 1;
@@ -699,10 +702,37 @@ private:
         return false;
     }
 
-    // Whether a "<Value>" or "<value ...>" element opens at `at`.
+    // Whether a value element opens at `at`: "<Value>", "<value ...>", a Java web.xml's
+    // "<param-value>", a property list's "<string>".
     bool isValueElement(std::size_t at) const {
-        const std::string_view name = line_.substr(at + 1, 5);
-        return equalsNoCase(name, "value") && !isKeyChar(charAt(at + 6));
+        for (std::string_view name : {"value", "param-value", "string"}) {
+            if (equalsNoCase(line_.substr(at + 1, name.size()), name) &&
+                !isKeyChar(charAt(at + 1 + name.size())))
+                return true;
+        }
+        return false;
+    }
+
+    // <name>password</name><value>x</value>, a Java web.xml's <param-name>db.password</param-name>
+    // with its <param-value> on the line below, a property list's <key>Password</key>
+    // <string>x</string>: the content of a name element, whose closing tag begins at `close`,
+    // names the secret of the value element after it, on this line or opening the next.
+    void nameByElement(std::size_t close) {
+        const std::size_t nameEnd = keyEnd(close + 2);
+        const std::string_view name = line_.substr(close + 2, nameEnd - close - 2);
+        if (charAt(nameEnd) != '>' || !(equalsNoCase(name, "name") || equalsNoCase(name, "key") ||
+                                        equalsNoCase(name, "param-name")))
+            return;
+        const std::size_t next = skipSpaces(nameEnd + 1);
+        const std::size_t open = line_.rfind('>', close);
+        if (open == npos || (next < line_.size() && !(line_[next] == '<' && isValueElement(next))))
+            return;
+        // One word, as a key's name is: "<name>the password</name>" describes a field.
+        const std::size_t contentEnd = spacesBefore(close, open + 1);
+        const std::size_t content = skipSpaces(open + 1);
+        const std::string_view word = line_.substr(content, contentEnd - content);
+        if (!word.empty() && word.find_first_of(" \t") == npos)
+            nameSecret(keyKind(word), nameEnd);
     }
 
     // Where the content before the closing tag at `close` begins, less one: at a CDATA section

@@ -145,6 +145,21 @@ const MaskCase kMaskCases[] = {
      "<setting name=\"ApiToken\"><value>********</value></setting><x>y</x>", kOther},
     {"<Password><Value>cA==</Value><PlainText>false</PlainText></Password>",
      "<Password><Value>********</Value><PlainText>false</PlainText></Password>", kPassword},
+    // A name element names the secret of the value element after it.
+    {"<init-param><param-name>db.password</param-name><param-value>p w</param-value>",
+     "<init-param><param-name>db.password</param-name><param-value>********</param-value>",
+     kPassword},
+    {"<entry><key>ApiToken</key><value>t</value></entry>\n<key>Password</key>\n<string>p</string>",
+     "<entry><key>ApiToken</key><value>********</value></entry>\n<key>Password</key>\n"
+     "<string>********</string>",
+     "Masked: 1 password, 1 other secret"},
+    {"<name>password</name><type>string</type><name>the password</name><value>x</value>",
+     "<name>password</name><type>string</type><name>the password</name><value>x</value>", kNothing},
+    {"<param-name>password</param-name>\n<description>d</description>\n<name>PwdLength</name>\n"
+     "<value>8</value>",
+     "<param-name>password</param-name>\n<description>d</description>\n<name>PwdLength</name>\n"
+     "<value>8</value>",
+     kNothing},
     // A setting of two lines: the line above names the secret whose value the line below gives.
     {"<setting name=\"Password\" serializeAs=\"String\">\n  <value>p w</value>",
      "<setting name=\"Password\" serializeAs=\"String\">\n  <value>********</value>", kPassword},
