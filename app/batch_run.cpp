@@ -47,11 +47,12 @@ void printUsage(std::ostream& out) {
         << "on one line and its value on the next: name: DB_PASSWORD above value: x), the\n"
         << "password of a URL's user:password@ and of Oracle's\n"
         << "jdbc:oracle:thin:user/password@, the password options of mysql (-px), sqlcmd\n"
-        << "(-P x), PsExec and sshpass (-p x), a signed URL's signature, an Authorization\n"
-        << "header's credentials and the lines of a PEM private-key block; the report says\n"
-        << "so under its mail box. A file in UTF-16 with its byte order mark is masked in\n"
-        << "UTF-16. Masking is a help, not a guarantee: a secret in any other form stays.\n"
-        << "Read the report before it leaves.\n";
+        << "(-P x), PsExec and sshpass (-p x), a login command (docker login -p x), 7z (-px)\n"
+        << "and zip (-P x), a signed URL's signature, an Authorization header's credentials\n"
+        << "and the lines of a PEM private-key block; the report says so under its mail box.\n"
+        << "A file in UTF-16 with its byte order mark is masked in UTF-16. Masking is a\n"
+        << "help, not a guarantee: a secret in any other form stays. Read the report before\n"
+        << "it leaves.\n";
 }
 
 // Message texts break lines with CR LF; a terminal wants LF alone.

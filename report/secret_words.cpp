@@ -192,6 +192,14 @@ std::optional<PasswordOption> clientPasswordOption(std::string_view program) {
         {"psexec64", PasswordOption::SmallP},
         {"paexec", PasswordOption::SmallP},
         {"sshpass", PasswordOption::SmallP},
+        // The registry and cloud clients' login command: docker, podman, az, cf, oc.
+        {"login", PasswordOption::SmallP},
+        // Archivers: 7-Zip's "-px" ("-p" alone asks), zip's and unzip's "-P x".
+        {"7z", PasswordOption::FusedSmallP},
+        {"7za", PasswordOption::FusedSmallP},
+        {"7zr", PasswordOption::FusedSmallP},
+        {"zip", PasswordOption::CapitalP},
+        {"unzip", PasswordOption::CapitalP},
     };
     for (const auto& [name, option] : kClients) {
         if (equalsNoCase(program, name))

@@ -33,11 +33,12 @@ bool isVariableReference(std::string_view value);
 // How a command-line client takes its password by a one-letter option, where "-p" means other
 // things to other programs (a port, "mkdir -p"): MySQL's and MariaDB's "-px", fused ("-p" alone
 // asks for it, and the next word is the database); SQL Server's sqlcmd, osql, isql and bcp "-P x"
-// or "-Px"; PsExec's and sshpass's "-p x" or "-px".
+// or "-Px"; PsExec's and sshpass's "-p x" or "-px", and those of a client's "login" command
+// (docker, az, cf, oc); 7-Zip's "-px" and zip's "-P x".
 enum class PasswordOption { FusedSmallP, CapitalP, SmallP };
 
 // The password option of the program named `program`, as a command line names it (no folder,
-// in any case, with or without ".exe"), if it is one of those clients.
+// in any case, with or without ".exe"), if it is one of those clients or "login".
 std::optional<PasswordOption> clientPasswordOption(std::string_view program);
 
 // A registry export's number, unquoted: "RequirePassword"=dword:00000001, a qword as hex(b):..

@@ -255,6 +255,15 @@ const MaskCase kMaskCases[] = {
     {"sshpass -p 'x y' ssh u@h; SSHPASS.EXE -px scp a b; ssh -p 22 h",
      "sshpass -p '********' ssh u@h; SSHPASS.EXE -p******** scp a b; ssh -p 22 h",
      "Masked: 2 passwords"},
+    {"docker login -u bob -p x r.io && az login -u a -p y; /bin/login -p -- bob; login -p -h h",
+     "docker login -u bob -p ******** r.io && az login -u a -p ********; /bin/login -p -- bob; "
+     "login -p -h h",
+     "Masked: 2 passwords"},
+    {"7z a -px o.7z -p; \"C:\\Program Files\\7-Zip\\7z.exe\" x -py; zip -P z o.zip; unzip -Pw "
+     "o.zip",
+     "7z a -p******** o.7z -p; \"C:\\Program Files\\7-Zip\\7z.exe\" x -p********; zip -P ******** "
+     "o.zip; unzip -P******** o.zip",
+     "Masked: 4 passwords"},
     {"'password' => env('DB_PASSWORD', 'x'),", "'password' => env('DB_PASSWORD', '********'),",
      kPassword},
     {"$c = (ConvertTo-SecureString -String 'x' -AsPlainText -Force)",
