@@ -525,14 +525,21 @@ private:
         return !before.quoted && equalsNoCase(nameOf(before), "identified");
     }
 
-    // PowerShell's ConvertTo-SecureString "x" -AsPlainText, or its -String "x": the text made
-    // a secure string is a password in plain text. `key` is the word before the quote.
-    bool convertsToSecureString(const Key& key) const {
+    // PowerShell's ConvertTo-SecureString "x" -AsPlainText, or with its -String, -AsPlainText
+    // or -Force before the text, in any order: the text made a secure string is a password in
+    // plain text. `key` is the word before the quote.
+    bool convertsToSecureString(Key key) const {
         constexpr std::string_view kCommand = "convertto-securestring";  // as equalsNoCase takes it
-        if (equalsNoCase(nameOf(key), kCommand))
-            return true;
-        return equalsNoCase(nameOf(key), "-string") &&
-               equalsNoCase(nameOf(keyBefore(key.begin)), kCommand);
+        for (int switches = 0; switches <= 3; ++switches) {
+            const std::string_view name = nameOf(key);
+            if (equalsNoCase(name, kCommand))
+                return true;
+            if (!equalsNoCase(name, "-string") && !equalsNoCase(name, "-asplaintext") &&
+                !equalsNoCase(name, "-force"))
+                return false;
+            key = keyBefore(key.begin);
+        }
+        return false;
     }
 
     // A setting written as its name and one value apart by spaces, alone on the line that it

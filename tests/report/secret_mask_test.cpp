@@ -268,6 +268,9 @@ const MaskCase kMaskCases[] = {
      kPassword},
     {"$c = (ConvertTo-SecureString -String 'x' -AsPlainText -Force)",
      "$c = (ConvertTo-SecureString -String '********' -AsPlainText -Force)", kPassword},
+    {"-NewPassword (ConvertTo-SecureString -AsPlainText -Force \"x\") -Description \"y\"",
+     "-NewPassword (ConvertTo-SecureString -AsPlainText -Force \"********\") -Description \"y\"",
+     kPassword},
     // URL credentials and Authorization headers keep everything but the secret.
     {"url=postgres://app:pa;ss@db:5432/main", "url=postgres://app:********@db:5432/main",
      "Masked: 1 URL credential"},
