@@ -4,7 +4,6 @@ namespace {
 
 constexpr std::uint32_t kFileAlignment = 0x200;
 constexpr std::uint32_t kSectionAlignment = 0x1000;
-constexpr std::uint32_t kResourceRva = kSectionAlignment;  // the one section follows the headers
 constexpr std::uint32_t kHeadersSize = kFileAlignment;
 constexpr std::uint32_t kPeOffset = 0x40;
 
@@ -92,7 +91,7 @@ VersionBlock resourceSection(const ProgramImageLayout& layout) {
     b.bytes().resize(dataEntries + 16 * languages);
     for (std::uint32_t i = 0; i < languages; ++i) {
         const VersionBlock& data = layout.languages[i].data;
-        b.set32(dataEntries + 16 * i, kResourceRva + b.size());
+        b.set32(dataEntries + 16 * i, layout.sectionRva + b.size());
         b.set32(dataEntries + 16 * i + 4, static_cast<std::uint32_t>(data.size()));
         b.raw(data);
         b.padTo(4);
@@ -188,7 +187,7 @@ std::string buildProgramImage(const ProgramImageLayout& layout) {
     b.u32(0);  // image version
     b.u32(6);  // subsystem version 6.0
     b.u32(0);  // Win32 version value
-    b.u32(kResourceRva + alignUp(resourceSize, kSectionAlignment));
+    b.u32(layout.sectionRva + alignUp(resourceSize, kSectionAlignment));
     b.u32(kHeadersSize);
     b.u32(0);                // checksum
     b.u16(2);                // Windows GUI subsystem
@@ -201,13 +200,13 @@ std::string buildProgramImage(const ProgramImageLayout& layout) {
     b.u32(16);  // data directories
     for (int i = 0; i < 16; ++i) {
         const bool isResources = i == 2 && layout.hasResources;
-        b.u32(isResources ? kResourceRva : 0);
+        b.u32(isResources ? layout.sectionRva : 0);
         b.u32(isResources ? resourceSize : 0);
     }
     // The one section.
     b.raw(std::string(".rsrc\0\0\0", 8));
     b.u32(resourceSize);
-    b.u32(kResourceRva);
+    b.u32(layout.sectionRva);
     b.u32(rawSize);
     b.u32(kHeadersSize);
     b.u32(0);  // relocations

@@ -41,6 +41,7 @@ struct ProgramImageLayout {
     std::uint32_t resourceType = 16;  // RT_VERSION
     std::uint32_t resourceName = 1;   // VS_VERSION_INFO
     std::vector<ResourceLanguage> languages;
+    std::uint32_t sectionRva = 0x1000;  // where the one section is loaded: right after the headers
 };
 
 // A program image (PE32 or PE32+) without code whose one section holds the resource

@@ -106,7 +106,7 @@ void clsFileProp::searchVersionBlock(const std::string& strFilename) {
         {"ProductVersion", 16, &clsFileProp::productVersion_},
     };
     VersionBlock block;
-    if (!sysPlatform().versionBlock(strFilename, block) || block.empty())
+    if (!sysPlatform().versionBlock(strFilename, block))
         return;
     const std::string text(block.begin(), block.end());
     for (const VersionKey& entry : kKeys) {

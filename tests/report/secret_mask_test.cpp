@@ -85,6 +85,7 @@ const MaskCase kMaskCases[] = {
     {"ENV DB_PASSWORD x", "ENV DB_PASSWORD ********", kPassword},
     {"  fastcgi_param API_TOKEN t;", "  fastcgi_param API_TOKEN ********;", kOther},
     {"Password expired", "Password expired", kNothing},
+    {"pwd changed", "pwd changed", kNothing},
     {"rootpw two words", "rootpw two words", kNothing},
     {"mysqli.default_pw =", "mysqli.default_pw =", kNothing},
     {"  <keyMaterial>a b</keyMaterial>", "  <keyMaterial>********</keyMaterial>", kPassword},

@@ -38,6 +38,12 @@ TEST(PeVersionReader, ReadsBothImageKindsAndPrefersNeutralThenUsEnglishThenTheFi
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}, {0, neutral}})), neutral);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x409, english}})), english);
     EXPECT_EQ(readImage(imageOf({{0x407, german}, {0x40C, blockNamed(u"french")}})), german);
+    // A section that spans a boundary of 64 KiB: the data beyond it differs from the section's
+    // address in every byte but the lowest.
+    const VersionBlock large = blockNamed(std::u16string(3000, u'9'));
+    ProgramImageLayout across{true, true, 16, 1, {{0x407, large}, {0x409, english}}};
+    across.sectionRva = 0xFFFF000;
+    EXPECT_EQ(readImage(buildProgramImage(across)), english) << "across 64 KiB";
 
     // Data may start right at the start of its section (RVA 0x1000, file offset 0x200): the
     // data entry is turned to point there.
