@@ -8,6 +8,7 @@
 #include "fuzz/fuzz_targets.h"
 #include "report/ascii_text.h"
 #include "report/secret_mask.h"
+#include "report/utf16_mark.h"
 
 namespace {
 
@@ -17,8 +18,9 @@ namespace {
 // masks stands in `text` in order.
 bool onlyValuesReplaced(std::string_view text, std::string_view masked) {
     static const std::string kMaskedUtf16 = asUtf16(kMaskedValue);
-    const std::string_view mask =
-        text.substr(0, 2) == "\xff\xfe" ? std::string_view(kMaskedUtf16) : kMaskedValue;
+    const std::string_view mask = text.substr(0, kUtf16Mark.size()) == kUtf16Mark
+                                      ? std::string_view(kMaskedUtf16)
+                                      : kMaskedValue;
     std::size_t next = masked.find(mask);
     if (next == std::string_view::npos)
         return text == masked;

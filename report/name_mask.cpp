@@ -28,12 +28,11 @@ const std::vector<std::string>& keptTexts() {
 // Whether the byte order mark of UTF-16 ends just before `at`: as its bytes, or as the batch
 // reads them on Windows, each a character of the system's code page.
 bool afterUtf16Mark(const std::string& text, std::size_t at) {
-    const auto endsWith = [&text, at](const std::string& mark) {
+    const auto endsWith = [&text, at](std::string_view mark) {
         return !mark.empty() && at >= mark.size() &&
                text.compare(at - mark.size(), mark.size(), mark) == 0;
     };
-    static const std::string kMarkBytes = "\xff\xfe";
-    return endsWith(kMarkBytes) || endsWith(utf16MarkAsRead());
+    return endsWith(kUtf16Mark) || endsWith(utf16MarkAsRead());
 }
 
 // Whether the name found at text[at, end) stands whole. In UTF-16 the character before it is

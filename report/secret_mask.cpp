@@ -7,6 +7,7 @@
 #include "report/ascii_text.h"
 #include "report/secret_filter.h"
 #include "report/secret_rules.h"
+#include "report/utf16_mark.h"
 
 namespace {
 
@@ -185,7 +186,7 @@ void SecretMasker::noteTextBegins(std::string_view text) {
     if (textBegun_)
         return;
     textBegun_ = true;
-    utf16_ = text.substr(0, 2) == "\xff\xfe";
+    utf16_ = text.substr(0, kUtf16Mark.size()) == kUtf16Mark;
 }
 
 std::size_t SecretMasker::narrowUtf16(std::string_view line) {

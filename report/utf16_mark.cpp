@@ -8,7 +8,7 @@ const std::string& utf16MarkAsRead() {
         const os::CharacterBytes characters = os::characterBytesOf(codePage);
         if (characters.utf8 || characters.leadBytes.any())
             return std::string();
-        std::string mark = "\xff\xfe";
+        std::string mark(kUtf16Mark);
         mark.resize(os::fromCodePageInPlace(mark, mark.size(), codePage));
         return mark;
     }();

@@ -132,7 +132,7 @@ TEST_F(BatchRunTest, MaskingHidesEverySecretAndNameOfTheTreeAndChangesNothingEls
           "host=[computer].local<BR>",
           "[user] and [computer] stand for the user's and the computer's names."})
         EXPECT_NE(report.find(placed), std::string::npos) << placed;
-    for (const std::string& placed : {"\xff\xfe" + utf16("[user]"), utf16("owner=[user]")})
+    for (const std::string& placed : {"\xff\xfe" + asUtf16("[user]"), asUtf16("owner=[user]")})
         EXPECT_NE(report.find(placed), std::string::npos) << placed;
 }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "inspect/reader_commands.h"
+#include "report/ascii_text.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/utf16_bytes.h"
 
 using namespace std::string_view_literals;
 
@@ -58,14 +58,14 @@ inline std::string writeSecretTree(const TempFolder& temp, const std::string& us
     for (const SecretFile& file : kSecretFiles)
         temp.write(product + "/" + file.name, std::string(file.text));
     temp.write(product + "/owner.txt", "owner=" + user + "\r\nhost=" + computer + ".local\r\n");
-    temp.write(product + "/owner16.txt", "\xff\xfe" + utf16(user + "\r\nowner=" + user + "\r\n"));
+    temp.write(product + "/owner16.txt", "\xff\xfe" + asUtf16(user + "\r\nowner=" + user + "\r\n"));
     return temp.file(product);
 }
 
 // Whether `name` stands whole in `text`, in any case, with no letter, digit or '_' on either
 // side; or, in UTF-16, anywhere.
 inline bool holdsName(std::string text, std::string name) {
-    if (text.find(utf16(name)) != std::string::npos)
+    if (text.find(asUtf16(name)) != std::string::npos)
         return true;
     for (std::string* folded : {&text, &name}) {
         for (char& c : *folded)
