@@ -122,6 +122,7 @@ template <std::size_t Width>
 }
 
 const bool kWide = processorHasAvx2();
+const bool kWidest = processorHasAvx512Bytes();
 
 }  // namespace
 
@@ -147,11 +148,15 @@ __attribute__((target("avx2"))) std::size_t copyAsJson32(std::string_view run, c
 }
 
 std::size_t plainTextLines(std::string_view text, std::size_t longestLine, std::size_t& lines) {
+    if (kWidest)
+        return plainTextLines64(text, longestLine, lines);
     return kWide ? plainTextLines32(text, longestLine, lines)
                  : plainTextLines16(text, longestLine, lines);
 }
 
 std::size_t copyAsJson(std::string_view run, char* out, std::size_t room, std::size_t& written) {
+    if (kWidest)
+        return copyAsJson64(run, out, room, written);
     return kWide ? copyAsJson32(run, out, room, written) : copyAsJson16(run, out, room, written);
 }
 

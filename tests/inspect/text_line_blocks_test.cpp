@@ -1,4 +1,4 @@
-// The scans over runs of plain text lines, 64 bytes at a time, at both widths: where a run ends,
+// The scans over runs of plain text lines, 64 bytes at a time, at each width: where a run ends,
 // against the scan a line at a time, and the copy of a run as a JSON string's content, against
 // the same text escaped a line at a time, in an output of any room.
 #include <gtest/gtest.h>
@@ -20,10 +20,12 @@ using RunScan = std::size_t (*)(std::string_view, std::size_t, std::size_t&);
 using RunCopy = std::size_t (*)(std::string_view, char*, std::size_t, std::size_t&);
 
 template <typename Scan>
-std::vector<Scan> atEachWidth(Scan narrow, Scan wide) {
+std::vector<Scan> atEachWidth(Scan narrow, Scan wide, Scan widest) {
     std::vector<Scan> widths = {narrow};
     if (processorHasAvx2())
         widths.push_back(wide);
+    if (processorHasAvx512Bytes())
+        widths.push_back(widest);
     return widths;
 }
 
@@ -49,7 +51,8 @@ std::string randomText(std::mt19937& random, bool plainOnly) {
 TEST(TextLineBlocks, RunsEndWhereTheScanALineAtATimeEndsThem) {
     std::mt19937 random(20261208);
     for (const RunScan scan :
-         atEachWidth<RunScan>(textblocks::plainTextLines16, textblocks::plainTextLines32)) {
+         atEachWidth<RunScan>(textblocks::plainTextLines16, textblocks::plainTextLines32,
+                              textblocks::plainTextLines64)) {
         for (int round = 0; round < 20000; ++round) {
             const std::string text = randomText(random, round % 4 == 0);
             for (const std::size_t longest :
@@ -80,13 +83,13 @@ std::string escapedLines(std::string_view run) {
 TEST(TextLineBlocks, ACopyAsJsonIsTheRunEscapedLineByLineInAnyRoom) {
     std::mt19937 random(8);
     constexpr char kUntouched = '\x55';
-    for (const RunCopy copy :
-         atEachWidth<RunCopy>(textblocks::copyAsJson16, textblocks::copyAsJson32)) {
+    for (const RunCopy copy : atEachWidth<RunCopy>(
+             textblocks::copyAsJson16, textblocks::copyAsJson32, textblocks::copyAsJson64)) {
         for (int round = 0; round < 5000; ++round) {
             std::string run = randomText(random, true);
             run.resize(run.rfind("<BR>\r\n") == std::string::npos ? 0 : run.rfind("<BR>\r\n") + 6);
-            for (const std::size_t room : {std::size_t{0}, std::size_t{65}, std::size_t{66},
-                                           std::size_t{100}, std::size_t{4096}}) {
+            for (const std::size_t room : {std::size_t{0}, std::size_t{127}, std::size_t{128},
+                                           std::size_t{200}, std::size_t{4096}}) {
                 // As the writer does: copies while the room holds a block, and writes the last
                 // bytes a line at a time; a room too small for a block takes nothing.
                 std::string written;
