@@ -4,12 +4,13 @@
 #include <cstring>
 
 #include "inspect/byte_scan.h"
+#include "inspect/run_blocks.h"
 #include "toolkit/byte_vectors.h"
 #include "toolkit/processor.h"
 
 namespace {
 
-constexpr std::size_t kBlock = 64;
+using runblocks::kBlock;
 
 // One bit a lane of a comparison's result, lane i at bit i (the processor's movemask, which
 // takes plain chars).
@@ -26,17 +27,11 @@ using Chars32 = char __attribute__((vector_size(32)));
         __builtin_ia32_pmovmskb256(__builtin_bit_cast(Chars32, lanes)));
 }
 
-// A block's bytes that bytescan::needsCare, and the starts of the text line ends in it.
-struct BlockMasks {
-    std::uint64_t care = 0;
-    std::uint64_t lineEnds = 0;
-};
-
 // The masks of the kBlock bytes at `at`; reads the five bytes after them too, where a line
 // end that begins in the block ends.
 template <std::size_t Width>
-[[gnu::always_inline]] inline BlockMasks blockMasks(const char* at) {
-    BlockMasks masks;
+[[gnu::always_inline]] inline runblocks::BlockMasks blockMasks(const char* at) {
+    runblocks::BlockMasks masks;
     for (std::size_t part = 0; part < kBlock / Width; ++part) {
         // A line end that begins at a byte has its "BR>" and CR LF one to five bytes on.
         const char* bytes = at + part * Width;
@@ -50,38 +45,6 @@ template <std::size_t Width>
         masks.lineEnds |= laneBits(ends) << (part * Width);
     }
     return masks;
-}
-
-// A block belongs to the run when the only bytes in it that need care are those of whole line
-// ends: each "<" begins one, and the CR and LF of each are where it puts them, the block's
-// first two perhaps for a line end that began in the block before. The count of lines is
-// that of line ends; where a block does not belong, or a line could be longer than
-// `longestLine`, the rest is scanned a line at a time, which finds exactly where the run ends.
-template <std::size_t Width>
-[[gnu::always_inline]] inline std::size_t plainTextLines(std::string_view text,
-                                                         std::size_t longestLine,
-                                                         std::size_t& lines) {
-    const char* data = text.data();
-    std::size_t runEnd = 0;
-    std::size_t count = 0;
-    std::uint64_t endsFromBefore = 0;  // the CR and LF of line ends begun in the block before
-    for (std::size_t at = 0;
-         at + kBlock + 5 <= text.size() && at + kBlock + 4 - runEnd <= longestLine; at += kBlock) {
-        const BlockMasks masks = blockMasks<Width>(data + at);
-        const std::uint64_t lineEnds = masks.lineEnds;
-        if (masks.care != (lineEnds | lineEnds << 4 | lineEnds << 5 | endsFromBefore))
-            break;
-        endsFromBefore = lineEnds >> 60 | lineEnds >> 59;
-        if (lineEnds != 0) {
-            count += static_cast<std::size_t>(__builtin_popcountll(lineEnds));
-            runEnd = at + 63 - static_cast<std::size_t>(__builtin_clzll(lineEnds)) +
-                     bytescan::kTextLineEnd.size();
-        }
-    }
-    std::size_t rest = 0;
-    runEnd += bytescan::plainTextLinesByLine(text.substr(runEnd), longestLine, rest);
-    lines = count + rest;
-    return runEnd;
 }
 
 // Each block is copied whole; where it holds a byte that stops the copy ("<", quote, backslash),
@@ -129,13 +92,16 @@ const bool kWidest = processorHasAvx512Bytes();
 namespace textblocks {
 
 std::size_t plainTextLines16(std::string_view text, std::size_t longestLine, std::size_t& lines) {
-    return ::plainTextLines<16>(text, longestLine, lines);
+    return runblocks::plainTextLines(text, longestLine, lines, blockMasks<16>);
 }
 
 __attribute__((target("avx2"))) std::size_t plainTextLines32(std::string_view text,
                                                              std::size_t longestLine,
                                                              std::size_t& lines) {
-    return ::plainTextLines<32>(text, longestLine, lines);
+    // The masks are made in a function built for AVX2 too, so that its comparisons inline.
+    return runblocks::plainTextLines(
+        text, longestLine, lines,
+        [](const char* at) __attribute__((target("avx2"))) { return blockMasks<32>(at); });
 }
 
 std::size_t copyAsJson16(std::string_view run, char* out, std::size_t room, std::size_t& written) {

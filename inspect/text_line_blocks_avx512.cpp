@@ -6,13 +6,14 @@
 #include <cstdint>
 
 #include "inspect/byte_scan.h"
+#include "inspect/run_blocks.h"
 #include "inspect/text_line_blocks.h"
 
 #define CR_AVX512_BYTES __attribute__((target("avx512f,avx512bw,avx512vbmi2,bmi,bmi2,popcnt")))
 
 namespace {
 
-constexpr std::size_t kBlock = 64;
+using runblocks::kBlock;
 CR_AVX512_BYTES inline std::uint64_t bytesEqual(__m512i bytes, char c) {
     return _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(c));
 }
@@ -21,40 +22,24 @@ CR_AVX512_BYTES inline std::uint64_t bytesEqual(__m512i bytes, char c) {
 
 namespace textblocks {
 
-// A block belongs to the run when the only bytes in it that need care are those of whole line
-// ends: each "<" begins one, found by comparing the five bytes on from each byte with the rest
-// of a line end, and the CR and LF of each are where it puts them, the block's first two perhaps
-// for a line end that began in the block before. Where a block does not belong, or a line could
-// be longer than `longestLine`, the rest is scanned a line at a time from the last line end.
+// A block is one register: its "<" are compared with the five bytes on from each with the
+// rest of a line end, one comparison of the whole block each.
 CR_AVX512_BYTES std::size_t plainTextLines64(std::string_view text, std::size_t longestLine,
                                              std::size_t& lines) {
-    const char* data = text.data();
-    std::size_t runEnd = 0;
-    std::size_t count = 0;
-    std::uint64_t endsFromBefore = 0;  // the CR and LF of line ends begun in the block before
-    for (std::size_t at = 0;
-         at + kBlock + 5 <= text.size() && at + kBlock + 4 - runEnd <= longestLine; at += kBlock) {
-        const __m512i bytes = _mm512_loadu_si512(data + at);
+    return runblocks::plainTextLines(text, longestLine, lines, [](const char* at) CR_AVX512_BYTES {
+        const __m512i bytes = _mm512_loadu_si512(at);
+        runblocks::BlockMasks masks;
         const std::uint64_t opens = bytesEqual(bytes, '<');
-        // Read as signed, the control characters and the bytes beyond ASCII are those below 0x20.
-        const std::uint64_t care = _mm512_cmplt_epi8_mask(bytes, _mm512_set1_epi8(0x20)) | opens;
-        std::uint64_t lineEnds = opens;
+        // Read as signed, the control characters and the bytes beyond ASCII are those
+        // below 0x20.
+        masks.care = _mm512_cmplt_epi8_mask(bytes, _mm512_set1_epi8(0x20)) | opens;
+        masks.lineEnds = opens;
         for (std::size_t k = 1; k < bytescan::kTextLineEnd.size(); ++k)
-            lineEnds = _mm512_mask_cmpeq_epi8_mask(lineEnds, _mm512_loadu_si512(data + at + k),
-                                                   _mm512_set1_epi8(bytescan::kTextLineEnd[k]));
-        if (care != (lineEnds | lineEnds << 4 | lineEnds << 5 | endsFromBefore))
-            break;
-        endsFromBefore = lineEnds >> 60 | lineEnds >> 59;
-        if (lineEnds != 0) {
-            count += static_cast<std::size_t>(_mm_popcnt_u64(lineEnds));
-            runEnd = at + 63 - static_cast<std::size_t>(__builtin_clzll(lineEnds)) +
-                     bytescan::kTextLineEnd.size();
-        }
-    }
-    std::size_t rest = 0;
-    runEnd += bytescan::plainTextLinesByLine(text.substr(runEnd), longestLine, rest);
-    lines = count + rest;
-    return runEnd;
+            masks.lineEnds =
+                _mm512_mask_cmpeq_epi8_mask(masks.lineEnds, _mm512_loadu_si512(at + k),
+                                            _mm512_set1_epi8(bytescan::kTextLineEnd[k]));
+        return masks;
+    });
 }
 
 // The blocks are taken one after another, 64 bytes on each time, so that the reading of each
