@@ -89,6 +89,11 @@ TEST(FileSystemTest, WritesOfEverySizeReachTheFileInTheirOrder) {
     }
     ASSERT_TRUE(file.close());
     EXPECT_EQ(folder.read("pieces.bin"), expected);
+    // A file of one byte reaches the disk in a write of one byte.
+    ASSERT_TRUE(file.open(folder.file("one.bin"), osfs::OpenMode::Write));
+    EXPECT_TRUE(file.write("x", 1));
+    ASSERT_TRUE(file.close());
+    EXPECT_EQ(folder.read("one.bin"), "x");
 }
 
 // A held folder answers as the full paths do; one that cannot be held finds nothing.
