@@ -21,7 +21,8 @@ constexpr std::size_t kMaxReportLineBytes = 4 * 1024 * 1024;
 // them (or, where its bytes needed converting, in `decoded`) with its number and offsets.
 struct LineBatch {
     // A line's place, kept small: a batch holds tens of thousands of them. Plain text lines
-    // that follow each other (bytescan::plainTextLinesByLine), most of a report, are kept as one run.
+    // that follow each other (bytescan::plainTextLinesByLine), most of a report, are kept as one
+    // run.
     struct Line {
         std::uint32_t start = 0;  // in `bytes`, or in `decoded` when converted
         std::uint32_t length = 0;

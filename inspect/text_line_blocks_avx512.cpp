@@ -14,6 +14,7 @@
 namespace {
 
 using runblocks::kBlock;
+
 CR_AVX512_BYTES inline std::uint64_t bytesEqual(__m512i bytes, char c) {
     return _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(c));
 }
@@ -22,8 +23,8 @@ CR_AVX512_BYTES inline std::uint64_t bytesEqual(__m512i bytes, char c) {
 
 namespace textblocks {
 
-// A block is one register: its "<" are compared with the five bytes on from each with the
-// rest of a line end, one comparison of the whole block each.
+// A block is one register; the bytes one to five on from each "<" are held against the rest of
+// a line end, one comparison of the whole block for each distance.
 CR_AVX512_BYTES std::size_t plainTextLines64(std::string_view text, std::size_t longestLine,
                                              std::size_t& lines) {
     return runblocks::plainTextLines(text, longestLine, lines, [](const char* at) CR_AVX512_BYTES {
@@ -67,8 +68,9 @@ CR_AVX512_BYTES std::size_t copyAsJson64(std::string_view run, char* out, std::s
         const __m512i bytes = _mm512_loadu_si512(from);
         const std::uint64_t opens = bytesEqual(bytes, '<');
         std::uint64_t escapes = bytesEqual(bytes, '"') | bytesEqual(bytes, '\\');
-        // A line end's last bytes: its "B" only where its "<" ended the block before, whose
-        // "n" was written there.
+        // Dropped: each line end's last four bytes, and those in this block of a line end that
+        // the block before began (its "B" too where the "<" was that block's last byte: its "n"
+        // was written with that block).
         std::uint64_t kept =
             ~(opens << 2 | opens << 3 | opens << 4 | opens << 5 | opensBefore >> 59 |
               opensBefore >> 60 | opensBefore >> 61 | opensBefore >> 62 | opensBefore >> 63);
