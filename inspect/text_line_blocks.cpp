@@ -84,9 +84,6 @@ template <std::size_t Width>
     return static_cast<std::size_t>(from - start);
 }
 
-const bool kWide = processorHasAvx2();
-const bool kWidest = processorHasAvx512Bytes();
-
 }  // namespace
 
 namespace textblocks {
@@ -113,17 +110,25 @@ __attribute__((target("avx2"))) std::size_t copyAsJson32(std::string_view run, c
     return ::copyAsJson<32>(run, out, room, written);
 }
 
+namespace {
+
+// The widest scans the processor has, chosen once.
+struct Scans {
+    decltype(&plainTextLines16) runLength;
+    decltype(&copyAsJson16) copy;
+};
+const Scans kScans = processorHasAvx512Bytes() ? Scans{plainTextLines64, copyAsJson64}
+                     : processorHasAvx2()      ? Scans{plainTextLines32, copyAsJson32}
+                                               : Scans{plainTextLines16, copyAsJson16};
+
+}  // namespace
+
 std::size_t plainTextLines(std::string_view text, std::size_t longestLine, std::size_t& lines) {
-    if (kWidest)
-        return plainTextLines64(text, longestLine, lines);
-    return kWide ? plainTextLines32(text, longestLine, lines)
-                 : plainTextLines16(text, longestLine, lines);
+    return kScans.runLength(text, longestLine, lines);
 }
 
 std::size_t copyAsJson(std::string_view run, char* out, std::size_t room, std::size_t& written) {
-    if (kWidest)
-        return copyAsJson64(run, out, room, written);
-    return kWide ? copyAsJson32(run, out, room, written) : copyAsJson16(run, out, room, written);
+    return kScans.copy(run, out, room, written);
 }
 
 }  // namespace textblocks
