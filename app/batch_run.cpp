@@ -41,18 +41,18 @@ void printUsage(std::ostream& out) {
         << "Masking replaces with ******** the value of a key whose name ends in password,\n"
         << "passwd, pwd, pw, pass, passphrase, secret, token, api key, access key, private\n"
         << "key, secret key, account key, encryption key, signing key, master key, shared\n"
-        << "key, subscription key, psk, credential, creds or auth (key=value, key: value,\n"
-        << "quoted, XML attributes and elements, JSON, connection strings, --option value,\n"
-        << "/option:value, a name and a value alone on their line: requirepass x, and a name\n"
-        << "on one line and its value on the next: name: DB_PASSWORD above value: x), the\n"
-        << "password of a URL's user:password@ and of Oracle's\n"
-        << "jdbc:oracle:thin:user/password@, the password options of mysql (-px), sqlcmd\n"
-        << "(-P x), PsExec and sshpass (-p x), a login command (docker login -p x), 7z (-px)\n"
-        << "and zip (-P x), a signed URL's signature, an Authorization header's credentials\n"
-        << "and the lines of a PEM private-key block; the report says so under its mail box.\n"
-        << "A file in UTF-16 with its byte order mark is masked in UTF-16. Masking is a\n"
-        << "help, not a guarantee: a secret in any other form stays. Read the report before\n"
-        << "it leaves.\n";
+        << "key, subscription key, psk, salt, credential, creds or auth (key=value,\n"
+        << "key: value, quoted, XML attributes and elements, JSON, connection strings,\n"
+        << "--option value, /option:value, a name and a value alone on their line:\n"
+        << "requirepass x, and a name on one line and its value on the next:\n"
+        << "name: DB_PASSWORD above value: x), the password of a URL's user:password@\n"
+        << "and of Oracle's jdbc:oracle:thin:user/password@, the password options of\n"
+        << "mysql (-px), sqlcmd (-P x), PsExec and sshpass (-p x), a login command\n"
+        << "(docker login -p x), 7z (-px) and zip (-P x), a signed URL's signature, an\n"
+        << "Authorization header's credentials and the lines of a PEM private-key block;\n"
+        << "the report says so under its mail box. A file in UTF-16 with its byte order\n"
+        << "mark is masked in UTF-16. Masking is a help, not a guarantee: a secret in any\n"
+        << "other form stays. Read the report before it leaves.\n";
 }
 
 // Message texts break lines with CR LF; a terminal wants LF alone.

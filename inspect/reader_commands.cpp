@@ -53,7 +53,7 @@ void printUsage(std::ostream& out) {
         << "           file, the value of a key named for a password, passphrase, secret,\n"
         << "           token, api key, access key, private key, secret key, account key,\n"
         << "           encryption key, signing key, master key, shared key, subscription\n"
-        << "           key, psk, credential, creds or auth, the password of a URL's\n"
+        << "           key, psk, salt, credential, creds or auth, the password of a URL's\n"
         << "           user:password@ and of Oracle's jdbc:oracle:thin:user/password@, the\n"
         << "           password options of mysql (-px), sqlcmd (-P x), PsExec and sshpass\n"
         << "           (-p x), a login command (docker login -p x), 7z (-px) and zip (-P x),\n"

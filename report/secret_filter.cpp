@@ -11,10 +11,10 @@ namespace {
 
 // Where the first of the triggers begins among the Width characters from `at` on, Width where
 // none does (it reads Width + 2): three letters of each secret word ("pas", "sec", "tok", "key",
-// "cre", "aut", "psk") and of a signature ("sig"), the "pw" of "pw" and "pwd", the password
-// switch "/p:", a client's password option " -p", the "@" of URL credentials and the "--" of a
-// key block's marker, in any case. Setting bit 0x20 puts a letter in lower case (and "@" on "`",
-// which only costs a closer look).
+// "cre", "aut", "psk", the "alt" of "salt") and of a signature ("sig"), the "pw" of "pw" and "pwd",
+// the password switch "/p:", a client's password option " -p", the "@" of URL credentials and the
+// "--" of a key block's marker, in any case. Setting bit 0x20 puts a letter in lower case (and "@"
+// on "`", which only costs a closer look).
 template <std::size_t Width>
 [[gnu::always_inline]] inline std::size_t firstTriggerInBlock(const char* at) {
     const ByteVector<Width> a = bytesAt<Width>(at) | 0x20;
@@ -24,7 +24,8 @@ template <std::size_t Width>
         ((a == 'p') & (((b == 'a') & (c == 's')) | (b == 'w') | ((b == 's') & (c == 'k')))) |
         ((a == 's') & (((b == 'e') & (c == 'c')) | ((b == 'i') & (c == 'g')))) |
         ((a == 't') & (b == 'o') & (c == 'k')) | ((a == 'k') & (b == 'e') & (c == 'y')) |
-        ((a == 'c') & (b == 'r') & (c == 'e')) | ((a == 'a') & (b == 'u') & (c == 't')) |
+        ((a == 'c') & (b == 'r') & (c == 'e')) |
+        ((a == 'a') & ((b == 'u') | (b == 'l')) & (c == 't')) |
         ((a == '/') & (b == 'p') & (c == ':')) | ((a == ' ') & (b == '-') & (c == 'p')) |
         (a == '`') | ((a == '-') & (b == '-'));
     // Lanes of 0 or -1, eight to a word: the first lane set is the first set byte of the first
@@ -54,7 +55,7 @@ constexpr std::string_view kAnyLetter = "";
 // By group: the letters each place may hold, in lower case.
 constexpr std::string_view kGroups[8][3] = {
     {"p", "as", "sk"}, {"p", "w", kAnyLetter}, {"s", "ei", "cg"}, {"tk", "oe", "ky"},
-    {"c", "r", "e"},   {"a", "u", "t"},        {"/", "p", ":"},   {" ", "-", "p"},
+    {"c", "r", "e"},   {"a", "ul", "t"},       {"/", "p", ":"},   {" ", "-", "p"},
 };
 
 constexpr PlaceTables placeTables(std::size_t place) {

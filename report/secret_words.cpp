@@ -57,7 +57,11 @@ constexpr SecretWord kSecretWords[] = {
     {"validationkey", SecretKind::OtherSecret, false},
     {"signingkey", SecretKind::OtherSecret, false},
     {"masterkey", SecretKind::OtherSecret, false},
-    {"authkey", SecretKind::OtherSecret, false},    // WordPress's AUTH_KEY, SECURE_AUTH_KEY
+    // WordPress's eight keys and salts sign its log-in cookies: AUTH_KEY, NONCE_SALT, ...
+    {"authkey", SecretKind::OtherSecret, false},
+    {"noncekey", SecretKind::OtherSecret, false},
+    {"loggedinkey", SecretKind::OtherSecret, false},
+    {"salt", SecretKind::OtherSecret, true},        // and Drupal's hash_salt
     {"sharedkey", SecretKind::OtherSecret, false},  // VPNs' PreSharedKey, agents' SharedKey
     // Azure's API keys: API Management's Ocp-Apim-Subscription-Key, Functions' x-functions-key.
     {"subscriptionkey", SecretKind::OtherSecret, false},
