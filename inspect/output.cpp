@@ -30,7 +30,9 @@ private:
 class FileOutput : public Output {
 public:
     bool open(const std::string& fileName) {
-        if (file_.open(fileName, osfs::OpenMode::Write))
+        // The file its user names, also through a link, and also a device or a pipe.
+        if (file_.open(fileName, osfs::OpenMode::Write, osfs::FinalLink::Followed,
+                       osfs::NonRegular::Accepted))
             return true;
         error_ = fileName + ": " + file_.errorDescription();
         return false;

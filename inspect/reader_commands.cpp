@@ -160,9 +160,26 @@ void tellProblems(const std::string& report, const Problems& problems, std::ostr
             << " more problems not shown\n";
 }
 
-std::unique_ptr<Output> openOutput(const Options& options, std::ostream& out, std::ostream& err) {
+// Whether the two names name one file (the same file through another path or a link).
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(std::filesystem::u8path(a), std::filesystem::u8path(b),
+                                       error);
+}
+
+// The file that -o names, else standard output. `what` names the output in a message. A file
+// that is one of the reports is refused: opening it would empty the report before it is read.
+std::unique_ptr<Output> openOutput(const Options& options, const char* what, std::ostream& out,
+                                   std::ostream& err) {
     if (options.outputFile.empty())
         return streamOutput(out);
+    for (const std::string& report : options.reports) {
+        if (sameFile(report, options.outputFile)) {
+            err << what << " must go to another file than the report: " << options.outputFile
+                << "\n";
+            return nullptr;
+        }
+    }
     std::string error;
     std::unique_ptr<Output> output = fileOutput(options.outputFile, error);
     if (!output)
@@ -171,7 +188,7 @@ std::unique_ptr<Output> openOutput(const Options& options, std::ostream& out, st
 }
 
 int exportJson(const Options& options, std::ostream& out, std::ostream& err) {
-    std::unique_ptr<Output> output = openOutput(options, out, err);
+    std::unique_ptr<Output> output = openOutput(options, "The export", out, err);
     if (!output)
         return kUnreadable;
     JsonWriter json(*output);
@@ -219,7 +236,7 @@ int compare(const Options& options, std::ostream& out, std::ostream& err) {
     }
     const ReportIndex& before = first.index;
     const ReportIndex& after = second.index;
-    const std::unique_ptr<Output> output = openOutput(options, out, err);
+    const std::unique_ptr<Output> output = openOutput(options, "The comparison", out, err);
     if (!output)
         return kUnreadable;
     const Comparison comparison = compareReports(before, after);
@@ -235,22 +252,9 @@ int compare(const Options& options, std::ostream& out, std::ostream& err) {
     return comparison.agree() ? kAgree : 1;
 }
 
-// Whether the two names name one file (the same file through another path or a link).
-bool sameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(std::filesystem::u8path(a), std::filesystem::u8path(b),
-                                       error);
-}
-
 int maskCopy(const Options& options, std::ostream& out, std::ostream& err) {
     const std::string& report = options.reports[0];
-    // Writing the copy would empty the report before it is read.
-    if (sameFile(report, options.outputFile)) {
-        err << "The masked copy must go to another file than the report: " << options.outputFile
-            << "\n";
-        return kUnreadable;
-    }
-    std::unique_ptr<Output> output = openOutput(options, out, err);
+    std::unique_ptr<Output> output = openOutput(options, "The masked copy", out, err);
     if (!output)
         return kUnreadable;
     SecretMasker secrets(doubleByteLeads(options.decoding.codePage));

@@ -187,7 +187,8 @@ constexpr LineProblemWords kMaskingWords = {"it is copied unmasked",
 ReadOutcome maskReport(const std::string& fileName, const TextDecoding& decoding, bool names,
                        SecretMasker& secrets, Output& output, Problems& problems) {
     osfs::File file;
-    if (!file.open(fileName, osfs::OpenMode::Read)) {
+    // The report is the file its user names, also through a link.
+    if (!file.open(fileName, osfs::OpenMode::Read, osfs::FinalLink::Followed)) {
         problems.note(0, "cannot be opened: " + file.errorDescription());
         return {};
     }

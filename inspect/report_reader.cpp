@@ -14,7 +14,8 @@ constexpr LineProblemWords kReadingWords = {"only its start is read", "; the lin
 ReadOutcome readReport(const std::string& fileName, const TextDecoding& decoding, ReportSink& sink,
                        Problems& problems, bool readAhead) {
     osfs::File file;
-    if (!file.open(fileName, osfs::OpenMode::Read)) {
+    // The report is the file its user names, also through a link.
+    if (!file.open(fileName, osfs::OpenMode::Read, osfs::FinalLink::Followed)) {
         problems.note(0, "cannot be opened: " + file.errorDescription());
         return {};
     }

@@ -179,6 +179,14 @@ TEST_F(ReportExport, MaskRefusesItsOwnReportAndTellsWhatItCouldNotRead) {
          2,
          "The masked copy must go to another file than the report: ",
          false},
+        {{"json", report, "-o", folder.file("sub/../" + std::string(kReportFileName))},
+         2,
+         "The export must go to another file than the report: ",
+         false},
+        {{"compare", cut, report, "-o", report},
+         2,
+         "The comparison must go to another file than the report: ",
+         false},
         {{"mask", cut, "-o", folder.file("out.htm")}, 1, "the report ends after this line", true},
         {{"mask", notReport, "-o", folder.file("out.htm")},
          2,
@@ -199,6 +207,32 @@ TEST_F(ReportExport, MaskRefusesItsOwnReportAndTellsWhatItCouldNotRead) {
         EXPECT_NE(err.str().find(row.told), std::string::npos) << err.str();
         EXPECT_EQ(folder.read("out.htm") != "", row.written);
         EXPECT_EQ(folder.read(kReportFileName), whole);
+    }
+}
+
+// The report and the output that the user names are followed through a link, and the output
+// may be a device.
+TEST_F(ReportExport, NamesAreFollowedThroughLinksAndTheOutputMayBeADevice) {
+    namespace fs = std::filesystem;
+    const std::string report = makeReport({writeSecretTree(folder, "u", "c")});
+    std::error_code linked;
+    fs::create_symlink(fs::u8path(report), fs::u8path(folder.file("report-link.htm")), linked);
+    if (!linked)
+        fs::create_symlink(fs::u8path(folder.file("out.json")),
+                           fs::u8path(folder.file("out-link.json")), linked);
+    if (linked)
+        GTEST_SKIP() << "no symbolic links here: " << linked.message();
+    std::ostringstream direct, out, err;
+    EXPECT_EQ(runReportReader({"json", report}, direct, err), 0);
+    EXPECT_EQ(
+        runReportReader(
+            {"json", folder.file("report-link.htm"), "-o", folder.file("out-link.json")}, out, err),
+        0)
+        << err.str();
+    EXPECT_EQ(folder.read("out.json"), direct.str());
+    EXPECT_EQ(runReportReader({"mask", report, "-o", folder.file("report-link.htm")}, out, err), 2);
+    if (fs::is_character_file("/dev/null")) {
+        EXPECT_EQ(runReportReader({"mask", report, "-o", "/dev/null"}, out, err), 0) << err.str();
     }
 }
 

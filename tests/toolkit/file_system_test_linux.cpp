@@ -46,6 +46,11 @@ TEST(FileSystemLinuxTest, ReadOnlyMarkedPipesRefusedNewFilesByUmaskAndDescriptor
     EXPECT_FALSE(osfs::isOrdinaryFile(facts.attributes));
     osfs::File file;
     EXPECT_FALSE(file.open(pipe, osfs::OpenMode::Read));
+    // A device is refused too, unless the open accepts it (an output its user names).
+    EXPECT_FALSE(file.open("/dev/null", osfs::OpenMode::Write, osfs::FinalLink::Followed));
+    EXPECT_TRUE(file.open("/dev/null", osfs::OpenMode::Write, osfs::FinalLink::Followed,
+                          osfs::NonRegular::Accepted) &&
+                file.write("x", 1) && file.close());
     EXPECT_EQ(file.openOrdinary(osfs::HeldFolder(folder.path()), "pipe"),
               osfs::OrdinaryOpen::NotOrdinary);
     folder.write(".hidden", "");

@@ -34,7 +34,7 @@ const char* describe(Failure failure);
 // kNoHandle, with the failure noted, when the file cannot be opened; `size` receives the file's
 // size in bytes.
 std::intptr_t openHandle(const std::string& path, OpenMode mode, FinalLink link,
-                         std::int64_t& size);
+                         NonRegular nonRegular, std::int64_t& size);
 // File::openOrdinary's question for the entry `name` of a held folder; `handle` receives the
 // open file's handle (kNoHandle unless Opened) and `size` its size in bytes.
 OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& name,

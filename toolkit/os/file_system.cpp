@@ -151,9 +151,9 @@ File::~File() {
     close();
 }
 
-bool File::open(const std::string& path, OpenMode mode, FinalLink link) {
+bool File::open(const std::string& path, OpenMode mode, FinalLink link, NonRegular nonRegular) {
     close();
-    return opened(detail::openHandle(path, mode, link, size_));
+    return opened(detail::openHandle(path, mode, link, nonRegular, size_));
 }
 
 OrdinaryOpen File::openOrdinary(const HeldFolder& folder, const std::string& name) {

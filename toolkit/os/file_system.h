@@ -118,6 +118,13 @@ enum class OpenMode {
 // writes onto a file of that user's choosing. Windows follows: see File::open.
 enum class FinalLink { Refused, Followed };
 
+// Whether an open accepts what is not a regular file: a device, a pipe, a socket. The tool's own
+// files and a product's refuse them, since opening a pipe or a device can act on it. A file that
+// a program's user names for its output may be one (/dev/null, /dev/stdout, a pipe another
+// program reads), and its open then waits for a pipe's reader as any program's does. Windows
+// opens what it is given either way.
+enum class NonRegular { Refused, Accepted };
+
 // What File::openOrdinary found.
 enum class OrdinaryOpen {
     Opened,       // an ordinary file whose data is on this machine, now open to read
@@ -174,7 +181,8 @@ public:
     // A final link that is refused fails the open with "Path/File access error" on Linux. On
     // Windows every open follows: making a file link there takes a privilege that ordinary
     // users lack unless the machine is set up for development.
-    bool open(const std::string& path, OpenMode mode, FinalLink link = FinalLink::Refused);
+    bool open(const std::string& path, OpenMode mode, FinalLink link = FinalLink::Refused,
+              NonRegular nonRegular = NonRegular::Refused);
     // Opens the entry `name` of `folder` to read it when it is an ordinary file whose data is
     // on this machine (isOrdinaryHere); nothing else is opened. Linux takes the folder's latest
     // look-up of the name where it found an ordinary file, and looks the name up otherwise;

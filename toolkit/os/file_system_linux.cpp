@@ -378,8 +378,18 @@ long long countOf(Read read) {
 }  // namespace
 
 std::intptr_t openHandle(const std::string& path, OpenMode mode, FinalLink link,
-                         std::int64_t& size) {
-    return openedRegular(::open(path.c_str(), openFlags(mode, link), 0666), path, size);
+                         NonRegular nonRegular, std::int64_t& size) {
+    if (nonRegular == NonRegular::Refused)
+        return openedRegular(::open(path.c_str(), openFlags(mode, link), 0666), path, size);
+    // Without O_NONBLOCK: the writes to a pipe the user names wait for its reader.
+    const int descriptor = ::open(path.c_str(), openFlags(mode, link) & ~O_NONBLOCK, 0666);
+    if (descriptor < 0) {
+        noteFailureOn(path, errno);
+        return kNoHandle;
+    }
+    struct stat facts {};
+    size = fstat(descriptor, &facts) == 0 ? static_cast<std::int64_t>(facts.st_size) : 0;
+    return descriptor;
 }
 
 // Only a regular file is ever opened. Opening a pipe releases a writer that waits in its own

@@ -426,7 +426,7 @@ bool createFolder(const std::string& path) {
 namespace detail {
 
 std::intptr_t openHandle(const std::string& path, OpenMode mode, FinalLink /*link*/,
-                         std::int64_t& size) {
+                         NonRegular /*nonRegular*/, std::int64_t& size) {
     QuietDriveErrors quiet;
     const std::wstring wide = widen(path);
     const DWORD access = mode == OpenMode::Read ? GENERIC_READ : GENERIC_WRITE;
@@ -464,7 +464,7 @@ OrdinaryOpen openOrdinaryIn(const HeldFolder::Impl& folder, const std::string& n
     FileFacts facts;
     if (!lookUp(path, facts) || !isOrdinaryHere(facts.attributes))
         return OrdinaryOpen::NotOrdinary;
-    handle = openHandle(path, OpenMode::Read, FinalLink::Followed, size);
+    handle = openHandle(path, OpenMode::Read, FinalLink::Followed, NonRegular::Refused, size);
     return handle == kNoHandle ? OrdinaryOpen::Unreadable : OrdinaryOpen::Opened;
 }
 
