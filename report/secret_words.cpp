@@ -136,8 +136,9 @@ bool isSecretWord(std::string_view name) {
 }
 
 bool isPlainSetting(std::string_view value) {
-    for (std::string_view setting : {"true", "false", "yes", "no", "on", "off", "0", "1", "none",
-                                     "n/a", "null", "~", "|", "|-", "|+", ">", ">-", ">+"}) {
+    for (std::string_view setting :
+         {"true", "false",     "yes",         "no", "on", "off", "0",  "1", "none", "n/a",
+          "null", "container", "application", "~",  "|",  "|-",  "|+", ">", ">-",   ">+"}) {
         if (equalsNoCase(value, setting))
             return true;
     }

@@ -17,8 +17,9 @@ std::optional<SecretKind> keyKind(std::string_view name);
 bool isSecretWord(std::string_view name);
 
 // Values that say whether there is a secret rather than being one ("RequirePassword=true",
-// MySQL's "Access denied ... (using password: YES)", "SavePassword=1", "Password: none"), YAML's
-// word for no value and its marks of a value on the lines below ("password: |").
+// MySQL's "Access denied ... (using password: YES)", "SavePassword=1", "Password: none"), who
+// signs in (Tomcat's <Resource auth="Container">), YAML's word for no value and its marks of a
+// value on the lines below ("password: |").
 bool isPlainSetting(std::string_view value);
 
 // The shell's PWD and OLDPWD, as an environment dump in a log writes them: the working folder,

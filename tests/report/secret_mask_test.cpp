@@ -324,6 +324,8 @@ const MaskCase kMaskCases[] = {
      " <Password><Values>8</Values>",
      kNothing},
     {"RequirePassword=true", "RequirePassword=true", kNothing},
+    {"<Resource name=\"jdbc/db\" auth=\"Container\" password=\"x\"/>",
+     "<Resource name=\"jdbc/db\" auth=\"Container\" password=\"********\"/>", kPassword},
     {"options: SavePassword=1 RememberPassword=0 password: none token: N/A",
      "options: SavePassword=1 RememberPassword=0 password: none token: N/A", kNothing},
     // An environment dump's working folders, beside ODBC's PWD.
