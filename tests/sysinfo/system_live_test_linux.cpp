@@ -116,4 +116,21 @@ TEST(LinuxLiveTest, WithoutHomeTheAccountsOwnHomeHoldsTheDocuments) {
     EXPECT_EQ(documents, accountHome + "/Docs");
 }
 
+// Without HOME and without an entry in the password database (a container's arbitrary user),
+// there is no documents folder, and asking for it is no crash.
+TEST(LinuxLiveTest, AnAccountWithoutHomeOrEntryHasNoDocumentsFolder) {
+    constexpr uid_t kUnknownUser = 54321;
+    if (geteuid() != 0 || getpwuid(kUnknownUser) != nullptr)
+        GTEST_SKIP() << "becoming an unknown user takes root";
+    setSysPlatformForTesting(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        unsetenv("HOME");
+        _exit(setuid(kUnknownUser) == 0 && getMyDocumentsFolder().empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
 }  // namespace

@@ -56,6 +56,7 @@ TEST_F(PictureTest, ResizesPaintAndFitTheBoxAroundThePaintedSize) {
         {100, 400, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 25, 100},
         {200, 100, [](clsPicture& p, const PictureBox&) { p.resizeByPercent(50); }, 100, 50},
         {98, 1, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 100, 1},
+        {1, 1, [](clsPicture& p, const PictureBox& c) { p.resizeToFitContainer(c); }, 100, 100},
         {1, 1, [](clsPicture& p, const PictureBox&) { p.resizeAbsolute(30, 70); }, 30, 70},
         {400, 200,
          [](clsPicture& p, const PictureBox&) {
