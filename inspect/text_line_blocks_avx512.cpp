@@ -24,7 +24,9 @@ CR_AVX512_BYTES inline std::uint64_t bytesEqual(__m512i bytes, char c) {
 namespace textblocks {
 
 // A block is one register; the bytes one to five on from each "<" are held against the rest of
-// a line end, one comparison of the whole block for each distance.
+// a line end, one comparison of the whole block for each distance. The comparisons are made
+// apart and their masks joined after: each comparison masked by the one before waited on it,
+// which made the scan a third slower.
 CR_AVX512_BYTES std::size_t plainTextLines64(std::string_view text, std::size_t longestLine,
                                              std::size_t& lines) {
     return runblocks::plainTextLines(text, longestLine, lines, [](const char* at) CR_AVX512_BYTES {
@@ -34,11 +36,11 @@ CR_AVX512_BYTES std::size_t plainTextLines64(std::string_view text, std::size_t 
         // Read as signed, the control characters and the bytes beyond ASCII are those
         // below 0x20.
         masks.care = _mm512_cmplt_epi8_mask(bytes, _mm512_set1_epi8(0x20)) | opens;
-        masks.lineEnds = opens;
-        for (std::size_t k = 1; k < bytescan::kTextLineEnd.size(); ++k)
-            masks.lineEnds =
-                _mm512_mask_cmpeq_epi8_mask(masks.lineEnds, _mm512_loadu_si512(at + k),
-                                            _mm512_set1_epi8(bytescan::kTextLineEnd[k]));
+        const auto endByteAt = [at](std::size_t k) CR_AVX512_BYTES {
+            return bytesEqual(_mm512_loadu_si512(at + k), bytescan::kTextLineEnd[k]);
+        };
+        masks.lineEnds =
+            (opens & endByteAt(1)) & (endByteAt(2) & endByteAt(3)) & (endByteAt(4) & endByteAt(5));
         return masks;
     });
 }
