@@ -376,7 +376,7 @@ private:
         const std::string_view value = line_.substr(begin, end - begin);
         // Inside a line a value ends before a ')' or '}', which may close a variable's name.
         const bool closed = charAt(end) == ')' || charAt(end) == '}';
-        if (value == kMaskedValue || isPlainSetting(value) ||
+        if (isMaskedAlready(value) || isPlainSetting(value) ||
             isVariableReference(line_.substr(begin, end - begin + (closed ? 1 : 0))) ||
             (!quoted && isRegistryNumber(value)))
             return;

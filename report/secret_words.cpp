@@ -145,6 +145,17 @@ bool isPlainSetting(std::string_view value) {
     return false;
 }
 
+bool isMaskedAlready(std::string_view value) {
+    if (!value.empty() && value.find_first_not_of('*') == std::string_view::npos)
+        return true;
+    for (std::string_view placeholder :
+         {"filtered", "redacted", "[filtered]", "[redacted]", "<redacted>", "<hidden>"}) {
+        if (equalsNoCase(value, placeholder))
+            return true;
+    }
+    return false;
+}
+
 bool isWorkingFolder(std::string_view name, std::string_view value) {
     return (name == "PWD" || name == "OLDPWD") && !value.empty() && value.front() == '/';
 }

@@ -22,6 +22,11 @@ bool isSecretWord(std::string_view name);
 // value on the lines below ("password: |").
 bool isPlainSetting(std::string_view value);
 
+// A value masked already, by this tool or by the program that wrote it: asterisks only (this
+// tool's "********" among them), or a placeholder such as Rails' "[FILTERED]" (its word alone
+// where the brackets are read as the value's marks), "REDACTED", "<hidden>".
+bool isMaskedAlready(std::string_view value);
+
 // The shell's PWD and OLDPWD, as an environment dump in a log writes them: the working folder,
 // not a password ("PWD=/opt/app"). Inside a connection string PWD is ODBC's password.
 bool isWorkingFolder(std::string_view name, std::string_view value);

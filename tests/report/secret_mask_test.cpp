@@ -324,6 +324,9 @@ const MaskCase kMaskCases[] = {
      " <Password><Values>8</Values>",
      kNothing},
     {"RequirePassword=true", "RequirePassword=true", kNothing},
+    // Masked already by the program that wrote it.
+    {"a: password=*** token=[FILTERED] secret: <hidden> pwd=[Redacted]",
+     "a: password=*** token=[FILTERED] secret: <hidden> pwd=[Redacted]", kNothing},
     {"<Resource name=\"jdbc/db\" auth=\"Container\" password=\"x\"/>",
      "<Resource name=\"jdbc/db\" auth=\"Container\" password=\"********\"/>", kPassword},
     {"options: SavePassword=1 RememberPassword=0 password: none token: N/A",
