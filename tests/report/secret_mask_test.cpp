@@ -39,7 +39,9 @@ const MaskCase kMaskCases[] = {
     {"credentials=abc;def", "credentials=********", kOther},
     {"SECRET_KEY = 'django-x'", "SECRET_KEY = '********'", kOther},
     {"  secret_key_base: 9f8e7d", "  secret_key_base: ********", kOther},
-    {"define('SECURE_AUTH_KEY', 'x');", "define('SECURE_AUTH_KEY', '********');", kOther},
+    {"define('SECURE_AUTH_KEY', 'x');define('DB_PASSWORD','y');",
+     "define('SECURE_AUTH_KEY', '********');define('DB_PASSWORD','********');",
+     "Masked: 1 password, 1 other secret"},
     {"define('NONCE_SALT', 'x'); define('LOGGED_IN_KEY', 'y'); $s['hash_salt'] = 'z';",
      "define('NONCE_SALT', '********'); define('LOGGED_IN_KEY', '********'); $s['hash_salt'] = "
      "'********';",

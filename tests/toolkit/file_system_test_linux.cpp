@@ -90,12 +90,17 @@ TEST(FileSystemLinuxTest, ReadOnlyMarkedPipesRefusedNewFilesByUmaskAndDescriptor
     EXPECT_EQ(std::filesystem::status(folder.file("new.txt")).permissions(),
               std::filesystem::perms(0644));
 
+    // Descriptor 0, free while standard input is closed, is a file like any other.
     bool opened = false;
+    bool deviceOpened = false;
     withStandardInputClosed([&] {
         opened = file.open(folder.file("new.txt"), osfs::OpenMode::Read);
         file.close();
+        deviceOpened = file.open("/dev/null", osfs::OpenMode::Write, osfs::FinalLink::Followed,
+                                 osfs::NonRegular::Accepted);
+        file.close();
     });
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(opened && deviceOpened);
 
     // A file where a folder is wanted is told as a path not found.
     std::string full;
