@@ -310,6 +310,16 @@ const MaskCase kMaskCases[] = {
     {"curl -H 'Authorization: token ghp_x1' -H \"Authorization: AWS4-HMAC-SHA256 Credential=A\"",
      "curl -H 'Authorization: token ********' -H \"Authorization: AWS4-HMAC-SHA256 ********\"",
      "Masked: 2 authorization headers"},
+    // Each scheme stays; only the credentials after it are masked.
+    {"h: Authorization: Negotiate a Authorization: NTLM b Authorization: Kerberos c "
+     "Authorization: Bot d Authorization: ApiKey e Authorization: OAuth f Authorization: HMAC g "
+     "Authorization: SharedKey h Authorization: sso-key i Authorization: Splunk j "
+     "Authorization: AWS k",
+     "h: Authorization: Negotiate ******** Authorization: NTLM ******** Authorization: Kerberos "
+     "******** Authorization: Bot ******** Authorization: ApiKey ******** Authorization: OAuth "
+     "******** Authorization: HMAC ******** Authorization: SharedKey ******** Authorization: "
+     "sso-key ******** Authorization: Splunk ******** Authorization: AWS ********",
+     "Masked: 11 authorization headers"},
     {"proxy_set_header Authorization \"Basic dXNlcg==\"; Authorization \"none\"",
      "proxy_set_header Authorization \"Basic ********\"; Authorization \"none\"",
      "Masked: 1 authorization header"},
