@@ -50,7 +50,9 @@ const MaskCase kMaskCases[] = {
     {"Passwort=x", "Passwort=********", kPassword},
     {"a: psk=\"a b\" wpa_psk=0a1 PSK: x", "a: psk=\"********\" wpa_psk=******** PSK: ********",
      "Masked: 3 passwords"},
-    {"adminpass=x", "adminpass=********", kPassword},  // "pass" is no word of its own here
+    // "pass" is no word of its own here, nor "adminpass" in the second.
+    {"x: adminpass=a superadminpass=b", "x: adminpass=******** superadminpass=********",
+     "Masked: 2 passwords"},
     // WireGuard's key of the interface.
     {"PrivateKey = yAnz5TF+lXXJte14tji3zlMNq+hd2rYUIgJBgB3fBmk=", "PrivateKey = ********", kOther},
     {"ldap_default_authtok = x", "ldap_default_authtok = ********", kPassword},
@@ -135,6 +137,9 @@ const MaskCase kMaskCases[] = {
     {"$cfg['Servers'][$i]['password'] = 'x'; d[\"ApiToken\"]=\"t\"",
      "$cfg['Servers'][$i]['password'] = '********'; d[\"ApiToken\"]=\"********\"",
      "Masked: 1 password, 1 other secret"},
+    // A subscript that opens its line names the key too; a quote without its "[" names none.
+    {"['password'] = 'x'", "['password'] = '********'", kPassword},
+    {"'password'] = 'x'", "'password'] = 'x'", kNothing},
     {"$CFG->dbpass = 'x'; keytool -storepass a -keypass b",
      "$CFG->dbpass = '********'; keytool -storepass ******** -keypass ********",
      "Masked: 3 passwords"},
@@ -232,8 +237,8 @@ const MaskCase kMaskCases[] = {
     {"Driver={SQL Server};PWD={a;b}", "Driver={SQL Server};PWD={********}", kConnection},
     // A scheme in braces before the value: LDAP's hashes, WebSphere's {xor}, Spring's {noop}.
     {"olcRootPW: {SSHA}W6ph5Mm5Pz8GgiULbPgzG37mj9g=", "olcRootPW: ********", kPassword},
-    {"a: password={noop}x pw={xor}Lz4sLCg= PWD={a b} c",
-     "a: password=******** pw=******** PWD={********} c", "Masked: 3 passwords"},
+    {"a: password={noop}x pw={xor}Lz4sLCg= passwd={}y PWD={a b} c",
+     "a: password=******** pw=******** passwd=******** PWD={********} c", "Masked: 4 passwords"},
     {"<cs>Data Source=db;Password=p w(</cs>", "<cs>Data Source=db;Password=********</cs>",
      kConnection},
     {"Password=p w</value>", "Password=********</value>", kPassword},
