@@ -337,14 +337,16 @@ int openFlags(OpenMode mode, FinalLink link) {
     return always | O_RDONLY;
 }
 
-// The descriptor of an open that gave one, when it is a regular file; `facts` from the same
-// look.
-std::intptr_t openedRegular(int descriptor, const std::string& path, struct stat& facts) {
+// The descriptor of an open that gave one, when it is a regular file or `nonRegular` accepts
+// what it is; `facts` from the same look.
+std::intptr_t openedRegular(int descriptor, const std::string& path, struct stat& facts,
+                            NonRegular nonRegular = NonRegular::Refused) {
     if (descriptor < 0) {
         noteFailureOn(path, errno);
         return kNoHandle;
     }
-    if (fstat(descriptor, &facts) != 0 || !S_ISREG(facts.st_mode)) {
+    if (fstat(descriptor, &facts) != 0 ||
+        (nonRegular == NonRegular::Refused && !S_ISREG(facts.st_mode))) {
         ::close(descriptor);
         noteFailure(Failure::AccessError);
         return kNoHandle;
@@ -352,9 +354,10 @@ std::intptr_t openedRegular(int descriptor, const std::string& path, struct stat
     return descriptor;
 }
 
-std::intptr_t openedRegular(int descriptor, const std::string& path, std::int64_t& size) {
+std::intptr_t openedRegular(int descriptor, const std::string& path, NonRegular nonRegular,
+                            std::int64_t& size) {
     struct stat facts {};
-    const std::intptr_t handle = openedRegular(descriptor, path, facts);
+    const std::intptr_t handle = openedRegular(descriptor, path, facts, nonRegular);
     if (handle != kNoHandle)
         size = static_cast<std::int64_t>(facts.st_size);
     return handle;
@@ -379,17 +382,10 @@ long long countOf(Read read) {
 
 std::intptr_t openHandle(const std::string& path, OpenMode mode, FinalLink link,
                          NonRegular nonRegular, std::int64_t& size) {
-    if (nonRegular == NonRegular::Refused)
-        return openedRegular(::open(path.c_str(), openFlags(mode, link), 0666), path, size);
-    // Without O_NONBLOCK: the writes to a pipe the user names wait for its reader.
-    const int descriptor = ::open(path.c_str(), openFlags(mode, link) & ~O_NONBLOCK, 0666);
-    if (descriptor < 0) {
-        noteFailureOn(path, errno);
-        return kNoHandle;
-    }
-    struct stat facts {};
-    size = fstat(descriptor, &facts) == 0 ? static_cast<std::int64_t>(facts.st_size) : 0;
-    return descriptor;
+    // Without O_NONBLOCK where a pipe is accepted: its writes wait for its reader.
+    const int flags =
+        openFlags(mode, link) & ~(nonRegular == NonRegular::Accepted ? O_NONBLOCK : 0);
+    return openedRegular(::open(path.c_str(), flags, 0666), path, nonRegular, size);
 }
 
 // Only a regular file is ever opened. Opening a pipe releases a writer that waits in its own
