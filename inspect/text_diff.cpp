@@ -44,7 +44,8 @@ std::vector<DiffHunk> diffLines(const std::vector<std::string>& before,
 
 EmbeddedTextReader::EmbeddedTextReader(const ReportIndex& index)
     : file_(std::make_unique<osfs::File>()) {
-    file_->open(index.fileName, osfs::OpenMode::Read);
+    // The report as its user named it, also through a link, as the reading of the index did.
+    file_->open(index.fileName, osfs::OpenMode::Read, osfs::FinalLink::Followed);
     source_ = std::make_unique<ReportLineSource>(*file_, index.decoding);
 }
 

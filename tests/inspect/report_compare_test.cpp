@@ -145,6 +145,15 @@ TEST_F(ReportCompare, FindsExactlyTheChangesMadeBetweenTheReports) {
               json({" mode=1", " <script>document.title='ran'</script>", "-level=2", "+level=3",
                     " <img src=x onerror=\"document.title='ran'\">", " name=x"}));
 
+    // A report named through a link gives the same comparison, its text's lines too.
+    std::error_code linked;
+    std::filesystem::create_symlink(std::filesystem::u8path(after),
+                                    std::filesystem::u8path(folder.file("new-link.htm")), linked);
+    if (!linked) {
+        ASSERT_EQ(compare(before, folder.file("new-link.htm"), {"--json"}, "linked.json"), 1);
+        EXPECT_EQ(json::parse(output)["folders"], found["folders"]);
+    }
+
     EXPECT_EQ(compare(before, after, {}, "comparison.htm"), 1);
     EXPECT_EQ(output.find("<script"), std::string::npos);
     EXPECT_NE(output.find("&lt;script&gt;document.title=&#39;ran&#39;&lt;/script&gt;"),
