@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -20,6 +21,7 @@
 #include "tests/toolkit/program_folder_fixture.h"
 #include "toolkit/file_io.h"
 #include "toolkit/list_file_helpers.h"
+#include "toolkit/os/file_mapping.h"
 #include "toolkit/os/file_system.h"
 #include "toolkit/os/system_names.h"
 #include "toolkit/os/tool_folder.h"
@@ -337,6 +339,23 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUsersOwnStateFol
     // The running program's own folder, no system folder here, keeps its files.
     EXPECT_EQ(App().Path + "/" + App().EXEName, os::executablePath());
     EXPECT_EQ(App().PathNote, "");
+}
+
+// A mapped file that another program shortens ends the process that touches its lost bytes
+// with the message and exit status asked for, not as a crash.
+TEST(FileMappingDeathTest, LostBytesEndTheProcessWithTheMessageAskedFor) {
+    TempFolder temp;
+    const std::string name = temp.write("shortened.bin", std::string(64 * 1024, 'x'));
+    EXPECT_EXIT(
+        {
+            osfs::endProcessOnLostMappedBytes("the bytes are lost\n", 2);
+            osfs::File file;
+            file.open(name, osfs::OpenMode::Read);
+            osfs::FileMapping mapping(file);
+            if (mapping.mapped() && truncate(name.c_str(), 0) == 0)
+                std::printf("%d", static_cast<volatile const char*>(mapping.data())[60000]);
+        },
+        testing::ExitedWithCode(2), "the bytes are lost");
 }
 
 }  // namespace

@@ -47,4 +47,11 @@ long long readHandleAt(std::intptr_t handle, std::int64_t offset, char* buffer, 
 bool writeHandle(std::intptr_t handle, const char* data, std::size_t size);
 bool closeHandle(std::intptr_t handle);
 
+// The first `size` bytes of the file open to read at `handle`, mapped read-only; null where the
+// system does not map them.
+const char* mapHandle(std::intptr_t handle, std::uint64_t size);
+void unmapBytes(const char* data, std::uint64_t size);
+// Hands back the memory that holds the `size` mapped bytes at `data`, which stay mapped.
+void releaseMappedBytes(const char* data, std::uint64_t size);
+
 }  // namespace osfs::detail

@@ -218,6 +218,7 @@ private:
     bool writeThrough(const char* data, std::size_t size);
     // Keeps the handle of an open, or the failure of one that did not open.
     bool opened(std::intptr_t handle);
+    friend class FileMapping;  // maps the open file's bytes through its handle
     std::intptr_t handle_;
     std::int64_t size_ = -1;
     std::string pending_;
