@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "inspect/text_decoding.h"
+#include "toolkit/os/file_mapping.h"
 
 namespace osfs {
 class File;
@@ -33,10 +34,12 @@ struct LineBatch {
         bool cut = false;   // longer than kMaxReportLineBytes: only its start is held
         std::uint32_t runLines = 0;  // a run of so many plain text lines; 0 for a single line
     };
-    // The lines' bytes are the first `size` of `bytes`; the rest is room kept for the batch's
-    // next use, so that the room is not cleared again for each piece.
-    std::string bytes;
+    // The lines' bytes: `size` of them at `data`, which is the mapped file's bytes where the
+    // report is mapped, else `bytes`, whose rest is room kept for the batch's next use, so that
+    // the room is not cleared again for each piece.
+    const char* data = nullptr;
     std::size_t size = 0;
+    std::string bytes;
     std::uint64_t offset = 0;       // where `bytes` begins in the file
     std::uint64_t firstNumber = 0;  // the number of the first line
     std::string decoded;
@@ -44,17 +47,22 @@ struct LineBatch {
     bool last = false;        // the file has no more lines
 
     std::string_view text(const Line& line) const {
-        return std::string_view((line.converted ? decoded : bytes).data() + line.start,
-                                line.length);
+        return std::string_view((line.converted ? decoded.data() : data) + line.start, line.length);
     }
 };
 
+// How a report's bytes are taken: where the system maps the file (read where it does not), or
+// read piece by piece into the batches' room.
+enum class ReportBytes { Mapped, Read };
+
 // Splits a report into lines, piece by piece. A report ends every line with CR LF; a lone LF or
 // CR inside a line is part of it (a Windows report keeps a file's lone LF in its line). Each
-// line is turned into UTF-8 as `decoding` says.
+// line is turned into UTF-8 as `decoding` says. The report is mapped where the system maps it,
+// and its lines then stand in the mapped bytes, without a copy; else it is read into the
+// batches' room.
 class LineSplitter {
 public:
-    LineSplitter(osfs::File& file, TextDecoding decoding);
+    LineSplitter(osfs::File& file, TextDecoding decoding, ReportBytes bytes = ReportBytes::Mapped);
 
     // Fills `batch` with the next lines; false, with no lines, once the file is at its end.
     bool fill(LineBatch& batch);
@@ -78,11 +86,14 @@ private:
     std::size_t addTextRun(LineBatch& batch, std::size_t start);
 
     osfs::File& file_;
+    osfs::FileMapping mapping_;
     TextDecoding decoding_;
     std::uint64_t readAt_ = 0;  // the file offset of the next piece
     std::uint64_t stopAt_ = std::numeric_limits<std::uint64_t>::max();
     std::uint64_t nextNumber_ = 1;
-    std::string carry_;  // the start of a line whose end is in the next piece
+    // The start of a line whose end is in the next piece, from carryOffset_ up to readAt_;
+    // copied into carry_ where the report is read.
+    std::string carry_;
     std::uint64_t carryOffset_ = 0;
     bool skipping_ = false;  // dropping the rest of a line longer than the bound
     bool done_ = false;

@@ -88,8 +88,9 @@ private:
     std::thread thread_;
 };
 
-ReportLineSource::ReportLineSource(osfs::File& file, TextDecoding decoding, bool readAhead)
-    : splitter_(file, decoding) {
+ReportLineSource::ReportLineSource(osfs::File& file, TextDecoding decoding, bool readAhead,
+                                   ReportBytes bytes)
+    : splitter_(file, decoding, bytes) {
     if (readAhead)
         readAhead_ = std::make_unique<ReadAhead>(splitter_);
 }
@@ -143,7 +144,7 @@ bool ReportLineSource::next(ReportLine& line) {
         return true;
     }
     // A run's line: up to its CR, the only one in it.
-    const std::string_view rest(batch_->bytes.data() + found.start + runTakenBytes_,
+    const std::string_view rest(batch_->data + found.start + runTakenBytes_,
                                 found.length - runTakenBytes_);
     const std::size_t end = rest.find('\r');
     line.text = rest.substr(0, end);
@@ -163,7 +164,7 @@ bool ReportLineSource::nextTextRun(TextRun& run) {
     if (!anyLeft() || batch_->lines[nextLine_].runLines == 0)
         return false;
     const LineBatch::Line& found = batch_->lines[nextLine_++];
-    run.bytes = std::string_view(batch_->bytes.data() + found.start + runTakenBytes_,
+    run.bytes = std::string_view(batch_->data + found.start + runTakenBytes_,
                                  found.length - runTakenBytes_);
     run.firstNumber = nextNumber_;
     run.lines = found.runLines - runTaken_;

@@ -38,7 +38,8 @@ struct TextRun {
 // split and turned into UTF-8 while the lines before are used, on another core.
 class ReportLineSource {
 public:
-    ReportLineSource(osfs::File& file, TextDecoding decoding, bool readAhead = false);
+    ReportLineSource(osfs::File& file, TextDecoding decoding, bool readAhead = false,
+                     ReportBytes bytes = ReportBytes::Mapped);
     ~ReportLineSource();
     ReportLineSource(const ReportLineSource&) = delete;
     ReportLineSource& operator=(const ReportLineSource&) = delete;

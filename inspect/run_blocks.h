@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -11,6 +12,15 @@
 namespace runblocks {
 
 constexpr std::size_t kBlock = 64;
+
+// The scans ask for the bytes this far ahead of the block in hand: a mapped report's bytes
+// come from memory, not from a cache that a copy has just filled, and the comparisons of each
+// block would otherwise leave too few of the next bytes on their way at once. Never past
+// `end`.
+constexpr std::ptrdiff_t kFetchAhead = 4096;
+inline void fetchAhead(const char* at, const char* end) {
+    __builtin_prefetch(at + std::min(kFetchAhead, end - at));
+}
 
 // A block's bytes that bytescan::needsCare, and the starts of the text line ends in it.
 struct BlockMasks {
@@ -35,6 +45,7 @@ template <typename MasksOf>
     std::uint64_t endsFromBefore = 0;  // the CR and LF of line ends begun in the block before
     for (std::size_t at = 0;
          at + kBlock + 5 <= text.size() && at + kBlock + 4 - runEnd <= longestLine; at += kBlock) {
+        fetchAhead(data + at, data + text.size());
         const BlockMasks masks = masksOf(data + at);
         const std::uint64_t lineEnds = masks.lineEnds;
         if (masks.care != (lineEnds | lineEnds << 4 | lineEnds << 5 | endsFromBefore))

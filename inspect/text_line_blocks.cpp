@@ -58,6 +58,7 @@ template <std::size_t Width>
     std::size_t used = 0;
     while (end - from >= static_cast<std::ptrdiff_t>(kBlock) &&
            room - used >= textblocks::kCopyRoom) {
+        runblocks::fetchAhead(from, end);
         std::uint64_t stops = 0;
         for (std::size_t part = 0; part < kBlock / Width; ++part) {
             const ByteVector<Width> bytes = bytesAt<Width>(from + part * Width);

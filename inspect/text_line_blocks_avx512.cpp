@@ -67,6 +67,7 @@ CR_AVX512_BYTES std::size_t copyAsJson64(std::string_view run, char* out, std::s
         used += count;
     };
     while (end - from >= static_cast<std::ptrdiff_t>(kBlock) && room - used >= kCopyRoom) {
+        runblocks::fetchAhead(from, end);
         const __m512i bytes = _mm512_loadu_si512(from);
         const std::uint64_t opens = bytesEqual(bytes, '<');
         std::uint64_t escapes = bytesEqual(bytes, '"') | bytesEqual(bytes, '\\');

@@ -1,7 +1,6 @@
-// The report's lines as the line source reads them in pieces (whose ends 2 MiB falls on), also
-// on a thread of its
-// own and in runs of plain text lines: a line end split between two pieces, a line longer than
-// any of a report's.
+// The report's lines as the line source takes them in pieces (whose ends 2 MiB falls on), mapped
+// or read, also on a thread of its own and in runs of plain text lines: a line end split
+// between two pieces, a line longer than any of a report's.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -68,47 +67,47 @@ TEST(ReportLineSource, SplitsAtCrLfAcrossPiecesWithAndWithoutReadingAheadOrRuns)
         ASSERT_EQ(bytes.substr(5 * kPiece - 1, 2), "\r\n");
         const std::string name = temp.write("report.htm", bytes);
         const std::vector<Expected> expected = splitPlainly(bytes);
-        for (const bool readAhead : {false, true}) {
-            for (const bool runs : {false, true}) {
-                SCOPED_TRACE(testing::PrintToString(ending) + (readAhead ? " ahead" : "") +
-                             (runs ? " runs" : ""));
-                osfs::File file;
-                ASSERT_TRUE(file.open(name, osfs::OpenMode::Read));
-                ReportLineSource source(file, TextDecoding{}, readAhead);
-                ReportLine line;
-                TextRun run;
-                std::size_t count = 0, runLines = 0;
-                while (count < expected.size()) {
-                    if (runs && source.nextTextRun(run)) {
-                        ASSERT_EQ(run.firstNumber, count + 1);
-                        std::uint64_t offset = run.offset;
-                        for (std::uint64_t i = 0; i < run.lines; ++i, ++runLines) {
-                            const Expected& want = expected[count++];
-                            const std::string text(takeTextLine(run.bytes));
-                            ASSERT_EQ(text + "<BR>", want.text) << "line " << count;
-                            ASSERT_EQ(offset, want.offset) << "line " << count;
-                            ASSERT_TRUE(want.ended && !want.cut) << "line " << count;
-                            offset += text.size() + 6;
-                        }
-                        ASSERT_TRUE(run.bytes.empty());
-                        ASSERT_EQ(run.nextOffset, offset);
-                        continue;
+        for (const int way : {0, 1, 2, 3, 4, 5, 6, 7}) {
+            const bool readAhead = way & 1, runs = way & 2;
+            const ReportBytes bytesTaken = way & 4 ? ReportBytes::Read : ReportBytes::Mapped;
+            SCOPED_TRACE(testing::PrintToString(ending) + (readAhead ? " ahead" : "") +
+                         (runs ? " runs" : "") + (way & 4 ? " read" : " mapped"));
+            osfs::File file;
+            ASSERT_TRUE(file.open(name, osfs::OpenMode::Read));
+            ReportLineSource source(file, TextDecoding{}, readAhead, bytesTaken);
+            ReportLine line;
+            TextRun run;
+            std::size_t count = 0, runLines = 0;
+            while (count < expected.size()) {
+                if (runs && source.nextTextRun(run)) {
+                    ASSERT_EQ(run.firstNumber, count + 1);
+                    std::uint64_t offset = run.offset;
+                    for (std::uint64_t i = 0; i < run.lines; ++i, ++runLines) {
+                        const Expected& want = expected[count++];
+                        const std::string text(takeTextLine(run.bytes));
+                        ASSERT_EQ(text + "<BR>", want.text) << "line " << count;
+                        ASSERT_EQ(offset, want.offset) << "line " << count;
+                        ASSERT_TRUE(want.ended && !want.cut) << "line " << count;
+                        offset += text.size() + 6;
                     }
-                    if (!source.next(line))
-                        break;
-                    const Expected& want = expected[count++];
-                    ASSERT_EQ(line.text, want.text) << "line " << count;
-                    ASSERT_EQ(line.number, count);
-                    ASSERT_EQ(line.offset, want.offset) << "line " << count;
-                    ASSERT_EQ(line.ended, want.ended) << "line " << count;
-                    ASSERT_EQ(line.cut, want.cut) << "line " << count;
+                    ASSERT_TRUE(run.bytes.empty());
+                    ASSERT_EQ(run.nextOffset, offset);
+                    continue;
                 }
-                EXPECT_EQ(count, expected.size());
-                EXPECT_EQ(runLines > 100000, runs);
-                EXPECT_FALSE(source.next(line));
-                EXPECT_FALSE(source.nextTextRun(run));
-                EXPECT_FALSE(source.failed());
+                if (!source.next(line))
+                    break;
+                const Expected& want = expected[count++];
+                ASSERT_EQ(line.text, want.text) << "line " << count;
+                ASSERT_EQ(line.number, count);
+                ASSERT_EQ(line.offset, want.offset) << "line " << count;
+                ASSERT_EQ(line.ended, want.ended) << "line " << count;
+                ASSERT_EQ(line.cut, want.cut) << "line " << count;
             }
+            EXPECT_EQ(count, expected.size());
+            EXPECT_EQ(runLines > 100000, runs);
+            EXPECT_FALSE(source.next(line));
+            EXPECT_FALSE(source.nextTextRun(run));
+            EXPECT_FALSE(source.failed());
         }
     }
 }
