@@ -50,6 +50,8 @@ TEST(FormatValueTest, DatesFollowTheirPattern) {
         {{2005, 5, 22, 12, 0, 0}, "hh:mm:ss AMPM", "12:00:00 PM"},
         {{2005, 5, 22, 11, 59, 59}, "hh:mm:ss AMPM", "11:59:59 AM"},
         {{2004, 2, 29, 23, 0, 0}, "DDD, dd-MMM-yyyy hh AMPM", "Sun, 29-Feb-2004 11 PM"},
+        {{2005, 13, 1, 0, 0, 0}, "(MMM)", "()"},  // a month out of range has no name
+        {{2005, 0, 1, 0, 0, 0}, "(MMM)", "()"},
     };
     for (const auto& [value, pattern, expected] : cases)
         EXPECT_EQ(FormatValue(value, pattern), expected) << pattern;
