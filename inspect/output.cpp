@@ -1,5 +1,6 @@
 #include "inspect/output.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "toolkit/os/file_system.h"
@@ -64,4 +65,15 @@ std::unique_ptr<Output> fileOutput(const std::string& fileName, std::string& err
         return nullptr;
     }
     return output;
+}
+
+void discardOutputFile(const std::string& fileName) {
+    namespace fs = std::filesystem;
+    const fs::path path = fs::u8path(fileName);
+    std::error_code error;
+    const fs::file_status named = fs::symlink_status(path, error);
+    if (fs::is_regular_file(named))
+        osfs::removeFile(fileName);
+    else if (fs::is_symlink(named) && fs::is_regular_file(fs::status(path, error)))
+        fs::resize_file(path, 0, error);
 }

@@ -24,3 +24,7 @@ std::unique_ptr<Output> streamOutput(std::ostream& stream);
 // Output to the file `fileName`, created or emptied; null, with the reason in `error`, when it
 // cannot be opened.
 std::unique_ptr<Output> fileOutput(const std::string& fileName, std::string& error);
+// Takes back what an output file that must not be kept was given: the file the name stands for
+// is removed, the file a link names is emptied (the link stays), and a device or a pipe is left
+// alone: nothing stays in one, and removing it would take it from every program of the machine.
+void discardOutputFile(const std::string& fileName);

@@ -16,7 +16,6 @@
 #include "report/secret_mask.h"
 #include "toolkit/log.h"
 #include "toolkit/os/code_page_decode.h"
-#include "toolkit/os/file_system.h"
 #include "toolkit/ui/application.h"
 
 namespace {
@@ -268,7 +267,7 @@ int maskCopy(const Options& options, std::ostream& out, std::ostream& err) {
     if (!written || !outcome.usable) {
         // No part of a copy, and nothing of what is no report, that could pass for a masked
         // report.
-        osfs::removeFile(options.outputFile);
+        discardOutputFile(options.outputFile);
         return kUnreadable;
     }
     err << describeMaskCounts(secrets.counts()) << "\n";
