@@ -16,10 +16,12 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "inspect/reader_commands.h"
 #include "tests/faults/fault_fixture.h"
 #include "tests/support/open_watch_linux.h"
 
@@ -143,6 +145,24 @@ TEST_F(SpecialFiles, ALinkInPlaceOfTheToolsOwnFileIsRefusedAndNamed) {
     const std::string link = folder.file("link.htm");
     ASSERT_EQ(symlink(folder.file("morvasoftware_bug_report.htm").c_str(), link.c_str()), 0);
     EXPECT_FALSE(isCompleteReport(link));
+}
+
+// Regression: a masked copy that must not be kept was removed whatever the output was, so
+// `mask -o /dev/null` of what is no report, run as root, took /dev/null from the machine. A pipe
+// (or a device) named as the output is written and left where it is.
+TEST_F(SpecialFiles, AMaskedCopyTakenBackLeavesThePipeItWentTo) {
+    const std::string pipe = folder.file("copy.pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    // A reader is there before the copy's writer, which would otherwise wait for one.
+    const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    std::ostringstream out, err;
+    EXPECT_EQ(runReportReader({"mask", folder.write("notes.txt", "password=x\r\n"), "-o", pipe},
+                              out, err),
+              2);
+    struct stat facts = {};
+    EXPECT_TRUE(lstat(pipe.c_str(), &facts) == 0 && S_ISFIFO(facts.st_mode));
+    close(reader);
 }
 
 }  // namespace

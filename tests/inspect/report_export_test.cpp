@@ -231,8 +231,7 @@ TEST_F(ReportExport, NamesAreFollowedThroughLinksAndTheOutputMayBeADevice) {
         << err.str();
     EXPECT_EQ(folder.read("out.json"), direct.str());
     EXPECT_EQ(runReportReader({"mask", report, "-o", folder.file("report-link.htm")}, out, err), 2);
-    // A copy that is no masked report is taken back from the file a link names, the link kept,
-    // and a device stays as it is.
+    // A copy that is no masked report is taken back from the file a link names, the link kept.
     const std::string notReport = folder.write("notes.txt", "password=x\r\n");
     EXPECT_EQ(runReportReader({"mask", notReport, "-o", folder.file("out-link.json")}, out, err),
               2);
@@ -240,8 +239,6 @@ TEST_F(ReportExport, NamesAreFollowedThroughLinksAndTheOutputMayBeADevice) {
     EXPECT_EQ(folder.read("out.json"), "");
     if (fs::is_character_file("/dev/null")) {
         EXPECT_EQ(runReportReader({"mask", report, "-o", "/dev/null"}, out, err), 0) << err.str();
-        EXPECT_EQ(runReportReader({"mask", notReport, "-o", "/dev/null"}, out, err), 2);
-        EXPECT_TRUE(fs::is_character_file("/dev/null"));
     }
 }
 
