@@ -40,7 +40,7 @@ struct LineBatch {
     const char* data = nullptr;
     std::size_t size = 0;
     std::string bytes;
-    std::uint64_t offset = 0;       // where `bytes` begins in the file
+    std::uint64_t offset = 0;       // where `data` begins in the file
     std::uint64_t firstNumber = 0;  // the number of the first line
     std::string decoded;
     std::vector<Line> lines;  // single lines and runs of lines, in the file's order
