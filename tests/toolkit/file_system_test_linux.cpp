@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <tuple>
@@ -339,6 +341,41 @@ TEST(ToolFolderTest, ProgramFolderUnlessItIsASystemFolderThenTheUsersOwnStateFol
     // The running program's own folder, no system folder here, keeps its files.
     EXPECT_EQ(App().Path + "/" + App().EXEName, os::executablePath());
     EXPECT_EQ(App().PathNote, "");
+}
+
+// The resident memory, in KiB, of the mapping of this process that holds `at`, as the kernel
+// counts it; -1 where no mapping holds it.
+long residentKiB(const void* at) {
+    const auto address = reinterpret_cast<std::uintptr_t>(at);
+    std::ifstream maps("/proc/self/smaps");
+    bool holds = false;
+    for (std::string line; std::getline(maps, line);) {
+        unsigned long from = 0, to = 0;
+        if (std::sscanf(line.c_str(), "%lx-%lx ", &from, &to) == 2)
+            holds = from <= address && address < to;
+        else if (holds && line.rfind("Rss:", 0) == 0)
+            return std::stol(line.substr(4));
+    }
+    return -1;
+}
+
+// The memory of a mapped file's bytes that were read goes back when the reader is done with
+// them: a reading of a large report stays small.
+TEST(FileMappingLinuxTest, TheMemoryOfBytesDoneWithGoesBack) {
+    TempFolder temp;
+    osfs::File file;
+    ASSERT_TRUE(
+        file.open(temp.write("large.bin", std::string(24 << 20, 'x')), osfs::OpenMode::Read));
+    osfs::FileMapping mapping(file);
+    ASSERT_TRUE(mapping.mapped());
+    long sum = 0;
+    for (std::size_t at = 0; at < mapping.size(); at += 4096)
+        sum += mapping.data()[at];
+    ASSERT_EQ(sum, 'x' * static_cast<long>(mapping.size() / 4096));
+    const long touched = residentKiB(mapping.data());
+    ASSERT_GE(touched, 20 << 10);
+    mapping.release(mapping.size());
+    EXPECT_LE(residentKiB(mapping.data()), touched - (16 << 10));
 }
 
 // A mapped file that another program shortens ends the process that touches its lost bytes
