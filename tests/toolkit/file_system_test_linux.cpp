@@ -12,6 +12,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -359,23 +360,30 @@ long residentKiB(const void* at) {
     return -1;
 }
 
-// The memory of a mapped file's bytes that were read goes back when the reader is done with
-// them: a reading of a large report stays small.
-TEST(FileMappingLinuxTest, TheMemoryOfBytesDoneWithGoesBack) {
+// A file's bytes mapped are the bytes read. The memory of those the reader is done with goes
+// back, so that a reading of a large report stays small, and reading them again still gives
+// them. An empty file and a file that is not open map nothing.
+TEST(FileMappingLinuxTest, MapsTheFilesBytesAndTheMemoryOfThoseDoneWithGoesBack) {
     TempFolder temp;
+    std::string bytes(24 << 20, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 / 3);
     osfs::File file;
-    ASSERT_TRUE(
-        file.open(temp.write("large.bin", std::string(24 << 20, 'x')), osfs::OpenMode::Read));
+    ASSERT_TRUE(file.open(temp.write("large.bin", bytes), osfs::OpenMode::Read));
     osfs::FileMapping mapping(file);
     ASSERT_TRUE(mapping.mapped());
-    long sum = 0;
-    for (std::size_t at = 0; at < mapping.size(); at += 4096)
-        sum += mapping.data()[at];
-    ASSERT_EQ(sum, 'x' * static_cast<long>(mapping.size() / 4096));
+    ASSERT_EQ(mapping.size(), bytes.size());
+    EXPECT_TRUE(std::string_view(mapping.data(), mapping.size()) == bytes);
     const long touched = residentKiB(mapping.data());
     ASSERT_GE(touched, 20 << 10);
     mapping.release(mapping.size());
     EXPECT_LE(residentKiB(mapping.data()), touched - (16 << 10));
+    EXPECT_TRUE(std::string_view(mapping.data(), mapping.size()) == bytes);
+
+    osfs::File empty;
+    ASSERT_TRUE(empty.open(temp.write("empty.bin", ""), osfs::OpenMode::Read));
+    EXPECT_FALSE(osfs::FileMapping(empty).mapped());
+    EXPECT_FALSE(osfs::FileMapping(osfs::File()).mapped());
 }
 
 // A mapped file that another program shortens ends the process that touches its lost bytes
