@@ -96,6 +96,12 @@ TEST_F(QtWindowTest, LayoutsFontTheToolsIconCentringTheLabelsGreyAndTheHourglass
         return painted.pixelColor(QPoint(x, y) * painted.devicePixelRatio());
     };
     EXPECT_EQ(at(20, 37), at(20, 20));
+    // A picture larger than the box is cut at its border, which stays as it was.
+    const QColor rightBorder = at(pairBox->width() - 1, 20);
+    pictureBox.PaintPicture(ui().LoadPicture(folder.file("pair.png")), 0, 0, 400, 400);
+    const QImage cut = pairBox->grab().toImage();
+    EXPECT_EQ(cut.pixelColor(QPoint(pairBox->width() - 1, 20) * cut.devicePixelRatio()),
+              rightBorder);
     // A label lies beneath the other controls, as it is drawn on the window itself: one added
     // after a button stacks below it (a parent's children run from the bottom up).
     box.window().addButton("cmdUnder", "x", {0, 1000, 900, 300});

@@ -277,10 +277,10 @@ const MaskCase kMaskCases[] = {
      "login -p -h h",
      "Masked: 2 passwords"},
     {"7z a -px o.7z -p; \"C:\\Program Files\\7-Zip\\7z.exe\" x -py; zip -P z o.zip; unzip -Pw "
-     "o.zip",
+     "o.zip; 7za x -pa a.7z; 7zr x -pr r.7z",
      "7z a -p******** o.7z -p; \"C:\\Program Files\\7-Zip\\7z.exe\" x -p********; zip -P ******** "
-     "o.zip; unzip -P******** o.zip",
-     "Masked: 4 passwords"},
+     "o.zip; unzip -P******** o.zip; 7za x -p******** a.7z; 7zr x -p******** r.7z",
+     "Masked: 6 passwords"},
     {"'password' => env('DB_PASSWORD', 'x'),", "'password' => env('DB_PASSWORD', '********'),",
      kPassword},
     {"$c = (ConvertTo-SecureString -String 'x' -AsPlainText -Force)",
