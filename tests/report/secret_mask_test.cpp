@@ -50,9 +50,9 @@ const MaskCase kMaskCases[] = {
     {"Passwort=x", "Passwort=********", kPassword},
     {"a: psk=\"a b\" wpa_psk=0a1 PSK: x", "a: psk=\"********\" wpa_psk=******** PSK: ********",
      "Masked: 3 passwords"},
-    // "pass" is no word of its own here, nor "adminpass" in the second.
-    {"x: adminpass=a superadminpass=b", "x: adminpass=******** superadminpass=********",
-     "Masked: 2 passwords"},
+    // "pass" is no word of its own here, nor "adminpass" in the second, nor "loginpass".
+    {"x: adminpass=a superadminpass=b dbloginpass=c",
+     "x: adminpass=******** superadminpass=******** dbloginpass=********", "Masked: 3 passwords"},
     // WireGuard's key of the interface.
     {"PrivateKey = yAnz5TF+lXXJte14tji3zlMNq+hd2rYUIgJBgB3fBmk=", "PrivateKey = ********", kOther},
     {"ldap_default_authtok = x", "ldap_default_authtok = ********", kPassword},

@@ -127,6 +127,11 @@ TEST_F(FileIoTest, WaitSucceedsAtOnceOrGivesUpAtTheDeadline) {
     EXPECT_NE(gFileNumbers().get(1), nullptr);
     EXPECT_EQ(gFileNumbers().get(2), nullptr);
     gFileNumbers().closeAll();
+    // A file the object holds open is closed, its number given back, before the wait tries.
+    cFileIO held = fileNamed("ready.txt");
+    held.openFile("INPUT");
+    EXPECT_TRUE(held.waitUntilFileCanBeOpened(5));
+    EXPECT_EQ(gFileNumbers().get(1), nullptr);
     EXPECT_EQ(logText().find("SUCCESS"), std::string::npos);  // level 1 is not written
 
     // Times are compared as text, so a deadline past midnight ends the wait at once.

@@ -69,7 +69,8 @@ TEST(DateTimeTest, CalendarArithmeticCrossesLeapDaysMonthsYearsAndEpochs) {
     const DateTime dates[] = {
         {1899, 12, 30, 0, 0, 0}, {1969, 12, 31, 23, 59, 59}, {2000, 2, 29, 12, 0, 0},
         {2000, 3, 1, 0, 0, 0},   {2005, 7, 1, 0, 0, 0},      {2099, 12, 12, 6, 7, 8},
-        {-400, 3, 1, 0, 0, 0},   {0, 2, 29, 0, 0, 0},
+        {-400, 3, 1, 0, 0, 0},   {0, 2, 29, 0, 0, 0},        {2100, 3, 1, 0, 0, 0},
+        {2300, 6, 15, 0, 0, 0},  // a cycle's first century that is no leap year, and its third
     };
     for (const DateTime& date : dates)
         EXPECT_EQ(DateTime::fromCalendarSeconds(date.toCalendarSeconds()), date) << date.year;
