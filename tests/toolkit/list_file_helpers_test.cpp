@@ -178,6 +178,14 @@ TEST_F(ListViewHelperTest, EachLoadReplacesTheItemsAndSaveListWritesTheirTexts) 
     EXPECT_EQ(itemTextsOf(view), (Lines{"one", "two"}));
     helper.LoadList("");
     EXPECT_EQ(itemTextsOf(view), (Lines{"a.exe", "b.txt"}));
+    try {
+        helper.LoadList(folder.file("missing.txt"));
+        ADD_FAILURE() << "a missing list loads";
+    } catch (const std::runtime_error& failure) {
+        EXPECT_STREQ(failure.what(), "File not found");
+    }
+    EXPECT_EQ(itemTextsOf(view), Lines{});
+    helper.LoadList("");
     EXPECT_EQ(view.ListItems().Item(1).ListSubItems().Count(), 0);
 
     clsArray arr;
