@@ -137,9 +137,9 @@ std::size_t LineSplitter::addTextRun(LineBatch& batch, std::size_t start) {
 
 bool LineSplitter::fill(LineBatch& batch) {
     if (mapping_.mapped()) {
-        // The lines of the batch's last use, and all before them, are done with.
-        if (batch.data != nullptr)
-            mapping_.release(batch.offset);
+        // The lines of the batch's last use, and all before them, are done with (a new batch's
+        // offset, 0, hands nothing back).
+        mapping_.release(batch.offset);
         batch.data = mapping_.data() + carryOffset_;
         batch.size = static_cast<std::size_t>(readAt_ - carryOffset_);
     } else {
